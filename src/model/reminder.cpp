@@ -1,0 +1,122 @@
+#include "reminder.h"
+
+#include "local_time.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTime>
+#include <QTimeZone>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Floored modulo that cannot overflow for any 64-bit input.
+qint64 wrap(qint64 value, qint64 modulus)
+{
+    const qint64 r = value % modulus;
+    return r < 0 ? r + modulus : r;
+}
+
+// The locale's short time format with any seconds field removed: the C locale's
+// short format is "HH:mm:ss", which is not what a user expects to see.
+QString shortTimeFormat(const QLocale& locale)
+{
+    static const QRegularExpression seconds(QStringLiteral("[^HhmAaPp]*s+"));
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(seconds);
+    return format.trimmed();
+}
+
+bool sameText(const QString& a, const QString& b)
+{
+    if (a == b)
+        return true;
+    return a.normalized(QString::NormalizationForm_D) == b.normalized(QString::NormalizationForm_D);
+}
+
+} // namespace
+
+QString Reminder::timeString() const
+{
+    // A hand-edited hour of 25 rolls over to 01:00, as a lenient calendar would.
+    const qint64 minutes = wrap(wrap(hour, 24) * 60 + wrap(minute, 1440), 1440);
+    const QTime time(static_cast<int>(minutes / 60), static_cast<int>(minutes % 60));
+    // The default locale is the system one unless a test sets another.
+    const QLocale locale;
+    return locale.toString(time, shortTimeFormat(locale));
+}
+
+QString Reminder::daysString() const
+{
+    QList<qint64> sorted = days;
+    std::sort(sorted.begin(), sorted.end());
+    if (sorted == QList<qint64>{2, 3, 4, 5, 6})
+        return QStringLiteral("Weekdays");
+    if (sorted == QList<qint64>{1, 2, 3, 4, 5, 6, 7})
+        return QStringLiteral("Every day");
+    if (sorted == QList<qint64>{1, 7})
+        return QStringLiteral("Weekends");
+    if (sorted.isEmpty())
+        return QStringLiteral("No days chosen");
+
+    static const std::array<const char*, 8> names = {"",    "Sun", "Mon", "Tue",
+                                                     "Wed", "Thu", "Fri", "Sat"};
+    QStringList parts;
+    parts.reserve(sorted.size());
+    for (qint64 day : sorted) {
+        // Numbers outside the week come only from a hand-edited file; show them as numbers.
+        if (day >= 0 && day <= 7)
+            parts << QString::fromLatin1(names[static_cast<size_t>(day)]);
+        else
+            parts << QString::number(day);
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+std::optional<QUrl> Reminder::normalizedURL() const
+{
+    QString text = url.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    const QString lower = text.toLower();
+    if (!lower.startsWith(u"http://") && !lower.startsWith(u"https://"))
+        text.prepend(u"https://");
+    QUrl parsed(text, QUrl::StrictMode);
+    if (!parsed.isValid() || parsed.isRelative())
+        return std::nullopt;
+    return parsed;
+}
+
+bool Reminder::operator==(const Reminder& other) const
+{
+    return id == other.id && sameText(title, other.title) && sameText(note, other.note) &&
+           hour == other.hour && minute == other.minute && days == other.days &&
+           sameText(sound, other.sound) && repeatSound == other.repeatSound &&
+           sameText(url, other.url) && openURLAutomatically == other.openURLAutomatically &&
+           enabled == other.enabled && sameText(lastFired, other.lastFired);
+}
+
+const QStringList& systemSounds()
+{
+    static const QStringList names = {
+        QStringLiteral("Glass"),  QStringLiteral("Ping"),   QStringLiteral("Pop"),
+        QStringLiteral("Tink"),   QStringLiteral("Hero"),   QStringLiteral("Purr"),
+        QStringLiteral("Blow"),   QStringLiteral("Bottle"), QStringLiteral("Frog"),
+        QStringLiteral("Funk"),   QStringLiteral("Morse"),  QStringLiteral("Submarine"),
+        QStringLiteral("Basso"),  QStringLiteral("Sosumi"),
+    };
+    return names;
+}
+
+QString dayKey(const QDateTime& moment, const QTimeZone& zone)
+{
+    return LocalTime::dateOf(moment, zone).toString(u"yyyy-MM-dd");
+}
+
+QString dayKey(const QDateTime& moment)
+{
+    return dayKey(moment, QTimeZone::systemTimeZone());
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QUuid>
+
+#include <optional>
+
+class QDateTime;
+class QTimeZone;
+
+// One recurring reminder. A plain value: copies never share state.
+// Aggregate, so any subset of fields can be given by name:
+//   Reminder{.title = u"Stand-up"_s, .hour = 9}
+struct Reminder {
+    QUuid id = QUuid::createUuid();
+    QString title = QStringLiteral("New reminder");
+    QString note = {};
+    qint64 hour = 8;
+    qint64 minute = 10;
+    QList<qint64> days = {2, 3, 4, 5, 6};
+    QString sound = QStringLiteral("Glass");
+    bool repeatSound = false;
+    QString url = {};
+    bool openURLAutomatically = false;
+    bool enabled = true;
+    QString lastFired = {};
+
+    // The time of day in the user's locale, short form, never with seconds.
+    QString timeString() const;
+    // "Weekdays", "Every day", "Weekends", "No days chosen" or the day names.
+    QString daysString() const;
+    // The website to open: trimmed, "https://" added when no web scheme is given.
+    std::optional<QUrl> normalizedURL() const;
+
+    bool operator==(const Reminder& other) const;
+};
+
+// The sound value that means "no chime".
+inline constexpr QStringView noSound = u"None";
+
+// The chime names a reminder may use, in the order the editor offers them.
+const QStringList& systemSounds();
+
+// The local calendar date of a moment as "yyyy-MM-dd"; stored in lastFired.
+QString dayKey(const QDateTime& moment, const QTimeZone& zone);
+QString dayKey(const QDateTime& moment);

@@ -1,0 +1,43 @@
+#include "atomic_file.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+bool syncFolder(const QString& folder)
+{
+    const QByteArray native = QFile::encodeName(folder);
+    const int fd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+bool AtomicFile::write(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    // Unbuffered, so a short write (full disk, file size limit) shows in the
+    // count: QSaveFile's buffered flush lets it pass and commits a cut-off file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    // QSaveFile also ignores a failed sync; some file systems report a full
+    // disk only there.
+    if (file.write(bytes) != bytes.size() || ::fsync(file.handle()) != 0) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        return false;
+    // The data is on disk and renamed; a failed folder sync is not worth
+    // reporting as a lost save.
+    syncFolder(QFileInfo(path).absolutePath());
+    return true;
+}

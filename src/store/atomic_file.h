@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replaces a file's content in one step, durably: the bytes go to a temporary
+// file in the same folder, are flushed to disk, renamed over the old file, and
+// the folder itself is synced so the rename survives a power cut.
+class AtomicFile {
+public:
+    // False when anything fails; the previous file is then left as it was.
+    static bool write(const QString& path, const QByteArray& bytes);
+};

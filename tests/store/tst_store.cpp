@@ -1,0 +1,318 @@
+#include "common/fake_clock.h"
+#include "model/reminder_json.h"
+#include "store/store.h"
+#include "store/user_defaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QStringList corruptCopies(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("reminders.json.corrupt-*")}, QDir::Files);
+}
+
+// Lowers the largest file this process may write, so writes fail honestly
+// with EFBIG as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+};
+
+} // namespace
+
+class TestStore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void firstRunSeedsWithoutWriting();
+    void emptyArrayIsEmptyList();
+    void badSecondElementGivesSeedAndKeepsCopy();
+    void hostileFilesNeverCrash_data();
+    void hostileFilesNeverCrash();
+    void folderInPlaceOfFile();
+    void failedWriteKeepsOldFile();
+    void inPlaceChangeRewritesOneElement();
+    void addRoundsFiveMinutesAhead_data();
+    void addRoundsFiveMinutesAhead();
+    void removeAlwaysSaves();
+    void duplicateIdsLoadAndRemoveTogether();
+    void pausedPersistsAndNeverTouchesFile();
+    void signalsTellObservers();
+
+private:
+    std::unique_ptr<Store> makeStore();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<UserDefaults> m_defaults;
+    FakeClock m_clock;
+    QString m_folder;
+    QString m_file;
+};
+
+void TestStore::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_folder = m_dir->filePath(QStringLiteral("data/Pendrel"));
+    m_file = m_folder + QStringLiteral("/reminders.json");
+    m_defaults = std::make_unique<UserDefaults>(m_dir->filePath(QStringLiteral("Pendrel.conf")));
+    m_clock.setLocal(QDate(2026, 3, 9), QTime(9, 0));
+}
+
+std::unique_ptr<Store> TestStore::makeStore()
+{
+    return std::make_unique<Store>(m_folder, *m_defaults, m_clock);
+}
+
+void TestStore::firstRunSeedsWithoutWriting()
+{
+    auto store = makeStore();
+    QVERIFY(QDir(m_folder).exists());
+    QVERIFY(!QFile::exists(m_file));
+    QCOMPARE(store->reminders().size(), 1);
+    const Reminder seed = store->reminders().first();
+    QCOMPARE(seed.title, QStringLiteral("Take attendance"));
+    QCOMPARE(seed.note, QStringLiteral("Good morning! Time to take attendance."));
+    QCOMPARE(seed.sound, QStringLiteral("Glass"));
+    QCOMPARE(seed.days, (QList<qint64>{2, 3, 4, 5, 6}));
+
+    Reminder changed = seed;
+    changed.title = QStringLiteral("Roll call");
+    store->setReminder(0, changed);
+    const auto onDisk = ReminderJson::decodeList(readFile(m_file));
+    QVERIFY(onDisk);
+    QCOMPARE(onDisk->size(), 1);
+    QVERIFY(onDisk->first() == changed);
+}
+
+void TestStore::emptyArrayIsEmptyList()
+{
+    QDir().mkpath(m_folder);
+    writeFile(m_file, " [ ]\n");
+    QVERIFY(makeStore()->reminders().isEmpty());
+    QCOMPARE(readFile(m_file), QByteArray(" [ ]\n"));
+}
+
+void TestStore::badSecondElementGivesSeedAndKeepsCopy()
+{
+    QDir().mkpath(m_folder);
+    QJsonObject good = ReminderJson::toObject(Reminder{.title = QStringLiteral("Mine")});
+    QJsonObject bad = good;
+    bad.remove(u"lastFired");
+    const QByteArray original = QJsonDocument(QJsonArray{good, bad}).toJson();
+    writeFile(m_file, original);
+
+    auto store = makeStore();
+    QCOMPARE(store->reminders().size(), 1);
+    QCOMPARE(store->reminders().first().title, QStringLiteral("Take attendance"));
+    QCOMPARE(readFile(m_file), original); // loading never writes
+    QVERIFY(corruptCopies(m_folder).isEmpty());
+
+    store->add();
+    const QStringList copies = corruptCopies(m_folder);
+    QCOMPARE(copies, QStringList{QStringLiteral("reminders.json.corrupt-20260309-090000")});
+    QCOMPARE(readFile(m_folder + u'/' + copies.first()), original);
+    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 2);
+
+    store->add(); // only the first save keeps a copy
+    QCOMPARE(corruptCopies(m_folder).size(), 1);
+}
+
+void TestStore::hostileFilesNeverCrash_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("deep nesting") << QByteArray(100000, '[') + QByteArray(100000, ']');
+    QTest::newRow("huge number") << QByteArray("[") + QByteArray(5000, '9') + "]";
+    QTest::newRow("invalid utf-8") << QByteArray("[\"\xc3\x28\xff\"]");
+    QTest::newRow("binary") << QByteArray("\x00\x01\x02[]", 5);
+    QByteArray big(50 * 1024 * 1024, ' ');
+    big[0] = '[';
+    QTest::newRow("50 MB") << big;
+}
+
+void TestStore::hostileFilesNeverCrash()
+{
+    QFETCH(QByteArray, content);
+    QDir().mkpath(m_folder);
+    writeFile(m_file, content);
+    auto store = makeStore();
+    QCOMPARE(store->reminders().size(), 1);
+    QCOMPARE(store->reminders().first().title, QStringLiteral("Take attendance"));
+    store->add();
+    QVERIFY(store->lastSaveSucceeded());
+    QCOMPARE(corruptCopies(m_folder).size(), 1);
+    QCOMPARE(QFileInfo(m_folder + u'/' + corruptCopies(m_folder).first()).size(), content.size());
+}
+
+void TestStore::folderInPlaceOfFile()
+{
+    QVERIFY(QDir().mkpath(m_file));
+    auto store = makeStore();
+    QCOMPARE(store->reminders().size(), 1);
+    store->add();
+    QVERIFY(!store->lastSaveSucceeded());
+    QCOMPARE(store->reminders().size(), 2);
+    QVERIFY(QFileInfo(m_file).isDir());
+}
+
+void TestStore::failedWriteKeepsOldFile()
+{
+    auto store = makeStore();
+    store->setReminders({Reminder{.title = QStringLiteral("Small")}});
+    const QByteArray before = readFile(m_file);
+    QVERIFY(!before.isEmpty());
+    {
+        FileSizeLimit limit(static_cast<rlim_t>(before.size() + 10));
+        store->add();
+        store->add();
+        QVERIFY(!store->lastSaveSucceeded());
+    }
+    QCOMPARE(readFile(m_file), before);
+    QCOMPARE(store->reminders().size(), 3); // the list in memory keeps the change
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList{QStringLiteral("reminders.json")});
+
+    store->add(); // the next change after the disk recovers saves everything
+    QVERIFY(store->lastSaveSucceeded());
+    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 4);
+}
+
+void TestStore::inPlaceChangeRewritesOneElement()
+{
+    auto store = makeStore();
+    const QList<Reminder> list = {Reminder{.title = QStringLiteral("A")},
+                                  Reminder{.title = QStringLiteral("B")},
+                                  Reminder{.title = QStringLiteral("C")}};
+    store->setReminders(list);
+    Reminder fired = list[1];
+    fired.lastFired = QStringLiteral("2026-03-09");
+    store->setReminder(1, fired);
+    store->setReminder(7, fired); // outside the list: ignored
+    const auto onDisk = ReminderJson::decodeList(readFile(m_file));
+    QVERIFY(onDisk);
+    QCOMPARE(onDisk->size(), 3);
+    QVERIFY(onDisk->at(0) == list[0]);
+    QVERIFY(onDisk->at(1) == fired);
+    QVERIFY(onDisk->at(2) == list[2]);
+}
+
+void TestStore::addRoundsFiveMinutesAhead_data()
+{
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<int>("minute");
+    QTest::newRow("09:58:30") << QTime(9, 58, 30) << 10 << 0;
+    QTest::newRow("14:22:00") << QTime(14, 22) << 14 << 25;
+    QTest::newRow("23:57:00") << QTime(23, 57) << 0 << 0;
+}
+
+void TestStore::addRoundsFiveMinutesAhead()
+{
+    QFETCH(QTime, now);
+    QFETCH(int, hour);
+    QFETCH(int, minute);
+    m_clock.setLocal(QDate(2026, 3, 9), now);
+    auto store = makeStore();
+    const QUuid first = store->add();
+    const QUuid second = store->add();
+    QVERIFY(first != second);
+    QCOMPARE(store->reminders().size(), 3);
+    for (const Reminder& r : store->reminders().mid(1)) {
+        QCOMPARE(r.hour, hour);
+        QCOMPARE(r.minute, minute);
+        QCOMPARE(r.sound, QStringLiteral("Ping"));
+        QCOMPARE(r.title, QStringLiteral("New reminder"));
+        QVERIFY(r.enabled && r.note.isEmpty() && r.lastFired.isEmpty());
+    }
+    QCOMPARE(store->reminders().last().id, second);
+}
+
+void TestStore::removeAlwaysSaves()
+{
+    auto store = makeStore();
+    QVERIFY(!QFile::exists(m_file));
+    store->remove(QUuid::createUuid());
+    QCOMPARE(store->reminders().size(), 1);
+    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 1);
+}
+
+void TestStore::duplicateIdsLoadAndRemoveTogether()
+{
+    QDir().mkpath(m_folder);
+    const Reminder a{.title = QStringLiteral("twin one")};
+    Reminder b = a;
+    b.title = QStringLiteral("twin two");
+    const Reminder other{.title = QStringLiteral("other")};
+    writeFile(m_file, ReminderJson::encodeList({a, other, b}));
+    auto store = makeStore();
+    QCOMPARE(store->reminders().size(), 3);
+    store->remove(a.id);
+    QCOMPARE(store->reminders().size(), 1);
+    QCOMPARE(store->reminders().first().title, QStringLiteral("other"));
+}
+
+void TestStore::pausedPersistsAndNeverTouchesFile()
+{
+    {
+        auto store = makeStore();
+        QVERIFY(!store->paused());
+        QSignalSpy spy(store.get(), &Store::pausedChanged);
+        store->setPaused(true);
+        store->setPaused(true);
+        QCOMPARE(spy.count(), 2);
+        QVERIFY(!QFile::exists(m_file));
+    }
+    m_defaults = std::make_unique<UserDefaults>(m_dir->filePath(QStringLiteral("Pendrel.conf")));
+    QVERIFY(makeStore()->paused());
+    QVERIFY(readFile(m_dir->filePath(QStringLiteral("Pendrel.conf"))).contains("paused=true"));
+}
+
+void TestStore::signalsTellObservers()
+{
+    auto store = makeStore();
+    QSignalSpy element(store.get(), &Store::reminderChanged);
+    QSignalSpy reset(store.get(), &Store::remindersReset);
+    store->setReminder(0, store->reminders().first());
+    QCOMPARE(element.count(), 1);
+    QCOMPARE(element.first().first().value<qsizetype>(), 0);
+    store->add();
+    store->remove(QUuid());
+    QCOMPARE(reset.count(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestStore)
+#include "tst_store.moc"
