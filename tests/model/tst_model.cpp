@@ -47,6 +47,7 @@ private Q_SLOTS:
     void hugeAndOddNumbers();
     void roundTrip();
     void fileBytesAreExact();
+    void encoderMatchesQtWriter();
     void badElementFailsWholeArray();
     void hostileDocuments();
     void dstResolution_data();
@@ -327,6 +328,32 @@ void TestModel::fileBytesAreExact()
     QCOMPARE(ReminderJson::encodeList({r}), expected);
     QCOMPARE(ReminderJson::encodeList({}), QByteArrayLiteral("[\n]\n"));
     QVERIFY(ReminderJson::decodeList("[\n]\n")->isEmpty());
+}
+
+void TestModel::encoderMatchesQtWriter()
+{
+    QString everyAscii;
+    for (char16_t c = 0; c < 0x80; ++c)
+        everyAscii.append(QChar(c));
+    const QList<Reminder> list = {
+        Reminder{.title = everyAscii,
+                 .note = QString::fromUtf8("\u00e9\u2028\U0001F600 \u202e"),
+                 .hour = std::numeric_limits<qint64>::min(),
+                 .minute = std::numeric_limits<qint64>::max(),
+                 .days = {},
+                 .enabled = false},
+        Reminder{.title = QString(QChar(0xd800)), .days = {-1, 0, 7}, .repeatSound = true},
+        Reminder{},
+    };
+    QJsonArray array;
+    for (const Reminder& r : list)
+        array.append(ReminderJson::toObject(r));
+    QByteArray qtBytes = QJsonDocument(array).toJson(QJsonDocument::Indented);
+    qtBytes.replace('/', "\\/");
+    QCOMPARE(ReminderJson::encodeList(list), qtBytes);
+    const auto decoded = ReminderJson::decodeList(qtBytes);
+    QVERIFY(decoded);
+    QVERIFY(decoded->at(0) == list[0]);
 }
 
 void TestModel::badElementFailsWholeArray()

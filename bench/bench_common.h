@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+// Median wall time of a piece of work, in milliseconds.
+inline double medianMs(int runs, const std::function<void()>& work)
+{
+    std::vector<double> times;
+    times.reserve(static_cast<size_t>(runs));
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
