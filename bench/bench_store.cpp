@@ -7,8 +7,8 @@
 #include "store/user_defaults.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -48,8 +48,9 @@ int main(int argc, char** argv)
         const double write = medianMs(runs, [&] { AtomicFile::write(scratch, bytes); });
         const double decode = medianMs(runs, [&] { ReminderJson::decodeList(bytes); });
         out << qSetFieldWidth(9) << count << qSetFieldWidth(9) << QString::number(save, 'f', 3)
-            << QString::number(load, 'f', 3) << qSetFieldWidth(10) << QString::number(encode, 'f', 3)
-            << QString::number(write, 'f', 3) << QString::number(decode, 'f', 3) << qSetFieldWidth(12)
+            << QString::number(load, 'f', 3) << qSetFieldWidth(10)
+            << QString::number(encode, 'f', 3) << QString::number(write, 'f', 3)
+            << QString::number(decode, 'f', 3) << qSetFieldWidth(12)
             << QFileInfo(store.filePath()).size() << qSetFieldWidth(0) << "\n";
     }
     return 0;

@@ -102,11 +102,11 @@ bool Reminder::operator==(const Reminder& other) const
 const QStringList& systemSounds()
 {
     static const QStringList names = {
-        QStringLiteral("Glass"),  QStringLiteral("Ping"),   QStringLiteral("Pop"),
-        QStringLiteral("Tink"),   QStringLiteral("Hero"),   QStringLiteral("Purr"),
-        QStringLiteral("Blow"),   QStringLiteral("Bottle"), QStringLiteral("Frog"),
-        QStringLiteral("Funk"),   QStringLiteral("Morse"),  QStringLiteral("Submarine"),
-        QStringLiteral("Basso"),  QStringLiteral("Sosumi"),
+        QStringLiteral("Glass"), QStringLiteral("Ping"),   QStringLiteral("Pop"),
+        QStringLiteral("Tink"),  QStringLiteral("Hero"),   QStringLiteral("Purr"),
+        QStringLiteral("Blow"),  QStringLiteral("Bottle"), QStringLiteral("Frog"),
+        QStringLiteral("Funk"),  QStringLiteral("Morse"),  QStringLiteral("Submarine"),
+        QStringLiteral("Basso"), QStringLiteral("Sosumi"),
     };
     return names;
 }

@@ -122,8 +122,7 @@ void Store::setPaused(bool paused)
 
 QUuid Store::add()
 {
-    const QTime in5 =
-        LocalTime::wallClock(m_clock.now().addSecs(300), m_clock.zone()).time();
+    const QTime in5 = LocalTime::wallClock(m_clock.now().addSecs(300), m_clock.zone()).time();
     Reminder reminder{
         .hour = in5.hour(),
         .minute = in5.minute() / 5 * 5,

@@ -12,8 +12,8 @@ namespace {
 
 QJsonObject validObject()
 {
-    return ReminderJson::toObject(Reminder{.id = QUuid::fromString(QStringLiteral(
-                                               "6F9619FF-8B86-D011-B42D-00C04FC964FF"))});
+    return ReminderJson::toObject(
+        Reminder{.id = QUuid::fromString(QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF"))});
 }
 
 bool decodes(const QJsonObject& object)
@@ -67,8 +67,7 @@ void TestModel::daysSummary_data()
     QTest::newRow("odd days") << QList<qint64>{2, 4, 6} << "Mon Wed Fri";
     QTest::newRow("duplicate") << QList<qint64>{2, 2, 3, 4, 5, 6} << "Mon Mon Tue Wed Thu Fri";
     QTest::newRow("zero") << QList<qint64>{0, 2} << " Mon";
-    QTest::newRow("out of range") << QList<qint64>{-4, 9, 2}
-                                  << "-4 Mon 9";
+    QTest::newRow("out of range") << QList<qint64>{-4, 9, 2} << "-4 Mon 9";
     QTest::newRow("extremes") << QList<qint64>{std::numeric_limits<qint64>::min(), 1}
                               << "-9223372036854775808 Sun";
 }
@@ -84,17 +83,23 @@ void TestModel::normalizedUrl_data()
 {
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("expected"); // empty: no URL
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("spaces and newlines") << "  \n\t " << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("spaces and newlines") << "  \n\t "
+                                         << "";
     QTest::newRow("bare host with spaces") << "  example.com/path \n"
                                            << "https://example.com/path";
     // No "https://" is added; QUrl itself writes scheme and host in lower case.
-    QTest::newRow("upper-case scheme kept") << "HTTP://Example.com/A" << "http://example.com/A";
-    QTest::newRow("https kept") << "https://example.org" << "https://example.org";
-    QTest::newRow("inner space rejected") << "exa mple.com" << "";
-    QTest::newRow("bad port rejected") << "javascript:alert(1)" << "";
-    QTest::newRow("unicode space trimmed") << QString::fromUtf8("\u00a0example.net\u2003")
-                                           << "https://example.net";
+    QTest::newRow("upper-case scheme kept") << "HTTP://Example.com/A"
+                                            << "http://example.com/A";
+    QTest::newRow("https kept") << "https://example.org"
+                                << "https://example.org";
+    QTest::newRow("inner space rejected") << "exa mple.com"
+                                          << "";
+    QTest::newRow("bad port rejected") << "javascript:alert(1)"
+                                       << "";
+    QTest::newRow("unicode space trimmed")
+        << QString::fromUtf8("\u00a0example.net\u2003") << "https://example.net";
 }
 
 void TestModel::normalizedUrl()
@@ -210,8 +215,9 @@ void TestModel::decoderRefuses_data()
     QTest::newRow("days not array") << "days" << QJsonValue(2);
     QTest::newRow("day as string") << "days" << QJsonValue(QJsonArray{2, QStringLiteral("3")});
     QTest::newRow("bad uuid") << "id" << QJsonValue(QStringLiteral("not-a-uuid"));
-    QTest::newRow("braced uuid")
-        << "id" << QJsonValue(QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}"));
+    QTest::newRow("braced uuid") << "id"
+                                 << QJsonValue(
+                                        QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}"));
     QTest::newRow("uuid as number") << "id" << QJsonValue(5);
     QTest::newRow("title as array") << "title" << QJsonValue(QJsonArray{});
 }
@@ -297,7 +303,8 @@ void TestModel::roundTrip()
 
 void TestModel::fileBytesAreExact()
 {
-    const Reminder r{.id = QUuid::fromString(QStringLiteral("6f9619ff-8b86-d011-b42d-00c04fc964ff")),
+    const Reminder r{.id =
+                         QUuid::fromString(QStringLiteral("6f9619ff-8b86-d011-b42d-00c04fc964ff")),
                      .title = QString::fromUtf8("Stand-up \u2615"),
                      .note = QStringLiteral("a/b"),
                      .hour = 9,
@@ -305,26 +312,26 @@ void TestModel::fileBytesAreExact()
                      .days = {2, 4},
                      .url = QStringLiteral("https://example.com/x"),
                      .lastFired = QStringLiteral("2026-03-07")};
-    const QByteArray expected = QByteArrayLiteral(
-        "[\n"
-        "    {\n"
-        "        \"days\": [\n"
-        "            2,\n"
-        "            4\n"
-        "        ],\n"
-        "        \"enabled\": true,\n"
-        "        \"hour\": 9,\n"
-        "        \"id\": \"6F9619FF-8B86-D011-B42D-00C04FC964FF\",\n"
-        "        \"lastFired\": \"2026-03-07\",\n"
-        "        \"minute\": 5,\n"
-        "        \"note\": \"a\\/b\",\n"
-        "        \"openURLAutomatically\": false,\n"
-        "        \"repeatSound\": false,\n"
-        "        \"sound\": \"Glass\",\n"
-        "        \"title\": \"Stand-up \xe2\x98\x95\",\n"
-        "        \"url\": \"https:\\/\\/example.com\\/x\"\n"
-        "    }\n"
-        "]\n");
+    const QByteArray expected =
+        QByteArrayLiteral("[\n"
+                          "    {\n"
+                          "        \"days\": [\n"
+                          "            2,\n"
+                          "            4\n"
+                          "        ],\n"
+                          "        \"enabled\": true,\n"
+                          "        \"hour\": 9,\n"
+                          "        \"id\": \"6F9619FF-8B86-D011-B42D-00C04FC964FF\",\n"
+                          "        \"lastFired\": \"2026-03-07\",\n"
+                          "        \"minute\": 5,\n"
+                          "        \"note\": \"a\\/b\",\n"
+                          "        \"openURLAutomatically\": false,\n"
+                          "        \"repeatSound\": false,\n"
+                          "        \"sound\": \"Glass\",\n"
+                          "        \"title\": \"Stand-up \xe2\x98\x95\",\n"
+                          "        \"url\": \"https:\\/\\/example.com\\/x\"\n"
+                          "    }\n"
+                          "]\n");
     QCOMPARE(ReminderJson::encodeList({r}), expected);
     QCOMPARE(ReminderJson::encodeList({}), QByteArrayLiteral("[\n]\n"));
     QVERIFY(ReminderJson::decodeList("[\n]\n")->isEmpty());
@@ -387,26 +394,26 @@ void TestModel::dstResolution_data()
     // Spring forward: the skipped time resolves to the first moment after the gap.
     QTest::newRow("New York gap") << "America/New_York" << QDate(2026, 3, 8) << 2 << 30
                                   << "2026-03-08T07:00:00Z";
-    QTest::newRow("New York after gap") << "America/New_York" << QDate(2026, 3, 8) << 3 << 30
-                                        << "2026-03-08T07:30:00Z";
+    QTest::newRow("New York after gap")
+        << "America/New_York" << QDate(2026, 3, 8) << 3 << 30 << "2026-03-08T07:30:00Z";
     QTest::newRow("Berlin gap") << "Europe/Berlin" << QDate(2026, 3, 29) << 2 << 0
                                 << "2026-03-29T01:00:00Z";
     QTest::newRow("Adelaide gap") << "Australia/Adelaide" << QDate(2026, 10, 4) << 2 << 15
                                   << "2026-10-03T16:30:00Z";
     // Fall back: the repeated time resolves to its first occurrence.
-    QTest::newRow("New York repeat") << "America/New_York" << QDate(2026, 11, 1) << 1 << 30
-                                     << "2026-11-01T05:30:00Z";
-    QTest::newRow("Berlin repeat") << "Europe/Berlin" << QDate(2026, 10, 25) << 2 << 30
-                                   << "2026-10-25T00:30:00Z";
-    QTest::newRow("Adelaide repeat") << "Australia/Adelaide" << QDate(2026, 4, 5) << 2 << 45
-                                     << "2026-04-04T16:15:00Z";
+    QTest::newRow("New York repeat")
+        << "America/New_York" << QDate(2026, 11, 1) << 1 << 30 << "2026-11-01T05:30:00Z";
+    QTest::newRow("Berlin repeat")
+        << "Europe/Berlin" << QDate(2026, 10, 25) << 2 << 30 << "2026-10-25T00:30:00Z";
+    QTest::newRow("Adelaide repeat")
+        << "Australia/Adelaide" << QDate(2026, 4, 5) << 2 << 45 << "2026-04-04T16:15:00Z";
     // Zones without changes, one of them off by half an hour.
     QTest::newRow("Tokyo") << "Asia/Tokyo" << QDate(2026, 3, 8) << 2 << 30
                            << "2026-03-07T17:30:00Z";
     QTest::newRow("Kolkata") << "Asia/Kolkata" << QDate(2026, 7, 1) << 0 << 0
                              << "2026-06-30T18:30:00Z";
-    QTest::newRow("Berlin midnight") << "Europe/Berlin" << QDate(2026, 1, 1) << 0 << 0
-                                     << "2025-12-31T23:00:00Z";
+    QTest::newRow("Berlin midnight")
+        << "Europe/Berlin" << QDate(2026, 1, 1) << 0 << 0 << "2025-12-31T23:00:00Z";
 }
 
 void TestModel::dstResolution()

@@ -1,0 +1,128 @@
+#include "icons.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+
+#include <functional>
+
+namespace {
+
+using Drawing = std::function<void(QPainter&, const QColor&)>;
+
+// Renders a drawing made on a 24 x 24 grid at the usual icon sizes.
+QIcon drawn(const QColor& color, const Drawing& draw)
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 24.0, size / 24.0);
+        draw(painter, color);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QIcon themed(std::initializer_list<const char*> names, const QColor& color, const Drawing& draw)
+{
+    for (const char* name : names) {
+        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(name));
+        if (!icon.isNull())
+            return icon;
+    }
+    return drawn(color, draw);
+}
+
+QColor textColor()
+{
+    return QApplication::palette().color(QPalette::WindowText);
+}
+
+QPen roundPen(const QColor& color, double width)
+{
+    return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+} // namespace
+
+QIcon Icons::alarm(const QColor& color, bool filled)
+{
+    return drawn(color, [filled](QPainter& p, const QColor& c) {
+        p.setPen(roundPen(c, 2));
+        // Bells, legs, then the face.
+        p.setBrush(c);
+        p.drawPie(QRectF(1.5, 1.5, 8, 8), 45 * 16, 180 * 16);
+        p.drawPie(QRectF(14.5, 1.5, 8, 8), -45 * 16, 180 * 16);
+        p.drawLine(QPointF(6.5, 19.5), QPointF(4.5, 22));
+        p.drawLine(QPointF(17.5, 19.5), QPointF(19.5, 22));
+        p.setBrush(filled ? QBrush(c) : Qt::NoBrush);
+        p.drawEllipse(QPointF(12, 13.5), 8, 8);
+        QColor hands = filled ? QColor(Qt::white) : c;
+        p.setPen(roundPen(hands, 1.8));
+        p.drawLine(QPointF(12, 13.5), QPointF(12, 8.5));
+        p.drawLine(QPointF(12, 13.5), QPointF(15.5, 15.5));
+    });
+}
+
+QIcon Icons::plus()
+{
+    return themed({"list-add-symbolic", "list-add"}, textColor(), [](QPainter& p, const QColor& c) {
+        p.setPen(roundPen(c, 2));
+        p.drawLine(QPointF(12, 5), QPointF(12, 19));
+        p.drawLine(QPointF(5, 12), QPointF(19, 12));
+    });
+}
+
+QIcon Icons::minus()
+{
+    return themed({"list-remove-symbolic", "list-remove"}, textColor(),
+                  [](QPainter& p, const QColor& c) {
+                      p.setPen(roundPen(c, 2));
+                      p.drawLine(QPointF(5, 12), QPointF(19, 12));
+                  });
+}
+
+QIcon Icons::globe()
+{
+    return themed({"globe-symbolic", "web-browser-symbolic"}, textColor(),
+                  [](QPainter& p, const QColor& c) {
+                      p.setPen(roundPen(c, 1.5));
+                      p.setBrush(Qt::NoBrush);
+                      p.drawEllipse(QPointF(12, 12), 9, 9);
+                      p.drawEllipse(QPointF(12, 12), 4, 9);
+                      p.drawLine(QPointF(3, 12), QPointF(21, 12));
+                      p.drawLine(QPointF(12, 3), QPointF(12, 21));
+                  });
+}
+
+QIcon Icons::speakerSlash()
+{
+    return themed({"audio-volume-muted-symbolic", "audio-volume-muted"}, textColor(),
+                  [](QPainter& p, const QColor& c) {
+                      QPainterPath speaker;
+                      speaker.moveTo(3, 9);
+                      speaker.lineTo(7, 9);
+                      speaker.lineTo(12, 4.5);
+                      speaker.lineTo(12, 19.5);
+                      speaker.lineTo(7, 15);
+                      speaker.lineTo(3, 15);
+                      speaker.closeSubpath();
+                      p.setPen(roundPen(c, 1.5));
+                      p.setBrush(c);
+                      p.drawPath(speaker);
+                      p.setPen(roundPen(c, 2));
+                      p.drawLine(QPointF(3, 3), QPointF(21, 21));
+                      p.drawLine(QPointF(15, 9.5), QPointF(20, 14.5));
+                      p.drawLine(QPointF(20, 9.5), QPointF(17.5, 12));
+                  });
+}
+
+QIcon Icons::application()
+{
+    return alarm(textColor(), true);
+}

@@ -1,0 +1,243 @@
+#include "alerts/alert_controller.h"
+#include "alerts/alert_panel.h"
+#include "alerts/elided_label.h"
+#include "common/fake_chimes.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+
+constexpr qint64 msecsPerTestMinute = 20;
+
+QPushButton* button(QWidget* panel, const char* name)
+{
+    return panel->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+QPoint firstPosition()
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    return {area.x() + area.width() / 2 - 220, area.y() + 60};
+}
+
+} // namespace
+
+class TestAlerts : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void cascadeThroughSixAndReset();
+    void sameReminderTwiceKeepsOneWindow();
+    void buttonsWithWebsite();
+    void buttonsWithoutWebsite();
+    void websiteLineShowsHostOrWholeUrl();
+    void snoozeComesBackAsTheSameCopy();
+    void openAutomaticallyOpensHttpsForm();
+    void windowManagerCloseStopsLoopingChime();
+    void silentAndUnknownSounds();
+    void longTextsStayInsideTheFrame();
+
+private:
+    std::unique_ptr<FakeChimes> m_chimes;
+    std::unique_ptr<FakeOpener> m_opener;
+    std::unique_ptr<AlertController> m_controller;
+};
+
+void TestAlerts::init()
+{
+    m_chimes = std::make_unique<FakeChimes>();
+    m_opener = std::make_unique<FakeOpener>();
+    m_controller = std::make_unique<AlertController>(*m_chimes, *m_opener, msecsPerTestMinute);
+}
+
+void TestAlerts::cleanup()
+{
+    m_controller.reset();
+}
+
+void TestAlerts::cascadeThroughSixAndReset()
+{
+    const QPoint origin = firstPosition();
+    QList<Reminder> shown;
+    for (int i = 0; i < 6; ++i) {
+        shown << Reminder{.title = QStringLiteral("Reminder %1").arg(i)};
+        m_controller->show(shown.last());
+    }
+    const QList<QWidget*> panels = m_controller->openPanels();
+    QCOMPARE(panels.size(), 6);
+    const int offsets[] = {0, 30, 60, 90, 120, 0};
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(panels[i]->pos(), origin + QPoint(offsets[i], offsets[i]));
+        QCOMPARE(panels[i]->size(), QSize(440, 240));
+        QVERIFY(panels[i]->isVisible());
+        QVERIFY(panels[i]->windowFlags() & Qt::Tool);
+        QVERIFY(panels[i]->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(panels[i]->testAttribute(Qt::WA_ShowWithoutActivating));
+    }
+    QVERIFY(!QApplication::activeWindow()); // nothing took the focus by appearing
+
+    // Dismissing one keeps the cascade going; dismissing all resets it.
+    m_controller->dismiss(shown[2].id);
+    m_controller->show(Reminder{});
+    QCOMPARE(m_controller->openPanels().last()->pos(), origin + QPoint(30, 30));
+    m_controller->dismissAll();
+    QVERIFY(m_controller->openPanels().isEmpty());
+    m_controller->show(Reminder{});
+    QCOMPARE(m_controller->openPanels().first()->pos(), origin);
+}
+
+void TestAlerts::sameReminderTwiceKeepsOneWindow()
+{
+    const Reminder r{.sound = QStringLiteral("Glass"), .repeatSound = true};
+    m_controller->show(r);
+    m_controller->show(r);
+    QCOMPARE(m_controller->openPanels().size(), 1);
+    QCOMPARE(m_controller->openPanels().first()->pos(), firstPosition());
+    QCOMPARE(m_chimes->plays, (QList<bool>{true, true}));
+    QCOMPARE(m_chimes->stops, 1); // the first pop-up's chime stopped with it
+}
+
+void TestAlerts::buttonsWithWebsite()
+{
+    const Reminder r{.url = QStringLiteral("example.com/standup")};
+    m_controller->show(r);
+    QWidget* panel = m_controller->openPanels().first();
+    QVERIFY(button(panel, "snooze"));
+    QCOMPARE(button(panel, "snooze")->width(), 110);
+    QCOMPARE(button(panel, "snooze")->menu()->actions().size(), 3);
+    QPushButton* open = button(panel, "openWebsite");
+    QVERIFY(open);
+    QCOMPARE(open->text(), QStringLiteral("Open website"));
+    QVERIFY(open->isDefault());
+    QVERIFY(!button(panel, "done")->isDefault());
+
+    panel->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(panel));
+    QTest::keyClick(panel, Qt::Key_Return);
+    QCOMPARE(m_opener->opened, QList<QUrl>{QUrl(QStringLiteral("https://example.com/standup"))});
+    QVERIFY(m_controller->openPanels().isEmpty());
+
+    m_controller->show(r);
+    panel = m_controller->openPanels().first();
+    panel->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(panel));
+    QTest::keyClick(panel, Qt::Key_Escape);
+    QVERIFY(m_controller->openPanels().isEmpty());
+    QCOMPARE(m_opener->opened.size(), 1);
+}
+
+void TestAlerts::buttonsWithoutWebsite()
+{
+    m_controller->show(Reminder{.url = QStringLiteral("   ")});
+    QWidget* panel = m_controller->openPanels().first();
+    QVERIFY(!button(panel, "openWebsite"));
+    QVERIFY(!panel->findChild<QWidget*>(QStringLiteral("website")));
+    QVERIFY(!panel->findChild<QWidget*>(QStringLiteral("note")));
+    QVERIFY(button(panel, "done")->isDefault());
+    panel->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(panel));
+    QTest::keyClick(panel, Qt::Key_Escape); // no website: Escape is not bound
+    QCOMPARE(m_controller->openPanels().size(), 1);
+    QTest::keyClick(panel, Qt::Key_Return);
+    QVERIFY(m_controller->openPanels().isEmpty());
+}
+
+void TestAlerts::websiteLineShowsHostOrWholeUrl()
+{
+    m_controller->show(
+        Reminder{.note = QStringLiteral(" "), .url = QStringLiteral("example.com/a/b")});
+    QWidget* panel = m_controller->openPanels().first();
+    QCOMPARE(panel->findChild<QLabel*>(QStringLiteral("website"))->text(),
+             QStringLiteral("example.com"));
+    QVERIFY(panel->findChild<QLabel*>(QStringLiteral("note"))); // a note of spaces is shown
+    QCOMPARE(AlertView::websiteText(QUrl(QStringLiteral("https:///local/path"))),
+             QStringLiteral("https:///local/path"));
+}
+
+void TestAlerts::snoozeComesBackAsTheSameCopy()
+{
+    const Reminder r{.title = QStringLiteral("Stretch"), .repeatSound = true};
+    m_controller->show(r);
+    QWidget* panel = m_controller->openPanels().first();
+    QMenu* menu = button(panel, "snooze")->menu();
+    QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("10 minutes"));
+    QSignalSpy snoozed(qobject_cast<AlertPanel*>(panel)->view(), &AlertView::snoozeRequested);
+    QElapsedTimer clock;
+    clock.start();
+    menu->actions().at(1)->trigger();
+    QCOMPARE(snoozed.first().first().toLongLong(), 10);
+    QVERIFY(m_controller->openPanels().isEmpty());
+    QCOMPARE(m_chimes->stops, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(m_controller->openPanels().size(), 1, 5000);
+    QVERIFY(clock.elapsed() >= 10 * msecsPerTestMinute);
+    auto* again = qobject_cast<AlertPanel*>(m_controller->openPanels().first());
+    QVERIFY(again->view()->reminder() == r);
+    QCOMPARE(m_chimes->plays, (QList<bool>{true, true}));
+}
+
+void TestAlerts::openAutomaticallyOpensHttpsForm()
+{
+    m_controller->show(
+        Reminder{.url = QStringLiteral(" example.org/today "), .openURLAutomatically = true});
+    QCOMPARE(m_opener->opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/today"))});
+    QCOMPARE(m_controller->openPanels().size(), 1); // the pop-up stays
+    m_controller->show(Reminder{.url = QStringLiteral(" "), .openURLAutomatically = true});
+    QCOMPARE(m_opener->opened.size(), 1);
+}
+
+void TestAlerts::windowManagerCloseStopsLoopingChime()
+{
+    const Reminder r{.repeatSound = true};
+    m_controller->show(r);
+    ChimePlayer* chime = m_controller->chimeFor(r.id);
+    QVERIFY(chime && chime->isPlaying());
+    QPointer<QWidget> panel = m_controller->openPanels().first();
+    panel->close(); // what Alt+F4 does
+    QVERIFY(m_controller->openPanels().isEmpty());
+    QCOMPARE(m_chimes->stops, 1);
+    QTRY_VERIFY(panel.isNull()); // the window is really gone
+}
+
+void TestAlerts::silentAndUnknownSounds()
+{
+    m_controller->show(Reminder{.sound = QStringLiteral("None")});
+    QVERIFY(m_chimes->lookups.isEmpty());
+    m_controller->show(Reminder{.sound = QStringLiteral("Missing")});
+    QCOMPARE(m_chimes->lookups, QStringList{QStringLiteral("Missing")});
+    QVERIFY(m_chimes->plays.isEmpty());
+    QCOMPARE(m_controller->openPanels().size(), 2);
+}
+
+void TestAlerts::longTextsStayInsideTheFrame()
+{
+    const QString longWord = QString(300, QLatin1Char('W'));
+    const QString longText = QStringLiteral("word ").repeated(200);
+    m_controller->show(Reminder{.title = longWord,
+                                .note = longText,
+                                .url = QStringLiteral("a-very-long-host-name.").repeated(8) +
+                                       QStringLiteral("example.com")});
+    QWidget* panel = m_controller->openPanels().first();
+    QVERIFY(QTest::qWaitForWindowExposed(panel));
+    const QRect frame = panel->rect();
+    for (const char* name : {"snooze", "openWebsite", "done"}) {
+        QWidget* b = button(panel, name);
+        QVERIFY2(b, name);
+        const QRect inPanel(b->mapTo(panel, QPoint(0, 0)), b->size());
+        QVERIFY2(frame.contains(inPanel), name);
+        QVERIFY(inPanel.bottom() <= 240 - 20 + 1);
+    }
+    for (const char* name : {"title", "note", "website"}) {
+        auto* label = panel->findChild<ElidedLabel*>(QString::fromLatin1(name));
+        QVERIFY2(label->isElided(), name);
+        QVERIFY(QRect(label->mapTo(panel, QPoint(0, 0)), label->size()).right() <= 440 - 20);
+    }
+}
+
+QTEST_MAIN(TestAlerts)
+#include "tst_alerts.moc"
