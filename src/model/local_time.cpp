@@ -5,54 +5,88 @@
 
 namespace {
 
+constexpr qint64 day = 86400;
+
 qint64 offsetAt(const QTimeZone& zone, qint64 utcSecs)
 {
     return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(utcSecs, Qt::UTC));
 }
 
-} // namespace
-
-std::optional<QDateTime> LocalTime::resolve(QDate date, qint64 hour, qint64 minute,
-                                            const QTimeZone& zone)
+// The offsets the zone uses from two days before to two days after `wall`.
+std::array<qint64, 5> offsetsAround(const QTimeZone& zone, qint64 wall)
 {
-    if (!date.isValid() || !zone.isValid() || hour < 0 || hour > 23 || minute < 0 || minute > 59)
-        return std::nullopt;
-
-    // The wall-clock time read as if it were UTC; a real moment is this minus the offset.
-    const qint64 wall =
-        QDateTime(date, QTime(0, 0), Qt::UTC).toSecsSinceEpoch() + hour * 3600 + minute * 60;
-
-    // Every offset the zone uses within two days of the wall time.
-    constexpr qint64 day = 86400;
     std::array<qint64, 5> offsets{};
     for (size_t i = 0; i < offsets.size(); ++i)
         offsets[i] = offsetAt(zone, wall + (static_cast<qint64>(i) - 2) * day);
+    return offsets;
+}
 
+} // namespace
+
+LocalTime::LocalTime(QDate date, const QTimeZone& zone)
+    : m_zone(zone), m_valid(date.isValid() && zone.isValid())
+{
+    if (!m_valid)
+        return;
+    m_midnightWall = QDateTime(date, QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+    const auto offsets = offsetsAround(zone, m_midnightWall + day / 2);
+    if (std::all_of(offsets.begin(), offsets.end(), [&](qint64 o) { return o == offsets[0]; }))
+        m_steadyOffset = offsets[0];
+}
+
+std::optional<qint64> LocalTime::resolveSecs(qint64 hour, qint64 minute) const
+{
+    if (!m_valid || hour < 0 || hour > 23 || minute < 0 || minute > 59)
+        return std::nullopt;
+    const qint64 wall = m_midnightWall + hour * 3600 + minute * 60;
+    if (m_steadyOffset)
+        return wall - *m_steadyOffset;
+    return resolveAcrossChange(wall);
+}
+
+std::optional<qint64> LocalTime::resolveAcrossChange(qint64 wall) const
+{
+    // A real moment is the wall time minus the offset in force at that moment.
+    const auto offsets = offsetsAround(m_zone, wall);
     std::optional<qint64> first;
     for (qint64 offset : offsets) {
         const qint64 candidate = wall - offset;
-        if (offsetAt(zone, candidate) == offset && (!first || candidate < *first))
+        if (offsetAt(m_zone, candidate) == offset && (!first || candidate < *first))
             first = candidate;
     }
     if (first)
-        return QDateTime::fromSecsSinceEpoch(*first, Qt::UTC);
+        return first;
 
-    // No offset fits: the time falls in a gap. The gap lies between the
-    // earliest and latest candidate; find where the offset changes.
+    // No offset fits: the time falls in a gap. The change lies between the
+    // earliest and latest candidate; find the moment the offset changes.
     const auto [minIt, maxIt] = std::minmax_element(offsets.begin(), offsets.end());
-    qint64 lo = wall - *maxIt; // before the change
-    qint64 hi = wall - *minIt; // after the change
-    const qint64 before = offsetAt(zone, lo);
-    if (offsetAt(zone, hi) == before)
+    qint64 lo = wall - *maxIt;
+    qint64 hi = wall - *minIt;
+    const qint64 before = offsetAt(m_zone, lo);
+    if (offsetAt(m_zone, hi) == before)
         return std::nullopt;
     while (hi - lo > 1) {
         const qint64 mid = lo + (hi - lo) / 2;
-        if (offsetAt(zone, mid) == before)
+        if (offsetAt(m_zone, mid) == before)
             lo = mid;
         else
             hi = mid;
     }
-    return QDateTime::fromSecsSinceEpoch(hi, Qt::UTC);
+    return hi;
+}
+
+std::optional<QDateTime> LocalTime::resolve(qint64 hour, qint64 minute) const
+{
+    const auto secs = resolveSecs(hour, minute);
+    if (!secs)
+        return std::nullopt;
+    return QDateTime::fromSecsSinceEpoch(*secs, Qt::UTC);
+}
+
+std::optional<QDateTime> LocalTime::resolve(QDate date, qint64 hour, qint64 minute,
+                                            const QTimeZone& zone)
+{
+    return LocalTime(date, zone).resolve(hour, minute);
 }
 
 QDateTime LocalTime::wallClock(const QDateTime& moment, const QTimeZone& zone)

@@ -1,0 +1,87 @@
+#include "scheduler.h"
+
+#include "model/local_time.h"
+#include "store/store.h"
+#include "wake_monitor.h"
+
+Scheduler::Scheduler(StoreAccess store, AlertSink alerts, const Clock& clock, WakeMonitor* wake,
+                     QObject* parent)
+    : QObject(parent), m_store(std::move(store)), m_alerts(std::move(alerts)), m_clock(clock),
+      m_wake(wake), m_lastTick(clock.now().addSecs(-graceSeconds))
+{
+    // Precise: a coarse timer may run up to five per cent early or late.
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(tickMsecs);
+    connect(&m_timer, &QTimer::timeout, this, &Scheduler::onTimer);
+}
+
+Scheduler& Scheduler::shared()
+{
+    // Never deleted: timers and wake handling refer to it for the whole run.
+    static Scheduler* scheduler = [] {
+        auto* wake = new WakeMonitor;
+        auto* created = new Scheduler(&Store::shared, {}, Clock::system(), wake);
+        wake->setParent(created);
+        return created;
+    }();
+    return *scheduler;
+}
+
+void Scheduler::start()
+{
+    m_timer.start();
+    if (m_wake)
+        connect(m_wake, &WakeMonitor::resumed, this, &Scheduler::onResumed, Qt::UniqueConnection);
+    tick();
+}
+
+void Scheduler::onTimer()
+{
+    if (m_wake)
+        m_wake->poll();
+    tick();
+}
+
+void Scheduler::onResumed()
+{
+    QTimer::singleShot(wakeTickDelayMsecs, Qt::PreciseTimer, this, &Scheduler::tick);
+}
+
+void Scheduler::tick()
+{
+    const QDateTime now = m_clock.now();
+    Store& store = m_store();
+    if (store.paused()) {
+        m_lastTick = now;
+        return;
+    }
+    const QTimeZone zone = m_clock.zone();
+    const QDate date = LocalTime::dateOf(now, zone);
+    const QString today = date.toString(u"yyyy-MM-dd");
+    const int weekday = LocalTime::weekdayOf(now, zone);
+    const LocalTime localDay(date, zone);
+    const qint64 nowMsecs = now.toMSecsSinceEpoch();
+    const qint64 lastTickMsecs = m_lastTick.toMSecsSinceEpoch();
+
+    // By position, over the positions that exist now; a pop-up never edits the list.
+    const qsizetype count = store.reminders().size();
+    for (qsizetype i = 0; i < count && i < store.reminders().size(); ++i) {
+        const Reminder& current = store.reminders().at(i);
+        if (!current.enabled || !current.days.contains(weekday) || current.lastFired == today)
+            continue;
+        const auto dueSecs = localDay.resolveSecs(current.hour, current.minute);
+        if (!dueSecs)
+            continue;
+        const qint64 due = *dueSecs * 1000;
+        if (due <= lastTickMsecs || due > nowMsecs)
+            continue;
+
+        const Reminder shown = current; // the copy as read, before lastFired changes
+        Reminder fired = shown;
+        fired.lastFired = today;
+        store.setReminder(i, fired);
+        if (nowMsecs - due < graceSeconds * 1000 && m_alerts)
+            m_alerts(shown);
+    }
+    m_lastTick = now;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/clock.h"
+#include "model/reminder.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class Store;
+class WakeMonitor;
+
+// Decides when reminders fire. Every ten seconds, and three seconds after the
+// computer wakes, it examines the time since the previous tick: each enabled
+// reminder whose minute fell in that span on one of its weekdays, and that
+// has not fired today, is recorded as fired today (the Store saves) and, when
+// less than thirty minutes late, raised as a pop-up.
+class Scheduler : public QObject {
+    Q_OBJECT
+
+public:
+    using AlertSink = std::function<void(const Reminder&)>;
+    using StoreAccess = std::function<Store&()>;
+
+    static constexpr qint64 graceSeconds = 1800;
+    static constexpr int tickMsecs = 10'000;
+    static constexpr int wakeTickDelayMsecs = 3'000;
+
+    // The Store is reached through `store` at the first tick, not before.
+    Scheduler(StoreAccess store, AlertSink alerts, const Clock& clock = Clock::system(),
+              WakeMonitor* wake = nullptr, QObject* parent = nullptr);
+
+    // The application's Scheduler: the shared Store, the real clock and wake
+    // detection. Pop-ups go wherever setAlertSink points them.
+    static Scheduler& shared();
+    void setAlertSink(AlertSink alerts) { m_alerts = std::move(alerts); }
+
+    // Starts the ten-second timer and the wake handling, and ticks at once.
+    void start();
+    void tick();
+
+    QDateTime lastTick() const { return m_lastTick; }
+
+private:
+    void onTimer();
+    void onResumed();
+
+    StoreAccess m_store;
+    AlertSink m_alerts;
+    const Clock& m_clock;
+    WakeMonitor* m_wake;
+    QTimer m_timer;
+    QDateTime m_lastTick;
+};

@@ -1,0 +1,326 @@
+#include "common/fake_clock.h"
+#include "model/reminder_json.h"
+#include "scheduler/scheduler.h"
+#include "scheduler/wake_monitor.h"
+#include "store/store.h"
+#include "store/user_defaults.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// 2026-03-09 is a Monday (weekday 2).
+const QDate monday(2026, 3, 9);
+
+double g_suspended = 0;
+double fakeSuspended()
+{
+    return g_suspended;
+}
+
+} // namespace
+
+class TestScheduler : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void launchTwentyMinutesLateFires();
+    void launchFortyMinutesLateDoesNot();
+    void sleepRecordsOldAndShowsRecent_data();
+    void sleepRecordsOldAndShowsRecent();
+    void sleepAcrossMidnightFiresOnlyTheNewDay();
+    void pausedFiresAndWritesNothing();
+    void firedTodayBlocksUntilTomorrow();
+    void noDaysOrDisabledNeverFire();
+    void twoDueFireInListOrder();
+    void midnightFiresOnFirstTickOfTheDay();
+    void daylightSavingChanges_data();
+    void daylightSavingChanges();
+    void zoneIsReadAtEveryTick();
+    void wakeGivesOneExtraTick();
+
+private:
+    // A Store holding these reminders, on a fresh temporary file.
+    void makeStore(const QList<Reminder>& reminders);
+    std::unique_ptr<Scheduler> makeScheduler();
+    QList<Reminder> onDisk() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<UserDefaults> m_defaults;
+    std::unique_ptr<Store> m_store;
+    FakeClock m_clock;
+    QList<Reminder> m_shown;
+};
+
+void TestScheduler::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_defaults = std::make_unique<UserDefaults>(m_dir->filePath(QStringLiteral("Pendrel.conf")));
+    m_clock.setZone("Europe/Berlin");
+    m_shown.clear();
+}
+
+void TestScheduler::makeStore(const QList<Reminder>& reminders)
+{
+    QFile file(m_dir->filePath(QStringLiteral("reminders.json")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ReminderJson::encodeList(reminders));
+    file.close();
+    m_store = std::make_unique<Store>(m_dir->path(), *m_defaults, m_clock);
+}
+
+std::unique_ptr<Scheduler> TestScheduler::makeScheduler()
+{
+    return std::make_unique<Scheduler>([this]() -> Store& { return *m_store; },
+                                       [this](const Reminder& r) { m_shown << r; }, m_clock);
+}
+
+QList<Reminder> TestScheduler::onDisk() const
+{
+    QFile file(m_dir->filePath(QStringLiteral("reminders.json")));
+    file.open(QIODevice::ReadOnly);
+    return ReminderJson::decodeList(file.readAll()).value_or(QList<Reminder>());
+}
+
+void TestScheduler::launchTwentyMinutesLateFires()
+{
+    const Reminder r{
+        .hour = 8, .minute = 10, .days = {2}, .lastFired = QStringLiteral("2026-03-06")};
+    makeStore({r});
+    m_clock.setLocal(monday, QTime(8, 30));
+    makeScheduler()->tick();
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_shown.first().lastFired, QStringLiteral("2026-03-06")); // the copy as it was read
+    QCOMPARE(onDisk().first().lastFired, QStringLiteral("2026-03-09"));
+}
+
+void TestScheduler::launchFortyMinutesLateDoesNot()
+{
+    makeStore({Reminder{.hour = 8, .minute = 10, .days = {2}}});
+    m_clock.setLocal(monday, QTime(8, 50));
+    auto scheduler = makeScheduler();
+    scheduler->tick();
+    m_clock.advance(10);
+    scheduler->tick();
+    QVERIFY(m_shown.isEmpty());
+    QVERIFY(m_store->reminders().first().lastFired.isEmpty());
+    QVERIFY(onDisk().first().lastFired.isEmpty());
+}
+
+void TestScheduler::sleepRecordsOldAndShowsRecent_data()
+{
+    QTest::addColumn<QTime>("due");
+    QTest::addColumn<QTime>("wake");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("100 minutes late") << QTime(6, 20) << QTime(8, 0) << false;
+    QTest::newRow("15 minutes late") << QTime(7, 45) << QTime(8, 0) << true;
+    QTest::newRow("exactly 1800 s") << QTime(7, 30) << QTime(8, 0) << false;
+    QTest::newRow("1799 s") << QTime(7, 30) << QTime(7, 59, 59) << true;
+}
+
+void TestScheduler::sleepRecordsOldAndShowsRecent()
+{
+    QFETCH(QTime, due);
+    QFETCH(QTime, wake);
+    QFETCH(bool, shown);
+    makeStore({Reminder{.hour = due.hour(), .minute = due.minute(), .days = {2}}});
+    m_clock.setLocal(monday, QTime(6, 0));
+    auto scheduler = makeScheduler();
+    scheduler->tick();
+    m_clock.setLocal(monday, wake); // asleep in between
+    scheduler->tick();
+    QCOMPARE(m_shown.size(), shown ? 1 : 0);
+    QCOMPARE(onDisk().first().lastFired, QStringLiteral("2026-03-09"));
+}
+
+void TestScheduler::sleepAcrossMidnightFiresOnlyTheNewDay()
+{
+    makeStore(
+        {Reminder{.title = QStringLiteral("Monday night"), .hour = 23, .minute = 0, .days = {2}},
+         Reminder{.title = QStringLiteral("Tuesday early"), .hour = 0, .minute = 30, .days = {3}}});
+    m_clock.setLocal(monday, QTime(22, 0));
+    auto scheduler = makeScheduler();
+    scheduler->tick();
+    m_clock.setLocal(monday.addDays(1), QTime(0, 45));
+    scheduler->tick();
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_shown.first().title, QStringLiteral("Tuesday early"));
+    QVERIFY(onDisk().at(0).lastFired.isEmpty());
+    QCOMPARE(onDisk().at(1).lastFired, QStringLiteral("2026-03-10"));
+}
+
+void TestScheduler::pausedFiresAndWritesNothing()
+{
+    makeStore({Reminder{.hour = 8, .minute = 10, .days = {2}}});
+    m_store->setPaused(true);
+    const QDateTime written = QFileInfo(m_store->filePath()).lastModified();
+    QTest::qWait(20);
+    m_clock.setLocal(monday, QTime(8, 0));
+    auto scheduler = makeScheduler();
+    scheduler->tick();
+    m_clock.setLocal(monday, QTime(8, 15));
+    scheduler->tick();
+    QVERIFY(m_shown.isEmpty());
+    QCOMPARE(QFileInfo(m_store->filePath()).lastModified(), written);
+    QVERIFY(onDisk().first().lastFired.isEmpty());
+    m_store->setPaused(false);
+    m_clock.advance(10);
+    scheduler->tick();
+    QVERIFY(m_shown.isEmpty()); // what fell due during the pause stays unfired
+    QCOMPARE(scheduler->lastTick(), m_clock.now());
+}
+
+void TestScheduler::firedTodayBlocksUntilTomorrow()
+{
+    makeStore({Reminder{
+        .hour = 8, .minute = 10, .days = {2, 3}, .lastFired = QStringLiteral("2026-03-09")}});
+    m_clock.setLocal(monday, QTime(8, 15));
+    auto scheduler = makeScheduler();
+    scheduler->tick();
+    QVERIFY(m_shown.isEmpty());
+    m_clock.setLocal(monday.addDays(1), QTime(8, 0));
+    scheduler->tick();
+    m_clock.setLocal(monday.addDays(1), QTime(8, 10));
+    scheduler->tick();
+    QCOMPARE(m_shown.size(), 1);
+    scheduler->tick();
+    QCOMPARE(m_shown.size(), 1);
+}
+
+void TestScheduler::noDaysOrDisabledNeverFire()
+{
+    makeStore({Reminder{.hour = 8, .minute = 10, .days = {}},
+               Reminder{.hour = 8, .minute = 10, .days = {1, 2, 3, 4, 5, 6, 7}, .enabled = false},
+               Reminder{.hour = 8, .minute = 10, .days = {0, 9, -2}},
+               Reminder{.hour = 25, .minute = 10, .days = {2}}});
+    m_clock.setLocal(monday, QTime(8, 15));
+    makeScheduler()->tick();
+    QVERIFY(m_shown.isEmpty());
+}
+
+void TestScheduler::twoDueFireInListOrder()
+{
+    makeStore(
+        {Reminder{.title = QStringLiteral("second by time"), .hour = 8, .minute = 12, .days = {2}},
+         Reminder{.title = QStringLiteral("off"), .hour = 8, .minute = 11, .enabled = false},
+         Reminder{.title = QStringLiteral("first by time"), .hour = 8, .minute = 11, .days = {2}}});
+    QSignalSpy saves(m_store.get(), &Store::reminderChanged);
+    m_clock.setLocal(monday, QTime(8, 13));
+    makeScheduler()->tick();
+    QCOMPARE(m_shown.size(), 2);
+    QCOMPARE(m_shown[0].title, QStringLiteral("second by time"));
+    QCOMPARE(m_shown[1].title, QStringLiteral("first by time"));
+    QCOMPARE(saves.size(), 2);
+    QCOMPARE(saves[0].first().value<qsizetype>(), 0);
+    QCOMPARE(saves[1].first().value<qsizetype>(), 2);
+}
+
+void TestScheduler::midnightFiresOnFirstTickOfTheDay()
+{
+    makeStore({Reminder{.hour = 0, .minute = 0, .days = {3}}});
+    m_clock.setLocal(monday, QTime(23, 59, 55));
+    auto scheduler = makeScheduler();
+    scheduler->tick();
+    QVERIFY(m_shown.isEmpty());
+    m_clock.advance(10);
+    scheduler->tick();
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(onDisk().first().lastFired, QStringLiteral("2026-03-10"));
+}
+
+void TestScheduler::daylightSavingChanges_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<int>("minute");
+    QTest::addColumn<QDateTime>("firesAt"); // UTC
+    QTest::newRow("New York gap") << QByteArray("America/New_York") << QDate(2026, 3, 8) << 2 << 30
+                                  << QDateTime(QDate(2026, 3, 8), QTime(7, 0), Qt::UTC);
+    QTest::newRow("New York repeat") << QByteArray("America/New_York") << QDate(2026, 11, 1) << 1
+                                     << 30 << QDateTime(QDate(2026, 11, 1), QTime(5, 30), Qt::UTC);
+    QTest::newRow("Berlin gap") << QByteArray("Europe/Berlin") << QDate(2026, 3, 29) << 2 << 30
+                                << QDateTime(QDate(2026, 3, 29), QTime(1, 0), Qt::UTC);
+    QTest::newRow("Berlin repeat") << QByteArray("Europe/Berlin") << QDate(2026, 10, 25) << 2 << 30
+                                   << QDateTime(QDate(2026, 10, 25), QTime(0, 30), Qt::UTC);
+    QTest::newRow("Tokyo") << QByteArray("Asia/Tokyo") << QDate(2026, 3, 8) << 9 << 0
+                           << QDateTime(QDate(2026, 3, 8), QTime(0, 0), Qt::UTC);
+    QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata") << QDate(2026, 3, 8) << 9 << 15
+                             << QDateTime(QDate(2026, 3, 8), QTime(3, 45), Qt::UTC);
+    QTest::newRow("Adelaide gap") << QByteArray("Australia/Adelaide") << QDate(2026, 10, 4) << 2
+                                  << 15 << QDateTime(QDate(2026, 10, 3), QTime(16, 30), Qt::UTC);
+}
+
+void TestScheduler::daylightSavingChanges()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDate, date);
+    QFETCH(int, hour);
+    QFETCH(int, minute);
+    QFETCH(QDateTime, firesAt);
+    m_clock.setZone(zone);
+    makeStore({Reminder{.hour = hour, .minute = minute, .days = {1, 2, 3, 4, 5, 6, 7}}});
+    m_clock.setUtc(firesAt.addSecs(-15));
+    auto scheduler = makeScheduler();
+    scheduler->tick();
+    QVERIFY(m_shown.isEmpty());
+    m_clock.advance(10);
+    scheduler->tick();
+    QVERIFY2(m_shown.isEmpty(), "fired before its moment");
+    m_clock.advance(10);
+    scheduler->tick();
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_store->reminders().first().lastFired, date.toString(Qt::ISODate));
+    // Ten-second ticks through the next three hours never fire it again.
+    for (int i = 0; i < 3 * 360; ++i) {
+        m_clock.advance(10);
+        scheduler->tick();
+    }
+    QCOMPARE(m_shown.size(), 1);
+}
+
+void TestScheduler::zoneIsReadAtEveryTick()
+{
+    // 07:05 UTC: 08:05 in Berlin, 16:05 in Tokyo. A reminder at 16:00 fires
+    // only once the zone has become Tokyo and the minute lies in the interval.
+    makeStore({Reminder{.hour = 16, .minute = 0, .days = {2}}});
+    m_clock.setUtc(QDateTime(monday, QTime(6, 59, 55), Qt::UTC));
+    auto scheduler = makeScheduler();
+    scheduler->tick();
+    m_clock.setZone("Asia/Tokyo");
+    m_clock.advance(10);
+    scheduler->tick();
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_store->reminders().first().lastFired, QStringLiteral("2026-03-09"));
+}
+
+void TestScheduler::wakeGivesOneExtraTick()
+{
+    makeStore({});
+    m_clock.setLocal(monday, QTime(9, 0));
+    g_suspended = 0;
+    WakeMonitor wake(false, &fakeSuspended);
+    Scheduler scheduler([this]() -> Store& { return *m_store; }, {}, m_clock, &wake);
+    QSignalSpy resumed(&wake, &WakeMonitor::resumed);
+    scheduler.start();
+    QCOMPARE(scheduler.lastTick(), m_clock.now()); // the immediate first tick
+
+    wake.poll();
+    QCOMPARE(resumed.size(), 0);
+    g_suspended = 7200; // two hours asleep
+    wake.poll();
+    wake.poll();
+    QCOMPARE(resumed.size(), 1);
+
+    m_clock.advance(7200);
+    QTest::qWait(Scheduler::wakeTickDelayMsecs - 500);
+    QVERIFY(scheduler.lastTick() < m_clock.now());
+    QTRY_COMPARE_WITH_TIMEOUT(scheduler.lastTick(), m_clock.now(), 2000);
+}
+
+QTEST_GUILESS_MAIN(TestScheduler)
+#include "tst_scheduler.moc"
