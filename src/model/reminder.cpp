@@ -2,6 +2,7 @@
 
 #include "local_time.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QRegularExpression>
@@ -18,16 +19,6 @@ qint64 wrap(qint64 value, qint64 modulus)
 {
     const qint64 r = value % modulus;
     return r < 0 ? r + modulus : r;
-}
-
-// The locale's short time format with any seconds field removed: the C locale's
-// short format is "HH:mm:ss", which is not what a user expects to see.
-QString shortTimeFormat(const QLocale& locale)
-{
-    static const QRegularExpression seconds(QStringLiteral("[^HhmAaPp]*s+"));
-    QString format = locale.timeFormat(QLocale::ShortFormat);
-    format.remove(seconds);
-    return format.trimmed();
 }
 
 bool sameText(const QString& a, const QString& b)
@@ -49,27 +40,43 @@ QString Reminder::timeString() const
     return locale.toString(time, shortTimeFormat(locale));
 }
 
+QString Reminder::shortTimeFormat(const QLocale& locale)
+{
+    static const QRegularExpression seconds(QStringLiteral("[^HhmAaPp]*s+"));
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(seconds);
+    return format.trimmed();
+}
+
 QString Reminder::daysString() const
 {
     QList<qint64> sorted = days;
     std::sort(sorted.begin(), sorted.end());
     if (sorted == QList<qint64>{2, 3, 4, 5, 6})
-        return QStringLiteral("Weekdays");
+        return QCoreApplication::translate("Reminder", "Weekdays");
     if (sorted == QList<qint64>{1, 2, 3, 4, 5, 6, 7})
-        return QStringLiteral("Every day");
+        return QCoreApplication::translate("Reminder", "Every day");
     if (sorted == QList<qint64>{1, 7})
-        return QStringLiteral("Weekends");
+        return QCoreApplication::translate("Reminder", "Weekends");
     if (sorted.isEmpty())
-        return QStringLiteral("No days chosen");
+        return QCoreApplication::translate("Reminder", "No days chosen");
 
-    static const std::array<const char*, 8> names = {"",    "Sun", "Mon", "Tue",
-                                                     "Wed", "Thu", "Fri", "Sat"};
+    static const std::array<const char*, 8> names = {
+        "",
+        QT_TRANSLATE_NOOP("Reminder", "Sun"),
+        QT_TRANSLATE_NOOP("Reminder", "Mon"),
+        QT_TRANSLATE_NOOP("Reminder", "Tue"),
+        QT_TRANSLATE_NOOP("Reminder", "Wed"),
+        QT_TRANSLATE_NOOP("Reminder", "Thu"),
+        QT_TRANSLATE_NOOP("Reminder", "Fri"),
+        QT_TRANSLATE_NOOP("Reminder", "Sat"),
+    };
     QStringList parts;
     parts.reserve(sorted.size());
     for (qint64 day : sorted) {
         // Numbers outside the week come only from a hand-edited file; show them as numbers.
         if (day >= 0 && day <= 7)
-            parts << QString::fromLatin1(names[static_cast<size_t>(day)]);
+            parts << QCoreApplication::translate("Reminder", names[static_cast<size_t>(day)]);
         else
             parts << QString::number(day);
     }

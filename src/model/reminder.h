@@ -9,6 +9,7 @@
 #include <optional>
 
 class QDateTime;
+class QLocale;
 class QTimeZone;
 
 // One recurring reminder. A plain value: copies never share state.
@@ -36,6 +37,10 @@ struct Reminder {
     std::optional<QUrl> normalizedURL() const;
 
     bool operator==(const Reminder& other) const;
+
+    // The locale's short time format without seconds: the C locale's short
+    // format is "HH:mm:ss", which is not what a user expects to see.
+    static QString shortTimeFormat(const QLocale& locale);
 };
 
 // The sound value that means "no chime".

@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -21,21 +23,27 @@ bool syncFolder(const QString& folder)
 
 } // namespace
 
-bool AtomicFile::write(const QString& path, const QByteArray& bytes)
+bool AtomicFile::write(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
     // Unbuffered, so a short write (full disk, file size limit) shows in the
     // count: QSaveFile's buffered flush lets it pass and commits a cut-off file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return fail(file.errorString());
     // QSaveFile also ignores a failed sync; some file systems report a full
     // disk only there.
     if (file.write(bytes) != bytes.size() || ::fsync(file.handle()) != 0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
         file.cancelWriting();
-        return false;
+        return fail(why);
     }
     if (!file.commit())
-        return false;
+        return fail(file.errorString());
     // The data is on disk and renamed; a failed folder sync is not worth
     // reporting as a lost save.
     syncFolder(QFileInfo(path).absolutePath());

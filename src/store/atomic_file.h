@@ -8,6 +8,7 @@
 // the folder itself is synced so the rename survives a power cut.
 class AtomicFile {
 public:
-    // False when anything fails; the previous file is then left as it was.
-    static bool write(const QString& path, const QByteArray& bytes);
+    // False when anything fails; the previous file is then left as it was and
+    // `error`, when given, says why.
+    static bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 };

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QAbstractButton>
+
+// One round weekday button of the editor: accent-filled with a white letter
+// when the day is chosen, pale with a normal letter when it is not.
+class DayBadge : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    static constexpr int diameter = 28;
+
+    DayBadge(const QString& letter, const QString& dayName, QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {diameter, diameter}; }
+
+    void setOn(bool on);
+    bool isOn() const { return m_on; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_on = false;
+};

@@ -1,0 +1,262 @@
+#include "editor_view.h"
+
+#include "alerts/alert_controller.h"
+#include "alerts/chime_output.h"
+#include "day_badge.h"
+#include "model/local_time.h"
+#include "store/store.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+QGroupBox* section(const QString& title, QWidget* parent)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setFlat(false);
+    return box;
+}
+
+template <typename Widget, typename Value, typename Setter>
+void setQuietly(Widget* widget, const Value& current, const Value& wanted, Setter set)
+{
+    if (current == wanted)
+        return;
+    const QSignalBlocker blocker(widget);
+    (widget->*set)(wanted);
+}
+
+} // namespace
+
+EditorView::EditorView(Store& store, AlertController& alerts, ChimeOutput& chimes,
+                       const Clock& clock, QWidget* parent)
+    : QWidget(parent), m_store(store), m_alerts(alerts), m_chimes(chimes), m_clock(clock)
+{
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 16, 16, 16);
+    column->setSpacing(12);
+    column->addWidget(makeWhatSection());
+    column->addWidget(makeWhenSection());
+    column->addWidget(makeSoundSection());
+    column->addWidget(makeWebsiteSection());
+    column->addWidget(makeLastRow());
+    column->addStretch(1);
+
+    connect(&m_store, &Store::reminderChanged, this, [this](qsizetype index) {
+        if (index == m_store.indexOf(m_id))
+            refresh();
+    });
+    connect(&m_store, &Store::remindersReset, this, &EditorView::refresh);
+}
+
+EditorView::~EditorView() = default;
+
+QWidget* EditorView::makeWhatSection()
+{
+    auto* box = section(tr("What"), this);
+    auto* form = new QFormLayout(box);
+    m_name = new QLineEdit(box);
+    m_name->setPlaceholderText(tr("Take attendance"));
+    m_message = new QLineEdit(box);
+    m_message->setPlaceholderText(tr("Shown on the pop-up"));
+    form->addRow(tr("Name"), m_name);
+    form->addRow(tr("Message (optional)"), m_message);
+    connect(m_name, &QLineEdit::textEdited, this,
+            [this](const QString& text) { edit([&](Reminder& r) { r.title = text; }); });
+    connect(m_message, &QLineEdit::textEdited, this,
+            [this](const QString& text) { edit([&](Reminder& r) { r.note = text; }); });
+    return box;
+}
+
+QWidget* EditorView::makeWhenSection()
+{
+    auto* box = section(tr("When"), this);
+    auto* form = new QFormLayout(box);
+    m_time = new QTimeEdit(box);
+    m_time->setDisplayFormat(Reminder::shortTimeFormat(locale()));
+    m_time->setWrapping(true);
+    form->addRow(tr("Time"), m_time);
+    connect(m_time, &QTimeEdit::timeChanged, this, [this](QTime time) {
+        // Setting the time re-arms or settles today: a minute already reached
+        // today will not fire again today, one still ahead will.
+        const QString lastFired =
+            lastFiredAfterTimeChange(time.hour(), time.minute(), m_clock.now(), m_clock.zone());
+        edit([&](Reminder& r) {
+            r.hour = time.hour();
+            r.minute = time.minute();
+            r.lastFired = lastFired;
+        });
+    });
+
+    auto* days = new QHBoxLayout;
+    days->setSpacing(6);
+    const QString letters[] = {tr("S", "Sunday"),    tr("M", "Monday"),   tr("T", "Tuesday"),
+                               tr("W", "Wednesday"), tr("T", "Thursday"), tr("F", "Friday"),
+                               tr("S", "Saturday")};
+    const QString names[] = {tr("Sunday"),   tr("Monday"), tr("Tuesday"), tr("Wednesday"),
+                             tr("Thursday"), tr("Friday"), tr("Saturday")};
+    days->addStretch(1);
+    for (int day = 1; day <= 7; ++day) {
+        auto* badge = new DayBadge(letters[day - 1], names[day - 1], box);
+        connect(badge, &DayBadge::clicked, this, [this, day] { toggleDay(day); });
+        m_days << badge;
+        days->addWidget(badge);
+    }
+    form->addRow(tr("Days"), days);
+    return box;
+}
+
+QWidget* EditorView::makeSoundSection()
+{
+    auto* box = section(tr("Sound"), this);
+    auto* form = new QFormLayout(box);
+    m_sound = new QComboBox(box);
+    m_sound->addItem(tr("No sound"), noSound.toString());
+    m_sound->insertSeparator(1);
+    for (const QString& name : systemSounds())
+        m_sound->addItem(name, name);
+    form->addRow(tr("Sound"), m_sound);
+    connect(m_sound, &QComboBox::activated, this, &EditorView::pickSound);
+
+    m_repeat = new QCheckBox(tr("Keep chiming until I dismiss it"), box);
+    form->addRow(QString(), m_repeat);
+    connect(m_repeat, &QCheckBox::clicked, this,
+            [this](bool on) { edit([&](Reminder& r) { r.repeatSound = on; }); });
+    return box;
+}
+
+QWidget* EditorView::makeWebsiteSection()
+{
+    auto* box = section(tr("Website"), this);
+    auto* form = new QFormLayout(box);
+    m_website = new QLineEdit(box);
+    m_website->setPlaceholderText(tr("example.com/agenda"));
+    m_website->setInputMethodHints(Qt::ImhUrlCharactersOnly | Qt::ImhNoAutoUppercase |
+                                   Qt::ImhNoPredictiveText);
+    form->addRow(tr("Website (optional)"), m_website);
+    connect(m_website, &QLineEdit::textEdited, this,
+            [this](const QString& text) { edit([&](Reminder& r) { r.url = text; }); });
+
+    m_openAutomatically = new QCheckBox(tr("Open it automatically when the reminder fires"), box);
+    form->addRow(QString(), m_openAutomatically);
+    connect(m_openAutomatically, &QCheckBox::clicked, this,
+            [this](bool on) { edit([&](Reminder& r) { r.openURLAutomatically = on; }); });
+
+    auto* caption = new QLabel(tr("The pop-up always has an Open website button too."), box);
+    QFont small = caption->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    caption->setFont(small);
+    caption->setEnabled(false); // the theme's dimmed text colour
+    caption->setWordWrap(true);
+    form->addRow(QString(), caption);
+    return box;
+}
+
+QWidget* EditorView::makeLastRow()
+{
+    auto* box = new QGroupBox(this);
+    auto* row = new QHBoxLayout(box);
+    m_enabled = new QCheckBox(tr("This reminder is on"), box);
+    m_test = new QPushButton(tr("Test it now"), box);
+    row->addWidget(m_enabled);
+    row->addStretch(1);
+    row->addWidget(m_test);
+    connect(m_enabled, &QCheckBox::clicked, this,
+            [this](bool on) { edit([&](Reminder& r) { r.enabled = on; }); });
+    connect(m_test, &QPushButton::clicked, this, [this] {
+        if (const Reminder* r = current())
+            m_alerts.show(*r);
+    });
+    return box;
+}
+
+void EditorView::bind(const QUuid& id)
+{
+    m_id = id;
+    refresh();
+}
+
+const Reminder* EditorView::current() const
+{
+    const qsizetype index = m_store.indexOf(m_id);
+    return index < 0 ? nullptr : &m_store.reminders().at(index);
+}
+
+void EditorView::edit(const std::function<void(Reminder&)>& change)
+{
+    const qsizetype index = m_store.indexOf(m_id);
+    if (index < 0)
+        return;
+    Reminder changed = m_store.reminders().at(index);
+    change(changed);
+    m_store.setReminder(index, changed);
+}
+
+void EditorView::refresh()
+{
+    const Reminder* r = current();
+    setEnabled(r != nullptr);
+    if (!r)
+        return;
+    // Only what differs is set, so the Store's echo of a keystroke leaves the
+    // field, its cursor and its undo history alone.
+    setQuietly(m_name, m_name->text(), r->title, &QLineEdit::setText);
+    setQuietly(m_message, m_message->text(), r->note, &QLineEdit::setText);
+    setQuietly(m_website, m_website->text(), r->url, &QLineEdit::setText);
+    const QTime time(static_cast<int>(std::clamp<qint64>(r->hour, 0, 23)),
+                     static_cast<int>(std::clamp<qint64>(r->minute, 0, 59)));
+    setQuietly(m_time, m_time->time(), time, &QTimeEdit::setTime);
+    for (int day = 1; day <= 7; ++day)
+        m_days[day - 1]->setOn(r->days.contains(day));
+
+    const int soundIndex = m_sound->findData(r->sound);
+    setQuietly(m_sound, m_sound->currentIndex(), soundIndex, &QComboBox::setCurrentIndex);
+    setQuietly(m_repeat, m_repeat->isChecked(), r->repeatSound, &QCheckBox::setChecked);
+    m_repeat->setEnabled(r->sound != noSound);
+    setQuietly(m_openAutomatically, m_openAutomatically->isChecked(), r->openURLAutomatically,
+               &QCheckBox::setChecked);
+    m_openAutomatically->setEnabled(r->normalizedURL().has_value());
+    setQuietly(m_enabled, m_enabled->isChecked(), r->enabled, &QCheckBox::setChecked);
+}
+
+void EditorView::toggleDay(int day)
+{
+    edit([day](Reminder& r) {
+        if (r.days.contains(day))
+            r.days.removeAll(day); // every occurrence, the others keep their order
+        else
+            r.days.append(day);
+    });
+}
+
+void EditorView::pickSound(int index)
+{
+    const QString sound = m_sound->itemData(index).toString();
+    edit([&](Reminder& r) { r.sound = sound; });
+    if (sound == noSound)
+        return;
+    // The same player a pop-up uses, once; the previous preview stops.
+    m_preview = m_chimes.player(sound);
+    if (m_preview)
+        m_preview->play(false);
+}
+
+QString EditorView::lastFiredAfterTimeChange(qint64 hour, qint64 minute, const QDateTime& now,
+                                             const QTimeZone& zone)
+{
+    const QDate today = LocalTime::dateOf(now, zone);
+    const auto due = LocalTime(today, zone).resolveSecs(hour, minute);
+    if (due && now.toMSecsSinceEpoch() >= *due * 1000)
+        return today.toString(u"yyyy-MM-dd");
+    return QString();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "model/clock.h"
+#include "model/reminder.h"
+
+#include <QList>
+#include <QUuid>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class AlertController;
+class ChimeOutput;
+class ChimePlayer;
+class DayBadge;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTimeEdit;
+class Store;
+
+// The form that edits one reminder of the Store. Every change, down to a
+// keystroke, is written straight into the Store, which saves it; the Store's
+// echo never disturbs what the user is typing.
+class EditorView : public QWidget {
+    Q_OBJECT
+
+public:
+    EditorView(Store& store, AlertController& alerts, ChimeOutput& chimes,
+               const Clock& clock = Clock::system(), QWidget* parent = nullptr);
+    ~EditorView() override;
+
+    // The reminder to edit, by id.
+    void bind(const QUuid& id);
+    QUuid boundId() const { return m_id; }
+
+    QLineEdit* nameField() const { return m_name; }
+    QLineEdit* messageField() const { return m_message; }
+    QTimeEdit* timeField() const { return m_time; }
+    DayBadge* dayBadge(int day) const { return m_days.value(day - 1); }
+    QComboBox* soundPicker() const { return m_sound; }
+    QCheckBox* repeatBox() const { return m_repeat; }
+    QLineEdit* websiteField() const { return m_website; }
+    QCheckBox* openAutomaticallyBox() const { return m_openAutomatically; }
+    QCheckBox* enabledBox() const { return m_enabled; }
+    QPushButton* testButton() const { return m_test; }
+
+    // The last-fired day after the time is set to hour:minute at `now`:
+    // today's key once that minute has come today, otherwise empty.
+    static QString lastFiredAfterTimeChange(qint64 hour, qint64 minute, const QDateTime& now,
+                                            const QTimeZone& zone);
+
+private:
+    QWidget* makeWhatSection();
+    QWidget* makeWhenSection();
+    QWidget* makeSoundSection();
+    QWidget* makeWebsiteSection();
+    QWidget* makeLastRow();
+
+    const Reminder* current() const;
+    void edit(const std::function<void(Reminder&)>& change);
+    void refresh();
+    void toggleDay(int day);
+    void pickSound(int index);
+
+    Store& m_store;
+    AlertController& m_alerts;
+    ChimeOutput& m_chimes;
+    const Clock& m_clock;
+    QUuid m_id;
+
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_message = nullptr;
+    QTimeEdit* m_time = nullptr;
+    QList<DayBadge*> m_days;
+    QComboBox* m_sound = nullptr;
+    QCheckBox* m_repeat = nullptr;
+    QLineEdit* m_website = nullptr;
+    QCheckBox* m_openAutomatically = nullptr;
+    QCheckBox* m_enabled = nullptr;
+    QPushButton* m_test = nullptr;
+    std::unique_ptr<ChimePlayer> m_preview;
+};

@@ -1,0 +1,264 @@
+#include "manager_view.h"
+
+#include "alerts/icons.h"
+#include "editor_view.h"
+#include "login_switch.h"
+#include "reminder_row.h"
+#include "store/store.h"
+#include "toggle_switch.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int idRole = Qt::UserRole;
+
+QFrame* divider(QFrame::Shape shape, QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+} // namespace
+
+ManagerView::ManagerView(Store& store, LoginSwitch& login, AlertController& alerts,
+                         ChimeOutput& chimes, const Clock& clock, QWidget* parent)
+    : QWidget(parent), m_store(store), m_login(login),
+      m_editor(new EditorView(store, alerts, chimes, clock))
+{
+    setMinimumSize(760, 480);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(0);
+    columns->addWidget(makeLeftColumn());
+    columns->addWidget(divider(QFrame::VLine, this));
+
+    m_detail = new QStackedWidget(this);
+    auto* scroller = new QScrollArea(m_detail);
+    scroller->setWidget(m_editor);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    m_detail->addWidget(scroller);
+    m_detail->addWidget(makeEmptyState());
+    columns->addWidget(m_detail, 1);
+    root->addLayout(columns, 1);
+    root->addWidget(divider(QFrame::HLine, this));
+    root->addWidget(makeFooter());
+
+    connect(&m_store, &Store::remindersReset, this, &ManagerView::rebuildList);
+    connect(&m_store, &Store::reminderChanged, this, &ManagerView::updateRow);
+    connect(&m_store, &Store::pausedChanged, this, [this](bool paused) {
+        const QSignalBlocker blocker(m_pause);
+        m_pause->setChecked(paused);
+    });
+    rebuildList();
+}
+
+QWidget* ManagerView::makeLeftColumn()
+{
+    auto* column = new QWidget(this);
+    column->setFixedWidth(280);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_list = new QListWidget(column);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setAccessibleName(tr("Reminders"));
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &ManagerView::onSelectionChanged);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(divider(QFrame::HLine, column));
+
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(8, 8, 8, 8);
+    bar->setSpacing(4);
+    m_add = new QToolButton(column);
+    m_add->setIcon(Icons::plus());
+    m_add->setAutoRaise(true);
+    m_add->setAccessibleName(tr("Add reminder"));
+    m_add->setToolTip(tr("Add reminder"));
+    m_remove = new QToolButton(column);
+    m_remove->setIcon(Icons::minus());
+    m_remove->setAutoRaise(true);
+    m_remove->setAccessibleName(tr("Remove reminder"));
+    m_remove->setToolTip(tr("Remove reminder"));
+    m_remove->setEnabled(false);
+    connect(m_add, &QToolButton::clicked, this, &ManagerView::add);
+    connect(m_remove, &QToolButton::clicked, this, &ManagerView::remove);
+    bar->addWidget(m_add);
+    bar->addWidget(m_remove);
+    bar->addStretch(1);
+    layout->addLayout(bar);
+    return column;
+}
+
+QWidget* ManagerView::makeEmptyState()
+{
+    m_empty = new QWidget(m_detail);
+    auto* layout = new QVBoxLayout(m_empty);
+    layout->setSpacing(10);
+    layout->addStretch(1);
+    auto* icon = new QLabel(m_empty);
+    QColor dim = palette().color(QPalette::WindowText);
+    dim.setAlphaF(0.5f);
+    icon->setPixmap(Icons::alarm(dim, false).pixmap(48, 48));
+    icon->setAlignment(Qt::AlignCenter);
+    auto* hint = new QLabel(tr("Pick a reminder on the left, or press + to add one."), m_empty);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setWordWrap(true);
+    hint->setEnabled(false); // the theme's secondary text colour
+    layout->addWidget(icon);
+    layout->addWidget(hint);
+    layout->addStretch(1);
+    return m_empty;
+}
+
+QWidget* ManagerView::makeFooter()
+{
+    auto* footer = new QWidget(this);
+    footer->setAutoFillBackground(true);
+    footer->setBackgroundRole(QPalette::AlternateBase);
+    auto* row = new QHBoxLayout(footer);
+    row->setContentsMargins(10, 10, 10, 10);
+    m_loginBox = new QCheckBox(tr("Start Pendrel when I log in"), footer);
+    m_loginBox->setChecked(m_login.isEnabled());
+    m_pause = new QCheckBox(tr("Pause all reminders"), footer);
+    m_pause->setChecked(m_store.paused());
+    row->addWidget(m_loginBox);
+    row->addStretch(1);
+    row->addWidget(m_pause);
+
+    connect(m_loginBox, &QCheckBox::toggled, this, [this](bool enabled) {
+        m_login.set(enabled);
+        // Show what really happened: a failed registration leaves it unticked.
+        const QSignalBlocker blocker(m_loginBox);
+        m_loginBox->setChecked(m_login.isEnabled());
+    });
+    connect(m_pause, &QCheckBox::toggled, &m_store, &Store::setPaused);
+    return footer;
+}
+
+ReminderRow* ManagerView::row(int index) const
+{
+    return qobject_cast<ReminderRow*>(m_list->itemWidget(m_list->item(index)));
+}
+
+void ManagerView::rebuildList()
+{
+    const int scroll = m_list->verticalScrollBar()->value();
+    {
+        const QSignalBlocker blocker(m_list);
+        m_list->clear();
+        const QList<Reminder>& reminders = m_store.reminders();
+        for (qsizetype i = 0; i < reminders.size(); ++i) {
+            auto* item = new QListWidgetItem(m_list);
+            item->setData(idRole, reminders[i].id);
+            auto* reminderRow = new ReminderRow(reminders[i], m_list);
+            connect(reminderRow, &ReminderRow::enabledToggled, this, [this, reminderRow](bool on) {
+                int index = 0;
+                while (index < m_list->count() && row(index) != reminderRow)
+                    ++index;
+                if (index >= m_store.reminders().size())
+                    return;
+                Reminder changed = m_store.reminders().at(index);
+                changed.enabled = on;
+                m_store.setReminder(index, changed);
+            });
+            item->setSizeHint(reminderRow->sizeHint());
+            m_list->setItemWidget(item, reminderRow);
+        }
+        // Keep the selection on the same reminder wherever it now stands.
+        const qsizetype selected = m_store.indexOf(m_selection);
+        if (selected >= 0)
+            m_list->setCurrentRow(static_cast<int>(selected));
+    }
+    m_list->verticalScrollBar()->setValue(scroll);
+    showDetail();
+}
+
+void ManagerView::updateRow(qsizetype index)
+{
+    ReminderRow* reminderRow = row(static_cast<int>(index));
+    if (reminderRow && index < m_store.reminders().size())
+        reminderRow->setReminder(m_store.reminders().at(index));
+}
+
+void ManagerView::onSelectionChanged()
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    m_selection = selected.isEmpty() ? QUuid() : selected.first()->data(idRole).toUuid();
+    showDetail();
+}
+
+void ManagerView::select(const QUuid& id)
+{
+    m_selection = id;
+    const qsizetype index = m_store.indexOf(id);
+    const QSignalBlocker blocker(m_list);
+    if (index >= 0) {
+        m_list->setCurrentRow(static_cast<int>(index));
+        m_list->scrollToItem(m_list->item(static_cast<int>(index)));
+    } else {
+        m_list->clearSelection();
+    }
+    showDetail();
+}
+
+bool ManagerView::showsEditor() const
+{
+    return m_detail->currentIndex() == 0;
+}
+
+void ManagerView::showDetail()
+{
+    m_remove->setEnabled(!m_selection.isNull());
+    const bool found = !m_selection.isNull() && m_store.indexOf(m_selection) >= 0;
+    if (found && m_editor->boundId() != m_selection)
+        m_editor->bind(m_selection);
+    m_detail->setCurrentIndex(found ? 0 : 1);
+}
+
+void ManagerView::appear()
+{
+    if (m_selection.isNull() && !m_store.reminders().isEmpty())
+        select(m_store.reminders().first().id);
+}
+
+void ManagerView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    appear();
+}
+
+void ManagerView::add()
+{
+    const QUuid id = m_store.add();
+    select(id);
+}
+
+void ManagerView::remove()
+{
+    if (m_selection.isNull())
+        return;
+    const QUuid id = m_selection;
+    m_selection = QUuid();
+    m_store.remove(id);
+    select(QUuid());
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "model/clock.h"
+
+#include <QList>
+#include <QUuid>
+#include <QWidget>
+
+class AlertController;
+class ChimeOutput;
+class EditorView;
+class LoginSwitch;
+class QCheckBox;
+class QListWidget;
+class QStackedWidget;
+class QToolButton;
+class ReminderRow;
+class Store;
+
+// The manager window's content: the reminder list with add and remove on the
+// left, the selected reminder's editor (or a hint) on the right, and the
+// "start at login" and "pause" checkboxes along the bottom.
+class ManagerView : public QWidget {
+    Q_OBJECT
+
+public:
+    ManagerView(Store& store, LoginSwitch& login, AlertController& alerts, ChimeOutput& chimes,
+                const Clock& clock = Clock::system(), QWidget* parent = nullptr);
+
+    QUuid selection() const { return m_selection; }
+    void select(const QUuid& id);
+
+    QListWidget* list() const { return m_list; }
+    ReminderRow* row(int index) const;
+    QToolButton* addButton() const { return m_add; }
+    QToolButton* removeButton() const { return m_remove; }
+    EditorView* editor() const { return m_editor; }
+    QWidget* emptyState() const { return m_empty; }
+    bool showsEditor() const;
+    QCheckBox* loginBox() const { return m_loginBox; }
+    QCheckBox* pauseBox() const { return m_pause; }
+
+    // Selects the first reminder when nothing is selected; runs each time
+    // the view appears.
+    void appear();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* makeLeftColumn();
+    QWidget* makeEmptyState();
+    QWidget* makeFooter();
+
+    void rebuildList();
+    void updateRow(qsizetype index);
+    void onSelectionChanged();
+    void showDetail();
+    void add();
+    void remove();
+
+    Store& m_store;
+    LoginSwitch& m_login;
+    QUuid m_selection;
+
+    QListWidget* m_list = nullptr;
+    QToolButton* m_add = nullptr;
+    QToolButton* m_remove = nullptr;
+    QStackedWidget* m_detail = nullptr;
+    EditorView* m_editor = nullptr;
+    QWidget* m_empty = nullptr;
+    QCheckBox* m_loginBox = nullptr;
+    QCheckBox* m_pause = nullptr;
+};
