@@ -70,7 +70,8 @@ void AlertPanel::mouseReleaseEvent(QMouseEvent*)
 
 void AlertPanel::closeEvent(QCloseEvent* event)
 {
-    // The controller decides: it stops the chime and drops the window.
-    event->ignore();
+    // The controller stops the chime and drops the window. Accepted, so that
+    // quitting the application (which closes every window) is never refused.
+    event->accept();
     Q_EMIT closeRequested();
 }

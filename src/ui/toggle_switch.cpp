@@ -1,5 +1,6 @@
 #include "toggle_switch.h"
 
+#include <QApplication>
 #include <QPainter>
 
 ToggleSwitch::ToggleSwitch(QWidget* parent) : QAbstractButton(parent)
@@ -19,7 +20,10 @@ void ToggleSwitch::paintEvent(QPaintEvent*)
     QColor off = palette().color(QPalette::WindowText);
     off.setAlphaF(0.25f);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(isChecked() ? palette().color(QPalette::Highlight) : off);
+    // The application's accent, not the inherited one: a selected list row
+    // paints its own background in the inherited highlight colour.
+    const QColor accent = QApplication::palette().color(QPalette::Highlight);
+    painter.setBrush(isChecked() ? accent : off);
     painter.drawRoundedRect(track, radius, radius);
     const double knob = track.height() - 4;
     const double x = isChecked() ? track.right() - 2 - knob : track.left() + 2;
@@ -27,7 +31,7 @@ void ToggleSwitch::paintEvent(QPaintEvent*)
     painter.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
     if (hasFocus()) {
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+        painter.setPen(QPen(accent, 1));
         painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius + 1,
                                 radius + 1);
     }

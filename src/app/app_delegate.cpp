@@ -1,0 +1,152 @@
+#include "app_delegate.h"
+
+#include "alerts/alert_controller.h"
+#include "alerts/chime_output.h"
+#include "alerts/icons.h"
+#include "login_item.h"
+#include "manager_window.h"
+#include "scheduler/scheduler.h"
+#include "snapshot.h"
+#include "store/store.h"
+#include "store/user_defaults.h"
+#include "ui/manager_view.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+const QString hasLaunchedKey = QStringLiteral("hasLaunched");
+
+// Seconds to a timer delay, for any number the command line may give.
+std::chrono::milliseconds delayFor(double seconds)
+{
+    if (std::isnan(seconds) || seconds <= 0)
+        return std::chrono::milliseconds(0);
+    const double msecs = std::min(seconds * 1000.0, double(std::numeric_limits<int>::max()));
+    return std::chrono::milliseconds(static_cast<qint64>(msecs));
+}
+
+} // namespace
+
+AppServices AppServices::standard()
+{
+    return AppServices{LoginItem::standard(),   UserDefaults::standard(),
+                       Scheduler::shared(),     AlertController::shared(),
+                       ChimeOutput::standard(), &Store::shared,
+                       Clock::system()};
+}
+
+AppDelegate::AppDelegate(CommandLine commandLine, AppServices services, QObject* parent)
+    : QObject(parent), m_commandLine(std::move(commandLine)), m_services(std::move(services))
+{}
+
+AppDelegate::~AppDelegate()
+{
+    delete m_window;
+}
+
+void AppDelegate::launch()
+{
+    m_services.login.ensureDefault();
+    createTrayIcon();
+
+    m_services.scheduler.setAlertSink(
+        [&alerts = m_services.alerts](const Reminder& r) { alerts.show(r); });
+    m_services.scheduler.start(); // its first tick brings the Store up
+
+    const bool launchedBefore = m_services.defaults.boolValue(hasLaunchedKey);
+    m_services.defaults.setBool(hasLaunchedKey, true);
+    if (!launchedBefore || m_commandLine.demo())
+        openManager();
+    if (m_commandLine.demo())
+        scheduleDemo();
+    scheduleSnapshot();
+}
+
+void AppDelegate::createTrayIcon()
+{
+    m_menu = std::make_unique<QMenu>();
+    connect(m_menu->addAction(tr("Open Pendrel\u2026")), &QAction::triggered, this,
+            &AppDelegate::openManager);
+    m_menu->addSeparator();
+    m_pauseItem = m_menu->addAction(tr("Pause all reminders"));
+    m_pauseItem->setCheckable(true);
+    connect(m_pauseItem, &QAction::triggered, this, &AppDelegate::togglePause);
+    m_menu->addSeparator();
+    QAction* quit = m_menu->addAction(tr("Quit Pendrel"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(m_menu.get(), &QMenu::aboutToShow, this, &AppDelegate::refreshStatusMenu);
+
+    m_tray = new QSystemTrayIcon(Icons::application(), this);
+    m_tray->setToolTip(QStringLiteral("Pendrel"));
+    m_tray->setContextMenu(m_menu.get());
+    // A plain click opens the manager; the menu is on the other button, as
+    // tray icons on Linux desktops do.
+    connect(m_tray, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                    openManager();
+            });
+    // Without a tray Pendrel still runs; a second launch opens the manager.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        m_tray->show();
+    refreshStatusMenu();
+}
+
+void AppDelegate::refreshStatusMenu()
+{
+    const bool paused = m_services.store().paused();
+    m_pauseItem->setChecked(paused);
+    const QIcon icon = Icons::application();
+    // The dimmed icon tells at a glance that nothing will ring.
+    m_tray->setIcon(paused ? QIcon(icon.pixmap(64, 64, QIcon::Disabled)) : icon);
+}
+
+void AppDelegate::openManager()
+{
+    if (!m_window) {
+        auto* view = new ManagerView(m_services.store(), m_services.login, m_services.alerts,
+                                     m_services.chimes, m_services.clock);
+        m_window = new ManagerWindow(view);
+        connect(m_window, &ManagerWindow::quitRequested, qApp, &QCoreApplication::quit);
+    }
+    m_window->bringToFront();
+}
+
+void AppDelegate::togglePause()
+{
+    Store& store = m_services.store();
+    store.setPaused(!store.paused());
+}
+
+void AppDelegate::scheduleDemo()
+{
+    const QList<Reminder>& reminders = m_services.store().reminders();
+    Reminder demo = reminders.isEmpty() ? Reminder{} : reminders.first();
+    if (demo.url.isEmpty())
+        demo.url = demoWebsite();
+    demo.openURLAutomatically = false;
+    demo.sound = noSound.toString();
+    QTimer::singleShot(1000, this, [this, demo] { m_services.alerts.show(demo); });
+}
+
+void AppDelegate::scheduleSnapshot()
+{
+    const auto folder = m_commandLine.snapshotFolder();
+    if (!folder)
+        return;
+    QTimer::singleShot(delayFor(m_commandLine.snapshotDelay()), this,
+                       [this, f = *folder] { takeSnapshots(f); });
+}
+
+void AppDelegate::takeSnapshots(const QString& folder)
+{
+    Snapshot::take(m_window, m_services.alerts.openPanels(), folder);
+    QCoreApplication::quit();
+}

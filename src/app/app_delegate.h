@@ -1,0 +1,69 @@
+#pragma once
+
+#include "command_line.h"
+#include "manager_window.h"
+#include "model/clock.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class AlertController;
+class ChimeOutput;
+class LoginItem;
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class Scheduler;
+class Store;
+class UserDefaults;
+
+// The services the running application is made of; the real ones by default.
+struct AppServices {
+    LoginItem& login;
+    UserDefaults& defaults;
+    Scheduler& scheduler;
+    AlertController& alerts;
+    ChimeOutput& chimes;
+    std::function<Store&()> store;
+    const Clock& clock = Clock::system();
+
+    static AppServices standard();
+};
+
+// Everything the user reaches outside the pop-ups: the tray icon and its
+// menu, and the single manager window. launch() is the start-up sequence.
+class AppDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    AppDelegate(CommandLine commandLine, AppServices services, QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    void launch();
+    void openManager();
+    void togglePause();
+
+    ManagerWindow* managerWindow() const { return m_window; }
+    QMenu* statusMenu() const { return m_menu.get(); }
+    QAction* pauseAction() const { return m_pauseItem; }
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+
+    // The website a demonstration pop-up shows when its reminder has none.
+    static QString demoWebsite() { return QStringLiteral("www.example.com/pendrel"); }
+
+private:
+    void createTrayIcon();
+    void refreshStatusMenu();
+    void scheduleDemo();
+    void scheduleSnapshot();
+    void takeSnapshots(const QString& folder);
+
+    CommandLine m_commandLine;
+    AppServices m_services;
+    QSystemTrayIcon* m_tray = nullptr;
+    std::unique_ptr<QMenu> m_menu;
+    QAction* m_pauseItem = nullptr;
+    QPointer<ManagerWindow> m_window;
+};

@@ -1,0 +1,60 @@
+#include "command_line.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
+#include <locale.h>
+
+CommandLine::CommandLine(QStringList arguments) : m_arguments(std::move(arguments)) {}
+
+CommandLine CommandLine::fromArgv(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return CommandLine(arguments);
+}
+
+bool CommandLine::has(const QString& option) const
+{
+    return m_arguments.contains(option);
+}
+
+std::optional<QString> CommandLine::valueOf(const QString& option) const
+{
+    const qsizetype at = m_arguments.indexOf(option);
+    if (at < 0 || at + 1 >= m_arguments.size())
+        return std::nullopt;
+    return m_arguments.at(at + 1);
+}
+
+std::optional<QString> CommandLine::snapshotFolder() const
+{
+    return valueOf(QStringLiteral("--snapshot"));
+}
+
+double CommandLine::snapshotDelay() const
+{
+    const auto text = valueOf(QStringLiteral("--snapshot-after"));
+    if (!text)
+        return defaultSnapshotDelay;
+    return parseSeconds(*text).value_or(defaultSnapshotDelay);
+}
+
+std::optional<double> CommandLine::parseSeconds(const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    if (bytes.isEmpty() || bytes.contains('\0'))
+        return std::nullopt;
+    const char first = bytes.front();
+    if (first == ' ' || first == '\t' || first == '\n' || first == '\v' || first == '\f' ||
+        first == '\r')
+        return std::nullopt;
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    char* end = nullptr;
+    errno = 0;
+    const double value = strtod_l(bytes.constData(), &end, cLocale);
+    if (end != bytes.constData() + bytes.size())
+        return std::nullopt;
+    return value;
+}

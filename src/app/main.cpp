@@ -1,0 +1,60 @@
+#include "alerts/alert_controller.h"
+#include "app_delegate.h"
+#include "command_line.h"
+#include "login_item.h"
+#include "message_filter.h"
+#include "single_instance.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+// On a Wayland session Pendrel runs through XWayland, where pop-ups can be
+// placed and kept on top, unless the user chose a platform or there is no
+// XWayland.
+void preferXWayland(int argc, char** argv)
+{
+    const CommandLine arguments = CommandLine::fromArgv(argc, argv);
+    if (qEnvironmentVariable("XDG_SESSION_TYPE") == u"wayland" &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY") &&
+        !arguments.has(QStringLiteral("-platform")))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const CommandLine commandLine = CommandLine::fromArgv(argc, argv);
+    if (commandLine.loginStatus()) {
+        // Before any window, Store, tray icon or login default exists.
+        QCoreApplication core(argc, argv);
+        QTextStream(stdout) << LoginItem::standard().statusText() << '\n';
+        return 0;
+    }
+
+    MessageFilter::install();
+    preferXWayland(argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pendrel"));
+    QApplication::setOrganizationName(QStringLiteral("Pendrel"));
+    QApplication::setDesktopFileName(QStringLiteral("pendrel"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    if (!instance.claim()) {
+        instance.askRunningToOpen();
+        return 0;
+    }
+
+    AppDelegate delegate(commandLine, AppServices::standard());
+    QObject::connect(&instance, &SingleInstance::openRequested, &delegate,
+                     &AppDelegate::openManager);
+    delegate.launch();
+    const int status = QApplication::exec();
+    AlertController::shared().dismissAll();
+    return status;
+}

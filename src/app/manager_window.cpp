@@ -1,0 +1,48 @@
+#include "manager_window.h"
+
+#include "ui/manager_view.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+
+ManagerWindow::ManagerWindow(ManagerView* view, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_view(view)
+{
+    setWindowTitle(QStringLiteral("Pendrel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+    resize(820, 700);
+
+    // Window-wide shortcuts; the text fields keep their own editing keys.
+    auto add = [this](const QKeySequence& keys, auto slot) {
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    };
+    add(QKeySequence::Quit, [this] { Q_EMIT quitRequested(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Q_EMIT quitRequested(); });
+    add(QKeySequence::Close, [this] { close(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showMinimized(); });
+}
+
+void ManagerWindow::bringToFront()
+{
+    if (!m_placed) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(0, 0), size());
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+        m_placed = true;
+    }
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+
+// One Pendrel per user. The first to take the lock in the user's private
+// runtime folder listens on a local socket there; a later start sends the one
+// request it understands, "open the manager", and steps aside. A lock left by
+// a crashed Pendrel is taken over, since its process is gone.
+class SingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    // folder: the private runtime folder ($XDG_RUNTIME_DIR/pendrel by default).
+    explicit SingleInstance(QString folder = standardFolder(), QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    static QString standardFolder();
+    static QByteArray request() { return QByteArrayLiteral("open-manager\n"); }
+
+    // True when this process is the one Pendrel and now listens for requests.
+    bool claim();
+    // Asks the running Pendrel to open its manager window; true when delivered.
+    bool askRunningToOpen(int timeoutMsecs = 3000) const;
+
+Q_SIGNALS:
+    void openRequested();
+
+private:
+    void onConnection();
+    QString socketPath() const;
+
+    QString m_folder;
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer* m_server = nullptr;
+};

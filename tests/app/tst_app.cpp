@@ -1,0 +1,429 @@
+#include "alerts/alert_controller.h"
+#include "app/app_delegate.h"
+#include "app/command_line.h"
+#include "app/desktop_entry.h"
+#include "app/login_item.h"
+#include "app/single_instance.h"
+#include "app/system_log.h"
+#include "common/fake_chimes.h"
+#include "common/fake_clock.h"
+#include "scheduler/scheduler.h"
+#include "store/store.h"
+#include "store/user_defaults.h"
+#include "ui/manager_view.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocalSocket>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+class RecordingLog : public SystemLog {
+public:
+    void write(const QString& line) override { lines << line; }
+    QStringList lines;
+};
+
+QStringList args(std::initializer_list<const char*> list)
+{
+    QStringList out{QStringLiteral("/usr/bin/pendrel")};
+    for (const char* a : list)
+        out << QString::fromUtf8(a);
+    return out;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void optionMatching();
+    void snapshotOptions_data();
+    void snapshotOptions();
+    void secondsParsing_data();
+    void secondsParsing();
+    void execLineRoundTrip_data();
+    void execLineRoundTrip();
+    void loginFreshUserRegisters();
+    void loginOptOutIsRespected();
+    void loginSwitchedOffInDesktopSettings();
+    void loginStatusWords();
+    void loginFailureLogsOneLine();
+    void singleInstanceHandsOver();
+    void singleInstanceIgnoresStrangers();
+    void singleInstanceSurvivesACrash();
+    void firstLaunchOpensManagerOnce();
+    void demoShowsSilentPopupAfterOneSecond();
+    void pauseFromTheMenu();
+
+private:
+    LoginItem makeLogin(const QString& program);
+    std::unique_ptr<AppDelegate> makeDelegate(const QStringList& arguments);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<UserDefaults> m_defaults;
+    RecordingLog m_log;
+    QString m_entry;
+    QString m_program;
+    // For the launch tests.
+    FakeClock m_clock;
+    FakeChimes m_chimes;
+    FakeOpener m_opener;
+    std::unique_ptr<Store> m_store;
+    std::unique_ptr<Scheduler> m_scheduler;
+    std::unique_ptr<AlertController> m_alerts;
+    std::unique_ptr<LoginItem> m_login;
+};
+
+void TestApp::init()
+{
+    m_scheduler.reset();
+    m_alerts.reset();
+    m_store.reset();
+    m_login.reset();
+    m_chimes.lookups.clear();
+    m_opener.opened.clear();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_defaults = std::make_unique<UserDefaults>(m_dir->filePath(QStringLiteral("Pendrel.conf")));
+    m_log.lines.clear();
+    m_entry = m_dir->filePath(QStringLiteral("autostart/pendrel.desktop"));
+    m_program = m_dir->filePath(QStringLiteral("bin dir/pendrel"));
+    writeFile(m_program, "#!/bin/sh\n");
+    QFile::setPermissions(m_program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+LoginItem TestApp::makeLogin(const QString& program)
+{
+    return LoginItem(m_entry, program, *m_defaults, m_log);
+}
+
+void TestApp::optionMatching()
+{
+    const CommandLine line(args({"--Demo", "---demo", "--demo=1", "-demo", "--login-statusx"}));
+    QVERIFY(!line.demo());
+    QVERIFY(!line.loginStatus());
+    QVERIFY(CommandLine(args({"x", "--demo", "y"})).demo());
+    QVERIFY(CommandLine(args({"--login-status", "--demo"})).loginStatus());
+}
+
+void TestApp::snapshotOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("folder"); // empty: no snapshot
+    QTest::addColumn<double>("delay");
+    QTest::newRow("default delay") << args({"--snapshot", "out"}) << "out" << 3.0;
+    QTest::newRow("last argument") << args({"--demo", "--snapshot"}) << "" << 3.0;
+    QTest::newRow("2s keeps 3") << args({"--snapshot", "d", "--snapshot-after", "2s"}) << "d"
+                                << 3.0;
+    QTest::newRow("zero") << args({"--snapshot-after", "0", "--snapshot", "d"}) << "d" << 0.0;
+    QTest::newRow("value may be an option")
+        << args({"--snapshot", "--snapshot-after", "5"}) << "--snapshot-after" << 5.0;
+    QTest::newRow("first occurrence") << args({"--snapshot", "a", "--snapshot", "b",
+                                               "--snapshot-after", "1", "--snapshot-after", "9"})
+                                      << "a" << 1.0;
+    QTest::newRow("after is last") << args({"--snapshot", "a", "--snapshot-after"}) << "a" << 3.0;
+}
+
+void TestApp::snapshotOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, folder);
+    QFETCH(double, delay);
+    const CommandLine line(arguments);
+    QCOMPARE(line.snapshotFolder().value_or(QString()), folder);
+    QCOMPARE(line.snapshotDelay(), delay);
+}
+
+void TestApp::secondsParsing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+    QTest::newRow("2") << "2" << true << 2.0;
+    QTest::newRow("2.5") << "2.5" << true << 2.5;
+    QTest::newRow("-1") << "-1" << true << -1.0;
+    QTest::newRow("1e1") << "1e1" << true << 10.0;
+    QTest::newRow("trailing space") << "2 " << false << 0.0;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("leading space") << " 2" << false << 0.0;
+    QTest::newRow("leading tab") << "\t2" << false << 0.0;
+    QTest::newRow("2s") << "2s" << false << 0.0;
+    QTest::newRow("comma") << "2,5" << false << 0.0;
+}
+
+void TestApp::secondsParsing()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+    // The user's locale must not matter: strtod reads "C" numbers.
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    const auto parsed = CommandLine::parseSeconds(text);
+    std::setlocale(LC_ALL, "C");
+    QCOMPARE(parsed.has_value(), ok);
+    if (ok)
+        QCOMPARE(*parsed, value);
+}
+
+void TestApp::execLineRoundTrip_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::newRow("plain") << "/usr/bin/pendrel";
+    QTest::newRow("space") << "/home/a b/pendrel";
+    QTest::newRow("specials") << "/opt/\"q\" $x `y` 100% \\z/pendrel";
+}
+
+void TestApp::execLineRoundTrip()
+{
+    QFETCH(QString, program);
+    writeFile(m_entry, "[Desktop Entry]\nType=Application\nExec=" +
+                           DesktopEntry::execLine(program).toUtf8() + "\n");
+    const auto entry = DesktopEntry::read(m_entry);
+    QVERIFY(entry);
+    QCOMPARE(entry->program(), program);
+}
+
+void TestApp::loginFreshUserRegisters()
+{
+    LoginItem login = makeLogin(m_program);
+    QCOMPARE(login.statusText(), QStringLiteral("notRegistered"));
+    login.ensureDefault();
+    QCOMPARE(login.statusText(), QStringLiteral("enabled"));
+    QVERIFY(login.isEnabled());
+    QCOMPARE(DesktopEntry::read(m_entry)->program(), m_program);
+    QVERIFY(m_log.lines.isEmpty());
+
+    // Already enabled: nothing is rewritten.
+    const QDateTime written = QFileInfo(m_entry).lastModified();
+    QTest::qWait(20);
+    login.ensureDefault();
+    QCOMPARE(QFileInfo(m_entry).lastModified(), written);
+}
+
+void TestApp::loginOptOutIsRespected()
+{
+    LoginItem login = makeLogin(m_program);
+    login.ensureDefault();
+    login.set(false);
+    QVERIFY(!QFile::exists(m_entry));
+    QVERIFY(m_defaults->boolValue(QStringLiteral("loginOptOut")));
+    login.ensureDefault();
+    QCOMPARE(login.statusText(), QStringLiteral("notRegistered"));
+    login.set(false); // already absent: still a success
+    QVERIFY(m_log.lines.isEmpty());
+    login.set(true);
+    QVERIFY(!m_defaults->boolValue(QStringLiteral("loginOptOut")));
+    QVERIFY(login.isEnabled());
+}
+
+void TestApp::loginSwitchedOffInDesktopSettings()
+{
+    LoginItem login = makeLogin(m_program);
+    login.ensureDefault();
+    QFile file(m_entry);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("Hidden=true\n");
+    file.close();
+    QCOMPARE(login.statusText(), QStringLiteral("requiresApproval"));
+    QVERIFY(!login.isEnabled());
+    login.ensureDefault(); // the user's choice in the desktop's settings stands
+    QCOMPARE(login.statusText(), QStringLiteral("requiresApproval"));
+    login.set(true); // the checkbox does switch it on
+    QCOMPARE(login.statusText(), QStringLiteral("enabled"));
+}
+
+void TestApp::loginStatusWords()
+{
+    LoginItem moved = makeLogin(m_dir->filePath(QStringLiteral("gone/pendrel")));
+    moved.ensureDefault();
+    QCOMPARE(moved.statusText(), QStringLiteral("notFound"));
+    // A moved program is registered again at its new place.
+    LoginItem login = makeLogin(m_program);
+    login.ensureDefault();
+    QCOMPARE(login.statusText(), QStringLiteral("enabled"));
+    writeFile(m_entry, "not a desktop entry");
+    QCOMPARE(login.statusText(), QStringLiteral("unknown"));
+    writeFile(m_entry, "[Desktop Entry]\nType=Application\nX-GNOME-Autostart-enabled=false\n");
+    QCOMPARE(login.statusText(), QStringLiteral("requiresApproval"));
+}
+
+void TestApp::loginFailureLogsOneLine()
+{
+    // A file where the autostart folder should be: writing fails, even as root.
+    writeFile(m_dir->filePath(QStringLiteral("autostart")), "in the way");
+    LoginItem login = makeLogin(m_program);
+    login.ensureDefault();
+    QCOMPARE(m_log.lines.size(), 1);
+    QVERIFY(m_log.lines.first().startsWith(QStringLiteral("Login item register failed: ")));
+    QVERIFY(m_log.lines.first().size() > 29);
+    login.set(true);
+    QCOMPARE(m_log.lines.size(), 2);
+    QVERIFY(m_log.lines.last().startsWith(QStringLiteral("Login item change failed: ")));
+    QVERIFY(!m_defaults->boolValue(QStringLiteral("loginOptOut")));
+    QVERIFY(!login.isEnabled());
+}
+
+void TestApp::singleInstanceHandsOver()
+{
+    const QString folder = m_dir->filePath(QStringLiteral("runtime"));
+    SingleInstance first(folder);
+    QVERIFY(first.claim());
+    QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadOther | QFile::ReadGroup),
+             QFileDevice::Permissions());
+    QSignalSpy opened(&first, &SingleInstance::openRequested);
+    SingleInstance second(folder);
+    QVERIFY(!second.claim());
+    // What a second launch sends; it waits for the answer in its own process.
+    QLocalSocket socket;
+    socket.connectToServer(folder + QStringLiteral("/instance"));
+    QVERIFY(socket.waitForConnected(1000));
+    socket.write(SingleInstance::request());
+    QTRY_COMPARE(opened.size(), 1);
+    QTRY_VERIFY(socket.bytesAvailable() > 0);
+    QCOMPARE(socket.readAll(), QByteArray("ok\n"));
+}
+
+void TestApp::singleInstanceIgnoresStrangers()
+{
+    const QString folder = m_dir->filePath(QStringLiteral("runtime"));
+    SingleInstance running(folder);
+    QVERIFY(running.claim());
+    QSignalSpy opened(&running, &SingleInstance::openRequested);
+    QLocalSocket socket;
+    socket.connectToServer(folder + QStringLiteral("/instance"));
+    QVERIFY(socket.waitForConnected(1000));
+    socket.write(QByteArray(4096, 'x'));
+    socket.flush();
+    QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState);
+    QCOMPARE(opened.size(), 0);
+}
+
+void TestApp::singleInstanceSurvivesACrash()
+{
+    const QString folder = m_dir->filePath(QStringLiteral("runtime"));
+    QDir().mkpath(folder);
+    // What a killed Pendrel leaves: a lock naming a dead process, and its socket file.
+    writeFile(folder + QStringLiteral("/instance.lock"),
+              "999999\ntst_app\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    writeFile(folder + QStringLiteral("/instance"), "");
+    SingleInstance next(folder);
+    QVERIFY(next.claim());
+}
+
+std::unique_ptr<AppDelegate> TestApp::makeDelegate(const QStringList& arguments)
+{
+    const QString data = m_dir->filePath(QStringLiteral("data"));
+    if (!m_store)
+        m_store = std::make_unique<Store>(data, *m_defaults, m_clock);
+    m_alerts = std::make_unique<AlertController>(m_chimes, m_opener);
+    m_scheduler = std::make_unique<Scheduler>([this]() -> Store& { return *m_store; },
+                                              Scheduler::AlertSink{}, m_clock);
+    m_login = std::make_unique<LoginItem>(m_entry, m_program, *m_defaults, m_log);
+    AppServices services{*m_login,  *m_defaults, *m_scheduler,
+                         *m_alerts, m_chimes,    [this]() -> Store& { return *m_store; },
+                         m_clock};
+    return std::make_unique<AppDelegate>(CommandLine(arguments), services);
+}
+
+void TestApp::firstLaunchOpensManagerOnce()
+{
+    m_clock.setLocal(QDate(2026, 3, 9), QTime(9, 0));
+    auto first = makeDelegate(args({}));
+    first->launch();
+    QVERIFY(first->managerWindow() && first->managerWindow()->isVisible());
+    QCOMPARE(first->managerWindow()->windowTitle(), QStringLiteral("Pendrel"));
+    QCOMPARE(first->managerWindow()->size(), QSize(820, 700));
+    QVERIFY(m_defaults->boolValue(QStringLiteral("hasLaunched")));
+    QVERIFY(m_login->isEnabled());
+    QCOMPARE(m_scheduler->lastTick(), m_clock.now()); // started and ticked
+    QVERIFY(!QFile::exists(m_store->filePath()));     // launching writes no reminders
+
+    // Reopening keeps the one window, with its size and selection.
+    ManagerWindow* window = first->managerWindow();
+    window->resize(900, 720);
+    const QUuid selected = window->view()->selection();
+    window->close();
+    first->openManager();
+    first->openManager();
+    QCOMPARE(first->managerWindow(), window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->size(), QSize(900, 720));
+    QCOMPARE(window->view()->selection(), selected);
+
+    auto second = makeDelegate(args({}));
+    second->launch();
+    QVERIFY(!second->managerWindow());
+}
+
+void TestApp::demoShowsSilentPopupAfterOneSecond()
+{
+    m_defaults->setBool(QStringLiteral("hasLaunched"), true);
+    m_store =
+        std::make_unique<Store>(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
+    m_store->setReminders({Reminder{.title = QStringLiteral("Own site"),
+                                    .sound = QStringLiteral("Hero"),
+                                    .url = QStringLiteral("example.org"),
+                                    .openURLAutomatically = true}});
+    auto delegate = makeDelegate(args({"--demo"}));
+    QElapsedTimer timer;
+    timer.start();
+    delegate->launch();
+    QVERIFY(delegate->managerWindow());
+    QVERIFY(m_alerts->openPanels().isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(m_alerts->openPanels().size(), 1, 3000);
+    QVERIFY(timer.elapsed() >= 900);
+    QVERIFY(m_chimes.lookups.isEmpty());                                  // silent
+    QVERIFY(m_opener.opened.isEmpty());                                   // never opens by itself
+    QCOMPARE(m_store->reminders().first().sound, QStringLiteral("Hero")); // Store untouched
+
+    m_store->setReminders({});
+    auto empty = makeDelegate(args({"--demo"}));
+    empty->launch();
+    QTRY_COMPARE_WITH_TIMEOUT(m_alerts->openPanels().size(), 1, 3000);
+    QVERIFY(m_alerts->openPanels().first()->findChild<QWidget*>(QStringLiteral("website")));
+}
+
+void TestApp::pauseFromTheMenu()
+{
+    auto delegate = makeDelegate(args({}));
+    delegate->launch();
+    QAction* pause = delegate->pauseAction();
+    QCOMPARE(pause->text(), QStringLiteral("Pause all reminders"));
+    pause->trigger();
+    QVERIFY(m_store->paused());
+    QVERIFY(m_defaults->boolValue(QStringLiteral("paused")));
+    m_store->setPaused(false); // as from the manager window
+    Q_EMIT delegate->statusMenu()->aboutToShow();
+    QVERIFY(!pause->isChecked());
+    pause->trigger();
+    pause->trigger();
+    Q_EMIT delegate->statusMenu()->aboutToShow();
+    QVERIFY(!pause->isChecked());
+    QVERIFY(!m_defaults->boolValue(QStringLiteral("paused")));
+    const QStringList titles = [&] {
+        QStringList t;
+        for (QAction* a : delegate->statusMenu()->actions())
+            t << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return t;
+    }();
+    QCOMPARE(titles, (QStringList{QStringLiteral("Open Pendrel\u2026"), QStringLiteral("-"),
+                                  QStringLiteral("Pause all reminders"), QStringLiteral("-"),
+                                  QStringLiteral("Quit Pendrel")}));
+}
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"
