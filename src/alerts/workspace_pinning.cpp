@@ -37,10 +37,15 @@ void WorkspacePinning::pinBeforeShow(QWidget* window)
         return;
     const auto id = static_cast<xcb_window_t>(window->winId());
     const xcb_atom_t desktop = atom(connection, "_NET_WM_DESKTOP");
-    if (desktop == XCB_ATOM_NONE)
+    const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
+    if (desktop == XCB_ATOM_NONE || state == XCB_ATOM_NONE)
         return;
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, desktop, XCB_ATOM_CARDINAL, 32, 1,
                         &allDesktops);
+    // Kept out of task bars and pagers; Qt adds its own states to these on map.
+    const xcb_atom_t skip[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                               atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, state, XCB_ATOM_ATOM, 32, 2, skip);
     xcb_flush(connection);
 }
 

@@ -12,6 +12,7 @@
 #include "store/user_defaults.h"
 #include "ui/manager_view.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
@@ -63,6 +64,7 @@ private Q_SLOTS:
     void loginSwitchedOffInDesktopSettings();
     void loginStatusWords();
     void loginFailureLogsOneLine();
+    void loginCheckboxFailureReturnsUnticked();
     void singleInstanceHandsOver();
     void singleInstanceIgnoresStrangers();
     void singleInstanceSurvivesACrash();
@@ -275,6 +277,22 @@ void TestApp::loginFailureLogsOneLine()
     QVERIFY(m_log.lines.last().startsWith(QStringLiteral("Login item change failed: ")));
     QVERIFY(!m_defaults->boolValue(QStringLiteral("loginOptOut")));
     QVERIFY(!login.isEnabled());
+}
+
+void TestApp::loginCheckboxFailureReturnsUnticked()
+{
+    writeFile(m_dir->filePath(QStringLiteral("autostart")), "in the way");
+    m_defaults->setBool(QStringLiteral("loginOptOut"), true);
+    LoginItem login = makeLogin(m_program);
+    Store store(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
+    AlertController alerts(m_chimes, m_opener);
+    ManagerView view(store, login, alerts, m_chimes, m_clock);
+    view.show();
+    QVERIFY(!view.loginBox()->isChecked());
+    view.loginBox()->click();
+    QVERIFY(!view.loginBox()->isChecked());
+    QCOMPARE(m_log.lines.size(), 1);
+    QVERIFY(m_log.lines.first().startsWith(QStringLiteral("Login item change failed: ")));
 }
 
 void TestApp::singleInstanceHandsOver()
