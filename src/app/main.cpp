@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -28,6 +29,9 @@ void preferXWayland(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // A file size limit or quota makes a save fail (and the old file stay);
+    // it must not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     const CommandLine commandLine = CommandLine::fromArgv(argc, argv);
     if (commandLine.loginStatus()) {
         // Before any window, Store, tray icon or login default exists.

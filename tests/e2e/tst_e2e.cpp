@@ -41,6 +41,7 @@ private Q_SLOTS:
     void reminderDueTwentyMinutesAgoFires();
     void secondLaunchOpensTheFirstsManager();
     void twoStartsAtOnceLeaveOne();
+    void clockJumpsNeverFireTwice();
 
 private:
     QProcessEnvironment environment() const;
@@ -276,6 +277,74 @@ void TestEndToEnd::twoStartsAtOnceLeaveOne()
     QCOMPARE(a->exitCode(), 0);
     QCOMPARE(b->exitCode(), 0);
     QCOMPARE(snapshots(), QStringList{QStringLiteral("manager.png")});
+}
+
+void TestEndToEnd::clockJumpsNeverFireTwice()
+{
+    markLaunched();
+    QDir().mkpath(home(QStringLiteral("data/Pendrel")));
+    const QString reminders = home(QStringLiteral("data/Pendrel/reminders.json"));
+    QFile file(reminders);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QList<qint64> everyDay{1, 2, 3, 4, 5, 6, 7};
+    file.write(ReminderJson::encodeList(
+        {Reminder{.title = QStringLiteral("Morning"), .hour = 8, .minute = 10, .days = everyDay},
+         Reminder{.title = QStringLiteral("Noon"), .hour = 12, .minute = 0, .days = everyDay}}));
+    file.close();
+
+    // The system clock, as a file the preloaded faketime library reads at
+    // every call; the monotonic clock, which Qt's timers use, runs untouched.
+    const QString clock = home(QStringLiteral("clock"));
+    auto setClock = [&](const char* moment) {
+        QFile f(clock);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray("@") + moment + "\n");
+    };
+    setClock("2026-03-09 08:15:00");
+    QProcess process;
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("LD_PRELOAD"),
+               QStringLiteral("/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"));
+    env.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"), clock);
+    env.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
+    env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(PENDREL_BINARY),
+                  {QStringLiteral("--snapshot"), m_out, QStringLiteral("--snapshot-after"),
+                   QStringLiteral("38")});
+
+    // Count the saves by the file being replaced.
+    int saves = 0;
+    QDateTime seen;
+    auto watchFor = [&](int msecs) {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < msecs) {
+            const QDateTime changed = QFileInfo(reminders).lastModified();
+            if (changed != seen && QFileInfo(reminders).size() > 0) {
+                saves += seen.isValid() ? 1 : 0;
+                seen = changed;
+            }
+            QTest::qWait(100);
+        }
+    };
+    seen = QFileInfo(reminders).lastModified();
+    watchFor(3000); // the first tick fires Morning, five minutes late
+    QCOMPARE(saves, 1);
+    setClock("2026-03-09 07:15:00"); // an hour back
+    watchFor(11000);
+    setClock("2026-03-09 08:20:00"); // past 08:10 a second time the same day
+    watchFor(11000);
+    QCOMPARE(saves, 1);
+    setClock("2026-03-10 08:20:00"); // a day ahead
+    watchFor(11000);
+    QCOMPARE(saves, 2);
+    QVERIFY(process.state() == QProcess::NotRunning || process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), 0);
+    const auto saved = ReminderJson::decodeList(readFile(reminders));
+    QCOMPARE(saved->at(0).lastFired, QStringLiteral("2026-03-10"));
+    QVERIFY(saved->at(1).lastFired.isEmpty()); // no storm of the day that was skipped
+    QCOMPARE(snapshots(), QStringList{QStringLiteral("alert0.png")});
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
