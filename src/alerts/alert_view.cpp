@@ -2,6 +2,7 @@
 
 #include "elided_label.h"
 #include "icons.h"
+#include "prominent_button.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,16 +29,6 @@ void makeSecondary(QWidget* widget)
     text.setAlphaF(0.62f);
     palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
-}
-
-// The accent-filled look of the button Return presses.
-void makeProminent(QPushButton* button)
-{
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, palette.color(QPalette::Highlight));
-    palette.setColor(QPalette::ButtonText, palette.color(QPalette::HighlightedText));
-    button->setPalette(palette);
-    button->setDefault(true);
 }
 
 } // namespace
@@ -117,11 +108,13 @@ QWidget* AlertView::makeButtons()
     row->addWidget(snooze);
     row->addStretch(1);
 
-    auto* done = new QPushButton(tr("Done"), bar);
+    const bool website = m_reminder.normalizedURL().has_value();
+    QPushButton* done =
+        website ? new QPushButton(tr("Done"), bar) : new ProminentButton(tr("Done"), bar);
     done->setObjectName(QStringLiteral("done"));
     connect(done, &QPushButton::clicked, this, &AlertView::doneRequested);
-    if (m_reminder.normalizedURL()) {
-        auto* open = new QPushButton(tr("Open website"), bar);
+    if (website) {
+        auto* open = new ProminentButton(tr("Open website"), bar);
         open->setObjectName(QStringLiteral("openWebsite"));
         connect(open, &QPushButton::clicked, this, &AlertView::openRequested);
         row->addWidget(open);
@@ -132,7 +125,6 @@ QWidget* AlertView::makeButtons()
         m_prominent = done;
     }
     row->addWidget(done);
-    makeProminent(m_prominent);
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         connect(shortcut, &QShortcut::activated, m_prominent, &QPushButton::click);

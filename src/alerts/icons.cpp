@@ -1,6 +1,7 @@
 #include "icons.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
@@ -52,7 +53,13 @@ QPen roundPen(const QColor& color, double width)
 
 QIcon Icons::alarm(const QColor& color, bool filled)
 {
-    return drawn(color, [filled](QPainter& p, const QColor& c) {
+    // Drawn once per colour: every pop-up shows it, and each new QIcon would
+    // fill the pixmap cache anew.
+    static QHash<QPair<QRgb, bool>, QIcon> made;
+    const auto key = qMakePair(color.rgba(), filled);
+    if (const auto found = made.constFind(key); found != made.constEnd())
+        return *found;
+    const QIcon icon = drawn(color, [filled](QPainter& p, const QColor& c) {
         p.setPen(roundPen(c, 2));
         // Bells, legs, then the face.
         p.setBrush(c);
@@ -67,6 +74,8 @@ QIcon Icons::alarm(const QColor& color, bool filled)
         p.drawLine(QPointF(12, 13.5), QPointF(12, 8.5));
         p.drawLine(QPointF(12, 13.5), QPointF(15.5, 15.5));
     });
+    made.insert(key, icon);
+    return icon;
 }
 
 QIcon Icons::plus()
