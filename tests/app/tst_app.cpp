@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "common/files.h"
+
 namespace {
 
 class RecordingLog : public SystemLog {
@@ -35,14 +37,6 @@ QStringList args(std::initializer_list<const char*> list)
     for (const char* a : list)
         out << QString::fromUtf8(a);
     return out;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace
@@ -104,7 +98,7 @@ void TestApp::init()
     m_log.lines.clear();
     m_entry = m_dir->filePath(QStringLiteral("autostart/pendrel.desktop"));
     m_program = m_dir->filePath(QStringLiteral("bin dir/pendrel"));
-    writeFile(m_program, "#!/bin/sh\n");
+    QVERIFY(writeFile(m_program, "#!/bin/sh\n"));
     QFile::setPermissions(m_program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
@@ -192,8 +186,8 @@ void TestApp::execLineRoundTrip_data()
 void TestApp::execLineRoundTrip()
 {
     QFETCH(QString, program);
-    writeFile(m_entry, "[Desktop Entry]\nType=Application\nExec=" +
-                           DesktopEntry::execLine(program).toUtf8() + "\n");
+    QVERIFY(writeFile(m_entry, "[Desktop Entry]\nType=Application\nExec=" +
+                                   DesktopEntry::execLine(program).toUtf8() + "\n"));
     const auto entry = DesktopEntry::read(m_entry);
     QVERIFY(entry);
     QCOMPARE(entry->program(), program);
@@ -257,16 +251,17 @@ void TestApp::loginStatusWords()
     LoginItem login = makeLogin(m_program);
     login.ensureDefault();
     QCOMPARE(login.statusText(), QStringLiteral("enabled"));
-    writeFile(m_entry, "not a desktop entry");
+    QVERIFY(writeFile(m_entry, "not a desktop entry"));
     QCOMPARE(login.statusText(), QStringLiteral("unknown"));
-    writeFile(m_entry, "[Desktop Entry]\nType=Application\nX-GNOME-Autostart-enabled=false\n");
+    QVERIFY(
+        writeFile(m_entry, "[Desktop Entry]\nType=Application\nX-GNOME-Autostart-enabled=false\n"));
     QCOMPARE(login.statusText(), QStringLiteral("requiresApproval"));
 }
 
 void TestApp::loginFailureLogsOneLine()
 {
     // A file where the autostart folder should be: writing fails, even as root.
-    writeFile(m_dir->filePath(QStringLiteral("autostart")), "in the way");
+    QVERIFY(writeFile(m_dir->filePath(QStringLiteral("autostart")), "in the way"));
     LoginItem login = makeLogin(m_program);
     login.ensureDefault();
     QCOMPARE(m_log.lines.size(), 1);
@@ -281,7 +276,7 @@ void TestApp::loginFailureLogsOneLine()
 
 void TestApp::loginCheckboxFailureReturnsUnticked()
 {
-    writeFile(m_dir->filePath(QStringLiteral("autostart")), "in the way");
+    QVERIFY(writeFile(m_dir->filePath(QStringLiteral("autostart")), "in the way"));
     m_defaults->setBool(QStringLiteral("loginOptOut"), true);
     LoginItem login = makeLogin(m_program);
     Store store(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
@@ -335,9 +330,9 @@ void TestApp::singleInstanceSurvivesACrash()
     const QString folder = m_dir->filePath(QStringLiteral("runtime"));
     QDir().mkpath(folder);
     // What a killed Pendrel leaves: a lock naming a dead process, and its socket file.
-    writeFile(folder + QStringLiteral("/instance.lock"),
-              "999999\ntst_app\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    writeFile(folder + QStringLiteral("/instance"), "");
+    QVERIFY(writeFile(folder + QStringLiteral("/instance.lock"),
+                      "999999\ntst_app\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
+    QVERIFY(writeFile(folder + QStringLiteral("/instance"), ""));
     SingleInstance next(folder);
     QVERIFY(next.claim());
 }

@@ -13,23 +13,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "common/files.h"
+
 #include <csignal>
 #include <unistd.h>
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 struct Outcome {
     int exitCode = -1;
@@ -99,7 +88,7 @@ void TestFaults::killedWhileSavingLeavesAWholeList()
 void TestFaults::fullDiskKeepsTheOldFileAndRuns()
 {
     const QByteArray before = ReminderJson::encodeList(faultList(1)); // two reminders
-    writeFile(m_file, before);
+    QVERIFY(writeFile(m_file, before));
     // Writes beyond the limit fail as on a full disk; the helper carries on.
     const QString limit = QStringLiteral("--fsize=%1").arg(before.size() + 100);
     const Outcome r = runHelper({QStringLiteral("prlimit"), limit},
@@ -118,7 +107,7 @@ void TestFaults::readOnlyFolderAsAnotherUser()
     if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty() || getuid() != 0)
         QSKIP("needs root and setpriv to run the helper as another user");
     const QByteArray before = ReminderJson::encodeList(faultList(1));
-    writeFile(m_file, before);
+    QVERIFY(writeFile(m_file, before));
     QFile::setPermissions(m_file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
     QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                         QFile::ReadOther | QFile::ExeOther);
@@ -136,7 +125,7 @@ void TestFaults::fileOwnedBySomeoneElse()
         QSKIP("needs root and setpriv to run the helper as another user");
     // The folder is the user's; the file in it belongs to root and is read-only to others.
     const QByteArray before = ReminderJson::encodeList(faultList(3));
-    writeFile(m_file, before);
+    QVERIFY(writeFile(m_file, before));
     QFile::setPermissions(m_file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
     QVERIFY(::chown(QFile::encodeName(m_folder).constData(), 65534, 65534) == 0);
     const Outcome r = runHelper({QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
@@ -153,7 +142,7 @@ void TestFaults::linkInPlaceOfTheFile()
     // saves go to the link's target, atomically, and the link stays a link.
     const QString elsewhere = m_dir->filePath(QStringLiteral("synced/reminders.json"));
     QDir().mkpath(QFileInfo(elsewhere).absolutePath());
-    writeFile(elsewhere, ReminderJson::encodeList(faultList(0)));
+    QVERIFY(writeFile(elsewhere, ReminderJson::encodeList(faultList(0))));
     QVERIFY(QFile::link(elsewhere, m_file));
     const Outcome r = runHelper({}, {m_folder, QStringLiteral("edit"), QStringLiteral("1")});
     QCOMPARE(r.out, QStringLiteral("loaded=1 kept=2 saved=1"));

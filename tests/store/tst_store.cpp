@@ -9,23 +9,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "common/files.h"
+
 #include <csignal>
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QStringList corruptCopies(const QString& folder)
 {
@@ -123,7 +112,7 @@ void TestStore::firstRunSeedsWithoutWriting()
 void TestStore::emptyArrayIsEmptyList()
 {
     QDir().mkpath(m_folder);
-    writeFile(m_file, " [ ]\n");
+    QVERIFY(writeFile(m_file, " [ ]\n"));
     QVERIFY(makeStore()->reminders().isEmpty());
     QCOMPARE(readFile(m_file), QByteArray(" [ ]\n"));
 }
@@ -135,7 +124,7 @@ void TestStore::badSecondElementGivesSeedAndKeepsCopy()
     QJsonObject bad = good;
     bad.remove(u"lastFired");
     const QByteArray original = QJsonDocument(QJsonArray{good, bad}).toJson();
-    writeFile(m_file, original);
+    QVERIFY(writeFile(m_file, original));
 
     auto store = makeStore();
     QCOMPARE(store->reminders().size(), 1);
@@ -169,7 +158,7 @@ void TestStore::hostileFilesNeverCrash()
 {
     QFETCH(QByteArray, content);
     QDir().mkpath(m_folder);
-    writeFile(m_file, content);
+    QVERIFY(writeFile(m_file, content));
     auto store = makeStore();
     QCOMPARE(store->reminders().size(), 1);
     QCOMPARE(store->reminders().first().title, QStringLiteral("Take attendance"));
@@ -277,7 +266,7 @@ void TestStore::duplicateIdsLoadAndRemoveTogether()
     Reminder b = a;
     b.title = QStringLiteral("twin two");
     const Reminder other{.title = QStringLiteral("other")};
-    writeFile(m_file, ReminderJson::encodeList({a, other, b}));
+    QVERIFY(writeFile(m_file, ReminderJson::encodeList({a, other, b})));
     auto store = makeStore();
     QCOMPARE(store->reminders().size(), 3);
     store->remove(a.id);
