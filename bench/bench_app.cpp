@@ -216,9 +216,9 @@ int main(int argc, char** argv)
     popups.waitForFinished(60000);
     const QList<QByteArray> numbers = popups.readAllStandardOutput().trimmed().split(' ');
     if (numbers.size() == 4) {
-        row(QStringLiteral("RSS growth over 50 more pop-ups (KiB)"),
+        row(QStringLiteral("RSS growth over 100 more pop-ups (KiB)"),
             QString::number(numbers[1].toLong() - numbers[0].toLong()), QStringLiteral("~0"),
-            QStringLiteral("in-process, after 50 to warm up, looping chimes"));
+            QStringLiteral("in-process, after 100 to warm up, looping chimes"));
         row(QStringLiteral("windows / pop-ups left after them"),
             QString::fromLatin1(numbers[2] + " / " + numbers[3]), QStringLiteral("0 / 0"),
             QStringLiteral("QApplication::topLevelWidgets, openPanels"));

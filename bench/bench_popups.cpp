@@ -1,4 +1,4 @@
-// Resident memory before and after 50 pop-ups (with looping chimes) were
+// Resident memory before and after 100 pop-ups (with looping chimes) were
 // shown and dismissed, and what is left of them: windows and players must
 // all be gone.
 #include "alerts/alert_controller.h"
@@ -44,9 +44,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // Warm up: fonts, glyph and pixmap caches, the chime renderings and the
     // audio device list settle in the first rounds.
-    cycle(50);
+    cycle(100);
     const long before = rssKiB();
-    cycle(50);
+    cycle(100);
     const long after = rssKiB();
     QTextStream(stdout) << before << ' ' << after << ' ' << QApplication::topLevelWidgets().size()
                         << ' ' << AlertController::shared().openPanels().size() << '\n';
