@@ -26,7 +26,7 @@ public:
                                             const QTimeZone& zone);
 
     // The local date and time of a moment, as a QDateTime whose fields are the
-    // wall-clock values (its own time spec is UTC and carries no meaning).
+    // wall-clock values (it is marked UTC, which carries no meaning here).
     static QDateTime wallClock(const QDateTime& moment, const QTimeZone& zone);
     // The local calendar date of a moment.
     static QDate dateOf(const QDateTime& moment, const QTimeZone& zone);
