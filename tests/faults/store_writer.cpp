@@ -25,8 +25,10 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
 
     if (args.at(2) == u"series") {
+        // Ready once a first list is on disk, so a kill always has one to keep.
+        store.setReminders(faultList(0));
         out << "ready" << Qt::endl;
-        for (uint n = 0;; ++n)
+        for (uint n = 1;; ++n)
             store.setReminders(faultList(n));
     }
     if (args.at(2) == u"edit" && args.size() > 3) {
