@@ -1,5 +1,6 @@
 #include "reminder_row.h"
 
+#include "alerts/elided_label.h"
 #include "alerts/icons.h"
 #include "toggle_switch.h"
 
@@ -21,8 +22,9 @@ QLabel* iconLabel(const QIcon& icon, const QString& name, QWidget* parent)
 } // namespace
 
 ReminderRow::ReminderRow(const Reminder& reminder, QWidget* parent)
-    : QWidget(parent), m_switch(new ToggleSwitch(this)), m_title(new QLabel(this)),
-      m_summary(new QLabel(this)), m_silent(iconLabel(Icons::speakerSlash(), tr("No sound"), this)),
+    : QWidget(parent), m_switch(new ToggleSwitch(this)),
+      m_title(new ElidedLabel(QString(), 1, this)), m_summary(new QLabel(this)),
+      m_silent(iconLabel(Icons::speakerSlash(), tr("No sound"), this)),
       m_website(iconLabel(Icons::globe(), tr("Has a website"), this))
 {
     auto* row = new QHBoxLayout(this);
@@ -62,6 +64,7 @@ void ReminderRow::setReminder(const Reminder& reminder)
     // The title is shown verbatim; only an empty one gets a stand-in.
     const QString title = reminder.title.isEmpty() ? tr("Untitled") : reminder.title;
     m_title->setText(title);
+    m_title->setToolTip(title);
     m_switch->setAccessibleName(tr("%1 is on").arg(title));
     m_summary->setText(reminder.timeString() + QStringLiteral(" \u00b7 ") + reminder.daysString());
     m_silent->setVisible(reminder.sound == noSound);
