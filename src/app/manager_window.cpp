@@ -24,9 +24,9 @@ ManagerWindow::ManagerWindow(ManagerView* view, QWidget* parent)
         connect(action, &QAction::triggered, this, slot);
         addAction(action);
     };
-    add(QKeySequence::Quit, [this] { Q_EMIT quitRequested(); });
+    // One action per key: two actions on the same keys cancel each other out.
     add(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Q_EMIT quitRequested(); });
-    add(QKeySequence::Close, [this] { close(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_W), [this] { close(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showMinimized(); });
 }
 

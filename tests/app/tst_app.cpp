@@ -377,6 +377,14 @@ void TestApp::firstLaunchOpensManagerOnce()
     QCOMPARE(window->size(), QSize(900, 720));
     QCOMPARE(window->view()->selection(), selected);
 
+    // The window's own shortcuts.
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QSignalSpy quit(window, &ManagerWindow::quitRequested);
+    QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(quit.size(), 1);
+    QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!window->isVisible());
+
     auto second = makeDelegate(args({}));
     second->launch();
     QVERIFY(!second->managerWindow());
