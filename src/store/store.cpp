@@ -13,6 +13,7 @@
 namespace {
 
 const QString pausedKey = QStringLiteral("paused");
+constexpr qint64 maxFileBytes = 256 * 1024 * 1024;
 
 Reminder seedReminder()
 {
@@ -49,7 +50,9 @@ QString Store::standardFolder()
 void Store::load()
 {
     QFile file(m_filePath);
-    if (file.open(QIODevice::ReadOnly)) {
+    // Ten thousand reminders take 5 MB; a file far beyond that is not a
+    // reminders list, and reading it whole could exhaust memory.
+    if (file.size() <= maxFileBytes && file.open(QIODevice::ReadOnly)) {
         if (auto decoded = ReminderJson::decodeList(file.readAll())) {
             m_reminders = std::move(*decoded);
             return;
@@ -79,8 +82,11 @@ bool Store::preserveUnloadableFile()
     QString target = m_filePath + QStringLiteral(".corrupt-") + stamp;
     for (int n = 1; QFileInfo::exists(target); ++n)
         target = m_filePath + QStringLiteral(".corrupt-%1-%2").arg(stamp).arg(n);
-    // Copying needs read access; an unreadable file can still be moved aside.
-    if (!QFile::copy(m_filePath, target) && !QFile::rename(m_filePath, target)) {
+    // Copying needs read access (and time, for a huge file); the file can
+    // still be moved aside.
+    const bool copied =
+        QFileInfo(m_filePath).size() <= maxFileBytes && QFile::copy(m_filePath, target);
+    if (!copied && !QFile::rename(m_filePath, target)) {
         if (QFileInfo::exists(m_filePath))
             return false;
     }

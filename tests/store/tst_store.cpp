@@ -54,6 +54,7 @@ private Q_SLOTS:
     void hostileFilesNeverCrash_data();
     void hostileFilesNeverCrash();
     void folderInPlaceOfFile();
+    void hugeFileIsNotRead();
     void failedWriteKeepsOldFile();
     void inPlaceChangeRewritesOneElement();
     void addRoundsFiveMinutesAhead_data();
@@ -177,6 +178,22 @@ void TestStore::folderInPlaceOfFile()
     QVERIFY(!store->lastSaveSucceeded());
     QCOMPARE(store->reminders().size(), 2);
     QVERIFY(QFileInfo(m_file).isDir());
+}
+
+void TestStore::hugeFileIsNotRead()
+{
+    QDir().mkpath(m_folder);
+    QFile file(m_file);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(qint64(300) * 1024 * 1024)); // sparse: takes no disk space
+    file.close();
+    auto store = makeStore();
+    QCOMPARE(store->reminders().first().title, QStringLiteral("Take attendance"));
+    store->add();
+    QVERIFY(store->lastSaveSucceeded());
+    const QStringList kept = corruptCopies(m_folder);
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(QFileInfo(m_folder + u'/' + kept.first()).size(), qint64(300) * 1024 * 1024);
 }
 
 void TestStore::failedWriteKeepsOldFile()
