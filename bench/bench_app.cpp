@@ -76,28 +76,33 @@ long statusValue(qint64 pid, const char* key)
     return -1;
 }
 
+// One file of every thread of the process: /proc/PID/task/TID/NAME.
+QList<QByteArray> threadFiles(qint64 pid, const char* name)
+{
+    QList<QByteArray> contents;
+    const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
+    for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile file(tasks + u'/' + task + u'/' + QLatin1String(name));
+        contents << (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    }
+    return contents;
+}
+
 // CPU time of all threads in nanoseconds (schedstat is exact, unlike the
 // clock ticks of /proc/PID/stat).
 qint64 cpuNanoseconds(qint64 pid)
 {
     qint64 total = 0;
-    for (const QString& task : QDir(QStringLiteral("/proc/%1/task").arg(pid))
-                                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile stat(QStringLiteral("/proc/%1/task/%2/schedstat").arg(pid).arg(task));
-        stat.open(QIODevice::ReadOnly);
-        total += stat.readAll().split(' ').first().toLongLong();
-    }
+    for (const QByteArray& stat : threadFiles(pid, "schedstat"))
+        total += stat.split(' ').first().toLongLong();
     return total;
 }
 
 long contextSwitches(qint64 pid)
 {
     long total = 0;
-    for (const QString& task : QDir(QStringLiteral("/proc/%1/task").arg(pid))
-                                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile status(QStringLiteral("/proc/%1/task/%2/status").arg(pid).arg(task));
-        status.open(QIODevice::ReadOnly);
-        for (const QByteArray& line : status.readAll().split('\n')) {
+    for (const QByteArray& status : threadFiles(pid, "status")) {
+        for (const QByteArray& line : status.split('\n')) {
             if (line.startsWith("voluntary_ctxt_switches:") ||
                 line.startsWith("nonvoluntary_ctxt_switches:"))
                 total += line.split(':').last().trimmed().toLong();
@@ -109,12 +114,8 @@ long contextSwitches(qint64 pid)
 QStringList threadNames(qint64 pid)
 {
     QStringList names;
-    for (const QString& task : QDir(QStringLiteral("/proc/%1/task").arg(pid))
-                                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile comm(QStringLiteral("/proc/%1/task/%2/comm").arg(pid).arg(task));
-        comm.open(QIODevice::ReadOnly);
-        names << QString::fromUtf8(comm.readAll().trimmed());
-    }
+    for (const QByteArray& comm : threadFiles(pid, "comm"))
+        names << QString::fromUtf8(comm.trimmed());
     return names;
 }
 
