@@ -126,15 +126,6 @@ QList<QWidget*> AlertController::openPanels() const
     return panels;
 }
 
-AlertPanel* AlertController::panelFor(const QUuid& id) const
-{
-    for (const Entry& entry : m_open) {
-        if (entry.id == id)
-            return entry.panel;
-    }
-    return nullptr;
-}
-
 ChimePlayer* AlertController::chimeFor(const QUuid& id) const
 {
     for (const Entry& entry : m_open) {

@@ -39,7 +39,6 @@ public:
 
     // The open pop-ups' windows, oldest first.
     QList<QWidget*> openPanels() const;
-    AlertPanel* panelFor(const QUuid& id) const;
     ChimePlayer* chimeFor(const QUuid& id) const;
     int stackOffset() const { return m_stackOffset; }
 

@@ -1,7 +1,5 @@
 #include "command_line.h"
 
-#include <cerrno>
-#include <clocale>
 #include <cstdlib>
 #include <locale.h>
 
@@ -52,7 +50,6 @@ std::optional<double> CommandLine::parseSeconds(const QString& text)
         return std::nullopt;
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     char* end = nullptr;
-    errno = 0;
     const double value = strtod_l(bytes.constData(), &end, cLocale);
     if (end != bytes.constData() + bytes.size())
         return std::nullopt;

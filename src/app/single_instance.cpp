@@ -33,8 +33,12 @@ bool SingleInstance::claim()
     // Stale only when its process is gone, never merely because it is old.
     m_lock->setStaleLockTime(0);
     if (!m_lock->tryLock(0)) {
+        // Only a lock held by a live Pendrel means another one runs. A runtime
+        // folder that cannot be written must not keep Pendrel from starting:
+        // it runs, just without the hand-over channel.
+        const bool heldByAnother = m_lock->error() == QLockFile::LockFailedError;
         m_lock.reset();
-        return false;
+        return !heldByAnother;
     }
     // Holding the lock, any socket left here belongs to a Pendrel that died.
     QLocalServer::removeServer(socketPath());

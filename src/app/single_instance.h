@@ -23,7 +23,8 @@ public:
     static QString standardFolder();
     static QByteArray request() { return QByteArrayLiteral("open-manager\n"); }
 
-    // True when this process is the one Pendrel and now listens for requests.
+    // True when this process is to run as the one Pendrel (and then listens
+    // for requests when it can); false when another live Pendrel holds the lock.
     bool claim();
     // Asks the running Pendrel to open its manager window; true when delivered.
     bool askRunningToOpen(int timeoutMsecs = 3000) const;

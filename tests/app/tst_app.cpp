@@ -335,6 +335,11 @@ void TestApp::singleInstanceSurvivesACrash()
     QVERIFY(writeFile(folder + QStringLiteral("/instance"), ""));
     SingleInstance next(folder);
     QVERIFY(next.claim());
+
+    // A runtime folder that cannot be made never stops Pendrel from starting.
+    QVERIFY(writeFile(m_dir->filePath(QStringLiteral("blocked")), "a file, not a folder"));
+    SingleInstance blocked(m_dir->filePath(QStringLiteral("blocked/pendrel")));
+    QVERIFY(blocked.claim());
 }
 
 std::unique_ptr<AppDelegate> TestApp::makeDelegate(const QStringList& arguments)
