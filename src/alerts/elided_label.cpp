@@ -1,5 +1,7 @@
 #include "elided_label.h"
 
+#include "model/reminder.h"
+
 #include <QPainter>
 #include <QTextLayout>
 
@@ -13,8 +15,7 @@ ElidedLabel::ElidedLabel(const QString& text, int maxLines, QWidget* parent)
 QStringList ElidedLabel::visibleLines(int width, bool* elided) const
 {
     // Line breaks in the text count as spaces: the label shows a summary.
-    QString flat = text();
-    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString flat = oneLineText(text());
     QStringList lines;
     QTextLayout layout(flat, font());
     QTextOption option;

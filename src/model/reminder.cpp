@@ -97,6 +97,31 @@ std::optional<QUrl> Reminder::normalizedURL() const
     return parsed;
 }
 
+bool Reminder::hasValidTime() const
+{
+    return hour >= 0 && hour < 24 && minute >= 0 && minute < 60;
+}
+
+QString oneLineText(QString text)
+{
+    for (QChar& c : text) {
+        switch (c.unicode()) {
+        case u'\n':
+        case u'\r':
+        case u'\v':
+        case u'\f':
+        case 0x0085: // next line
+        case 0x2028: // line separator
+        case 0x2029: // paragraph separator
+            c = u' ';
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
 bool Reminder::operator==(const Reminder& other) const
 {
     return id == other.id && sameText(title, other.title) && sameText(note, other.note) &&

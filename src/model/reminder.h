@@ -35,6 +35,9 @@ struct Reminder {
     QString daysString() const;
     // The website to open: trimmed, "https://" added when no web scheme is given.
     std::optional<QUrl> normalizedURL() const;
+    // Whether hour and minute name a real time of day. A hand-edited file can
+    // hold others; they are kept as written but can never ring.
+    bool hasValidTime() const;
 
     bool operator==(const Reminder& other) const;
 
@@ -48,6 +51,10 @@ inline constexpr QStringView noSound = u"None";
 
 // The chime names a reminder may use, in the order the editor offers them.
 const QStringList& systemSounds();
+
+// The text on one line: every line or paragraph break becomes a space, for
+// labels that have room for a single line.
+QString oneLineText(QString text);
 
 // The local calendar date of a moment as "yyyy-MM-dd"; stored in lastFired.
 QString dayKey(const QDateTime& moment, const QTimeZone& zone);
