@@ -41,6 +41,7 @@ private Q_SLOTS:
     void dayKeyFollowsLocalDate();
     void shortTimeHasNoSeconds_data();
     void shortTimeHasNoSeconds();
+    void shortTimeInEveryLocale();
     void decoderRefuses_data();
     void decoderRefuses();
     void decoderAccepts();
@@ -181,6 +182,7 @@ void TestModel::shortTimeHasNoSeconds_data()
     QTest::newRow("en_US morning") << "en_US" << qint64(8) << qint64(10) << "8:10 AM";
     QTest::newRow("en_US midnight") << "en_US" << qint64(0) << qint64(0) << "12:00 AM";
     QTest::newRow("de_DE midnight") << "de_DE" << qint64(0) << qint64(0) << "00:00";
+    QTest::newRow("zh_TW day period") << "zh_TW" << qint64(8) << qint64(10) << "上午8:10";
     QTest::newRow("hour 25 rolls over") << "C" << qint64(25) << qint64(0) << "01:00";
     QTest::newRow("huge values") << "C" << std::numeric_limits<qint64>::max()
                                  << std::numeric_limits<qint64>::min() << "";
@@ -200,6 +202,27 @@ void TestModel::shortTimeHasNoSeconds()
         QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(text).hasMatch());
     else
         QCOMPARE(text, expected);
+}
+
+void TestModel::shortTimeInEveryLocale()
+{
+    // Every letter left unquoted in the pattern must be one Qt replaces, or
+    // it shows up literally in the text; and seconds never show.
+    const QTime time(8, 10, 37);
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
+        const QString format = Reminder::shortTimeFormat(locale);
+        bool quoted = false;
+        for (const QChar c : format) {
+            if (c == u'\'')
+                quoted = !quoted;
+            else if (!quoted && c.unicode() < 0x80 && c.isLetter())
+                QVERIFY2(QStringView(u"HhmAaPpt").contains(c),
+                         qPrintable(locale.name() + u' ' + format));
+        }
+        const QString text = locale.toString(time, format);
+        QVERIFY2(!text.contains(locale.toString(37)), qPrintable(locale.name() + u' ' + text));
+    }
 }
 
 void TestModel::decoderRefuses_data()
