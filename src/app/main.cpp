@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pendrel"));
     QApplication::setOrganizationName(QStringLiteral("Pendrel"));
-    QApplication::setDesktopFileName(QStringLiteral("pendrel"));
+    QApplication::setDesktopFileName(QStringLiteral("org.pendrel.Pendrel"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance;
