@@ -4,6 +4,7 @@
 #include "login_item.h"
 #include "message_filter.h"
 #include "single_instance.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Pendrel"));
     QApplication::setDesktopFileName(QStringLiteral("org.pendrel.Pendrel"));
     QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install();
 
     SingleInstance instance;
     if (!instance.claim()) {
