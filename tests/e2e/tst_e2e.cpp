@@ -34,6 +34,7 @@ private Q_SLOTS:
     void shortDelayHasManagerOnly();
     void missingFolderStillQuits();
     void snapshotAsLastArgumentKeepsRunning();
+    void reminderDueTwentyMinutesAgoFires_data();
     void reminderDueTwentyMinutesAgoFires();
     void secondLaunchOpensTheFirstsManager();
     void twoStartsAtOnceLeaveOne();
@@ -49,6 +50,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_home;
     QString m_out;
+    QString m_binary;
 };
 
 void TestEndToEnd::init()
@@ -59,6 +61,7 @@ void TestEndToEnd::init()
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     m_out = home(QStringLiteral("shots"));
     QDir().mkpath(m_out);
+    m_binary = QStringLiteral(PENDREL_BINARY);
 }
 
 QProcessEnvironment TestEndToEnd::environment() const
@@ -89,8 +92,7 @@ std::unique_ptr<QProcess> TestEndToEnd::start(const QStringList& arguments, cons
     // is not due. The start-time form: the faked clock runs on, so Qt's timers work.
     const QString moment = fakeTime.isEmpty() ? QStringLiteral("2026-03-08 12:00:00") : fakeTime;
     process->start(QStringLiteral("faketime"),
-                   QStringList{QStringLiteral("-f"), QLatin1Char('@') + moment,
-                               QStringLiteral(PENDREL_BINARY)} +
+                   QStringList{QStringLiteral("-f"), QLatin1Char('@') + moment, m_binary} +
                        arguments);
     process->waitForStarted(5000);
     return process;
@@ -213,9 +215,21 @@ void TestEndToEnd::snapshotAsLastArgumentKeepsRunning()
     QVERIFY(process->waitForFinished(5000));
 }
 
+void TestEndToEnd::reminderDueTwentyMinutesAgoFires_data()
+{
+    QTest::addColumn<bool>("audioPlugin");
+    QTest::newRow("with its chime") << true;
+    QTest::newRow("silently, without the audio plugin") << false;
+}
+
 void TestEndToEnd::reminderDueTwentyMinutesAgoFires()
 {
+    QFETCH(bool, audioPlugin);
     markLaunched();
+    if (!audioPlugin) { // a copy of the program alone in a folder
+        m_binary = home(QStringLiteral("pendrel"));
+        QVERIFY(QFile::copy(QStringLiteral(PENDREL_BINARY), m_binary));
+    }
     QDir().mkpath(home(QStringLiteral("data/Pendrel")));
     const Reminder due{.title = QStringLiteral("Stand-up"), .hour = 8, .minute = 10, .days = {2}};
     const Reminder later{.title = QStringLiteral("Lunch"), .hour = 12, .minute = 0, .days = {2}};
@@ -235,6 +249,7 @@ void TestEndToEnd::reminderDueTwentyMinutesAgoFires()
     QVERIFY(saved);
     QCOMPARE(saved->at(0).lastFired, QStringLiteral("2026-03-09"));
     QVERIFY(saved->at(1).lastFired.isEmpty());
+    QCOMPARE(r.err.contains("Chimes are silent"), !audioPlugin);
 }
 
 void TestEndToEnd::secondLaunchOpensTheFirstsManager()
