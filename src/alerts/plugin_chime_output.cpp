@@ -42,6 +42,7 @@ ChimeBackend* PluginChimeOutput::backend()
     if (m_tried)
         return m_backend;
     m_tried = true;
+    QStringList failures;
     for (const QString& folder : std::as_const(m_folders)) {
         const QFileInfo file(QDir(folder), pluginFileName());
         if (!file.exists())
@@ -51,11 +52,12 @@ ChimeBackend* PluginChimeOutput::backend()
         m_backend = qobject_cast<ChimeBackend*>(loader.instance());
         if (m_backend)
             return m_backend;
-        qWarning("Chimes are silent: %s", qPrintable(loader.errorString()));
-        return nullptr;
+        failures << loader.errorString(); // a later folder may hold one that loads
     }
-    qWarning("Chimes are silent: %s is in none of %s", qPrintable(pluginFileName()),
-             qPrintable(m_folders.join(QStringLiteral(", "))));
+    if (failures.isEmpty())
+        failures << QStringLiteral("%1 is in none of %2")
+                        .arg(pluginFileName(), m_folders.join(QStringLiteral(", ")));
+    qWarning("Chimes are silent: %s", qPrintable(failures.join(QStringLiteral("; "))));
     return nullptr;
 }
 
