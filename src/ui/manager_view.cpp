@@ -178,7 +178,7 @@ void ManagerView::listReset()
     // goes when the reminder does.
     if (!m_model->indexOf(m_selection).isValid())
         m_selection = QUuid();
-    select(m_selection, false);
+    select(m_selection);
     m_list->verticalScrollBar()->setValue(m_scroll);
 }
 
@@ -194,18 +194,12 @@ void ManagerView::onSelectionChanged()
 
 void ManagerView::select(const QUuid& id)
 {
-    select(id, true);
-}
-
-void ManagerView::select(const QUuid& id, bool reveal)
-{
     m_selection = id;
     const QModelIndex index = m_model->indexOf(id);
     m_selecting = true;
     if (index.isValid()) {
         m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        if (reveal)
-            m_list->scrollTo(index);
+        m_list->scrollTo(index);
     } else {
         m_list->selectionModel()->clear();
     }

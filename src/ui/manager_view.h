@@ -54,7 +54,6 @@ private:
     QWidget* makeEmptyState();
     QWidget* makeFooter();
 
-    void select(const QUuid& id, bool reveal);
     void listReset();
     void onSelectionChanged();
     void showDetail();

@@ -382,6 +382,8 @@ void TestUi::rowSwitchWritesEnabled()
 {
     makeStore({Reminder{.title = QStringLiteral("one")}, Reminder{.title = QStringLiteral("two")}});
     auto view = makeManager();
+    QTest::mouseMove(view->list()->viewport(), rowParts(*view, 1).toggle.center());
+    QCOMPARE(view->list()->viewport()->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(view->list()->viewport(), Qt::LeftButton, {},
                       rowParts(*view, 1).toggle.center());
     QVERIFY(m_store->reminders().first().enabled);
