@@ -133,7 +133,8 @@ void ReminderDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     paintToggle(painter, parts.toggle, index.data(Qt::CheckStateRole).toInt() == Qt::Checked,
                 option.palette);
 
-    QColor text = option.palette.color(QPalette::WindowText);
+    // Text on the list's base colour; the summary is the same colour, dimmed.
+    QColor text = option.palette.color(QPalette::Text);
     painter->setPen(text);
     const QFont title = titleFont(option.font);
     painter->setFont(title);
