@@ -104,6 +104,9 @@ std::optional<QUrl> Reminder::normalizedURL() const
     };
     if (unsafe.contains(parsed.scheme()))
         return std::nullopt;
+    // A web address without a host ("https:/x", "https:///x") opens nothing.
+    if ((parsed.scheme() == u"http" || parsed.scheme() == u"https") && parsed.host().isEmpty())
+        return std::nullopt;
     return parsed;
 }
 

@@ -110,6 +110,8 @@ void TestModel::normalizedUrl_data()
                                 << "";
     QTest::newRow("host with port keeps the web rule") << "localhost:8080/x"
                                                        << "https://localhost:8080/x";
+    QTest::newRow("web address without host") << "https:/example.com"
+                                              << "";
     QTest::newRow("words are no address") << "intranet/team wiki"
                                           << "";
     QTest::newRow("unicode space trimmed")
