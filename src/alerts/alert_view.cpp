@@ -53,6 +53,7 @@ AlertView::AlertView(const Reminder& reminder, QWidget* parent)
     if (const auto url = m_reminder.normalizedURL()) {
         website = new ElidedLabel(websiteText(*url), 1, this);
         website->setObjectName(QStringLiteral("website"));
+        website->setToolTip(ElidedLabel::plainToolTip(url->toString())); // the whole link
         website->setFont(scaledFont(font(), 0.85));
         makeSecondary(website);
         room -= website->sizeHint().height() + spacing;

@@ -175,6 +175,8 @@ void TestAlerts::websiteLineShowsHostOrWholeUrl()
     QWidget* panel = m_controller->openPanels().first();
     QCOMPARE(panel->findChild<QLabel*>(QStringLiteral("website"))->text(),
              QStringLiteral("example.com"));
+    QCOMPARE(shownToolTip(panel->findChild<QLabel*>(QStringLiteral("website"))->toolTip()),
+             QStringLiteral("https://example.com/a/b"));
     QVERIFY(panel->findChild<QLabel*>(QStringLiteral("note"))); // a note of spaces is shown
     QCOMPARE(AlertView::websiteText(QUrl(QStringLiteral("https:///local/path"))),
              QStringLiteral("https:///local/path"));
