@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -51,6 +52,7 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, AlertController& aler
     scroller->setWidget(m_editor);
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // Tab goes from "−" straight to Name
     m_detail->addWidget(scroller);
     m_detail->addWidget(makeEmptyState());
     columns->addWidget(m_detail, 1);
@@ -237,6 +239,10 @@ void ManagerView::add()
 {
     const QUuid id = m_store.add();
     select(id);
+    // Typing names the new reminder straight away.
+    QLineEdit* name = m_editor->nameField();
+    name->setFocus(Qt::OtherFocusReason);
+    name->selectAll();
 }
 
 void ManagerView::remove()

@@ -21,6 +21,8 @@
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimeEdit>
@@ -102,6 +104,14 @@ private Q_SLOTS:
     void noSoundDisablesRepeatWithoutChangingIt();
     void pickingASoundPreviewsItOnce();
     void websiteControlsOpenAutomatically();
+    void websiteNoticeAndCaption_data();
+    void websiteNoticeAndCaption();
+    void invalidTimeIsMarkedUntilPicked();
+    void dayBadgesStartOnTheLocalesFirstDay_data();
+    void dayBadgesStartOnTheLocalesFirstDay();
+    void focusRingShowsOnChosenBadge_data();
+    void focusRingShowsOnChosenBadge();
+    void keyboardPathThroughTheManager();
     void typingKeepsCursorAndUndo();
     void testItNowWritesNothing();
     void firstOpeningSelectsFirst();
@@ -272,6 +282,142 @@ void TestUi::websiteControlsOpenAutomatically()
     QVERIFY(editor->openAutomaticallyBox()->isEnabled());
     QVERIFY(rowData(*view, 0, ReminderListModel::WebsiteRole).toBool());
     QCOMPARE(onDisk().first().url, QStringLiteral("   example.com"));
+}
+
+void TestUi::websiteNoticeAndCaption_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("notice");
+    QTest::addColumn<bool>("caption");
+    QTest::newRow("empty") << "" << false << false;
+    QTest::newRow("words") << "intranet/team wiki" << true << false;
+    QTest::newRow("meeting link") << "zoommtg://zoom.us/join?confno=123" << false << true;
+    QTest::newRow("local file") << "file:///etc/passwd" << true << false;
+    QTest::newRow("script") << "javascript:alert(1)" << true << false;
+}
+
+void TestUi::websiteNoticeAndCaption()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, notice);
+    QFETCH(bool, caption);
+    makeStore({Reminder{}});
+    auto view = makeManager();
+    EditorView* editor = view->editor();
+    QTest::keyClicks(editor->websiteField(), typed);
+    QCOMPARE(onDisk().first().url, typed); // kept as typed either way
+    QCOMPARE(editor->websiteNotice()->isVisibleTo(editor), notice);
+    const auto captions = editor->findChildren<QLabel*>();
+    const auto found = std::find_if(captions.begin(), captions.end(), [](QLabel* label) {
+        return label->text() == QStringLiteral("The pop-up always has an Open website button too.");
+    });
+    QVERIFY(found != captions.end());
+    QCOMPARE((*found)->isVisibleTo(editor), caption);
+    QCOMPARE(editor->openAutomaticallyBox()->isEnabled(), caption);
+}
+
+void TestUi::invalidTimeIsMarkedUntilPicked()
+{
+    makeStore({Reminder{.hour = 25, .minute = 75}});
+    auto view = makeManager();
+    EditorView* editor = view->editor();
+    QVERIFY(editor->timeWarning()->isVisibleTo(editor));
+    QCOMPARE(editor->timeWarning()->toolTip(),
+             QStringLiteral("This time is not valid, so the reminder never rings. Pick a time."));
+    QCOMPARE(onDisk().first().hour, 25); // shown as marked, never rewritten by itself
+    editor->timeField()->setTime(QTime(9, 30));
+    QVERIFY(!editor->timeWarning()->isVisibleTo(editor));
+    QCOMPARE(onDisk().first().hour, 9);
+    QCOMPARE(onDisk().first().minute, 30);
+}
+
+void TestUi::dayBadgesStartOnTheLocalesFirstDay_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QList<int>>("order"); // stored day numbers, left to right
+    QTest::newRow("de_DE") << "de_DE" << QList<int>{2, 3, 4, 5, 6, 7, 1};
+    QTest::newRow("en_US") << "en_US" << QList<int>{1, 2, 3, 4, 5, 6, 7};
+}
+
+void TestUi::dayBadgesStartOnTheLocalesFirstDay()
+{
+    QFETCH(QString, locale);
+    QFETCH(QList<int>, order);
+    QLocale::setDefault(QLocale(locale));
+    makeStore({Reminder{.days = {1}}});
+    auto view = makeManager();
+    QLocale::setDefault(QLocale::c());
+    EditorView* editor = view->editor();
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        DayBadge* left = editor->dayBadge(order[i - 1]);
+        QVERIFY(left->x() < editor->dayBadge(order[i])->x());
+        QCOMPARE(left->nextInFocusChain(), editor->dayBadge(order[i]));
+    }
+    QTest::mouseClick(editor->dayBadge(2), Qt::LeftButton);
+    QCOMPARE(onDisk().first().days, (QList<qint64>{1, 2})); // Monday is still 2
+}
+
+void TestUi::focusRingShowsOnChosenBadge_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::newRow("light") << QColor(239, 239, 239);
+    QTest::newRow("dark") << QColor(40, 40, 40);
+}
+
+void TestUi::focusRingShowsOnChosenBadge()
+{
+    QFETCH(QColor, window);
+    QWidget host;
+    QPalette palette = host.palette();
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::Highlight, QColor(0, 122, 255));
+    host.setPalette(palette);
+    auto* badge = new DayBadge(QStringLiteral("M"), QStringLiteral("Monday"), &host);
+    badge->setOn(true);
+    host.show();
+    host.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&host));
+    badge->setFocus(Qt::TabFocusReason);
+    QVERIFY(badge->hasFocus());
+    // Between the ring and the filled badge the window colour shows through.
+    const QImage image = badge->grab().toImage();
+    const int middle = DayBadge::diameter / 2;
+    QCOMPARE(image.pixelColor(3, middle).rgb(), window.rgb());
+    QCOMPARE(image.pixelColor(1, middle).blue(), 255);
+    QCOMPARE(image.pixelColor(8, middle).rgb(), QColor(0, 122, 255).rgb());
+}
+
+void TestUi::keyboardPathThroughTheManager()
+{
+    makeStore({Reminder{.title = QStringLiteral("one")}});
+    auto view = makeManager();
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    EditorView* editor = view->editor();
+    view->removeButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(view->removeButton(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), editor->nameField());
+
+    editor->testButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(editor->testButton(), Qt::Key_Return);
+    QCOMPARE(m_alerts->openPanels().size(), 1);
+
+    QTest::mouseClick(view->addButton(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), editor->nameField());
+    QCOMPARE(editor->nameField()->selectedText(), QStringLiteral("New reminder"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tea"));
+    QCOMPARE(onDisk().last().title, QStringLiteral("Tea"));
+
+    // At the window's minimum size the form fits its width, even with a
+    // desktop font larger than the test's: no sideways scrolling.
+    QFont larger = view->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.2);
+    view->setFont(larger);
+    view->resize(view->minimumSize());
+    QTRY_COMPARE(view->size(), QSize(760, 480));
+    auto* scroller = view->findChild<QScrollArea*>();
+    QTRY_VERIFY(scroller->verticalScrollBar()->isVisible()); // the layout has settled
+    QVERIFY(!scroller->horizontalScrollBar()->isVisible());
 }
 
 void TestUi::typingKeepsCursorAndUndo()
