@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Open it automatically when the reminder fires</source>
-        <translation>L’ouvrir automatiquement quand le rappel se déclenche</translation>
+        <translation>Ouvrir automatiquement au moment du rappel</translation>
     </message>
     <message>
         <source>The pop-up always has an Open website button too.</source>

@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Open it automatically when the reminder fires</source>
-        <translation>Aprilo automaticamente quando scatta il promemoria</translation>
+        <translation>Apri automaticamente allo scatto del promemoria</translation>
     </message>
     <message>
         <source>The pop-up always has an Open website button too.</source>
