@@ -285,4 +285,19 @@
         <translation>%1 ist aktiv</translation>
     </message>
 </context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Take attendance</source>
+        <translation>Anwesenheit prüfen</translation>
+    </message>
+    <message>
+        <source>Good morning! Time to take attendance.</source>
+        <translation>Guten Morgen! Zeit, die Anwesenheit zu prüfen.</translation>
+    </message>
+    <message>
+        <source>New reminder</source>
+        <translation>Neue Erinnerung</translation>
+    </message>
+</context>
 </TS>

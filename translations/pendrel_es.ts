@@ -285,4 +285,19 @@
         <translation>%1 está activado</translation>
     </message>
 </context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Take attendance</source>
+        <translation>Pasar lista</translation>
+    </message>
+    <message>
+        <source>Good morning! Time to take attendance.</source>
+        <translation>¡Buenos días! Es hora de pasar lista.</translation>
+    </message>
+    <message>
+        <source>New reminder</source>
+        <translation>Nuevo recordatorio</translation>
+    </message>
+</context>
 </TS>

@@ -285,4 +285,19 @@
         <translation>%1 est activé</translation>
     </message>
 </context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Take attendance</source>
+        <translation>Faire l’appel</translation>
+    </message>
+    <message>
+        <source>Good morning! Time to take attendance.</source>
+        <translation>Bonjour ! C’est l’heure de faire l’appel.</translation>
+    </message>
+    <message>
+        <source>New reminder</source>
+        <translation>Nouveau rappel</translation>
+    </message>
+</context>
 </TS>

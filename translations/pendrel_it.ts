@@ -285,4 +285,19 @@
         <translation>%1 è attivo</translation>
     </message>
 </context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Take attendance</source>
+        <translation>Fare l’appello</translation>
+    </message>
+    <message>
+        <source>Good morning! Time to take attendance.</source>
+        <translation>Buongiorno! È ora di fare l’appello.</translation>
+    </message>
+    <message>
+        <source>New reminder</source>
+        <translation>Nuovo promemoria</translation>
+    </message>
+</context>
 </TS>

@@ -285,4 +285,19 @@
         <translation>%1 は有効</translation>
     </message>
 </context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Take attendance</source>
+        <translation>出欠を取る</translation>
+    </message>
+    <message>
+        <source>Good morning! Time to take attendance.</source>
+        <translation>おはようございます！出欠を取る時間です。</translation>
+    </message>
+    <message>
+        <source>New reminder</source>
+        <translation>新しいリマインダー</translation>
+    </message>
+</context>
 </TS>

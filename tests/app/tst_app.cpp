@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include "common/files.h"
@@ -475,6 +476,8 @@ void TestApp::germanDesktop()
     const QString test = view->editor()->testButton()->text();
     const QString quit = delegate->statusMenu()->actions().constLast()->text();
     const QString copy = QCoreApplication::translate("QLineEdit", "&Copy"); // Qt's own texts
+    view->addButton()->click();
+    const QString added = m_store->reminders().constLast().title;
     // The other tests read English texts.
     QLocale::setDefault(before);
     qDeleteAll(qApp->findChildren<QTranslator*>());
@@ -485,6 +488,7 @@ void TestApp::germanDesktop()
     QCOMPARE(test, QStringLiteral("Jetzt testen"));
     QCOMPARE(quit, QStringLiteral("Pendrel beenden"));
     QCOMPARE(copy, QStringLiteral("&Kopieren"));
+    QCOMPARE(added, QStringLiteral("Neue Erinnerung"));
 }
 
 QTEST_MAIN(TestApp)
