@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>The pop-up always has an Open website button too.</source>
-        <translation>La fenêtre du rappel a toujours aussi un bouton « Ouvrir le site web ».</translation>
+        <translation>La fenêtre du rappel a toujours aussi un bouton « Ouvrir le site web ».</translation>
     </message>
     <message>
         <source>This reminder is on</source>
