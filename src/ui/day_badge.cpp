@@ -1,6 +1,7 @@
 #include "day_badge.h"
 
 #include <QPainter>
+#include <QSignalBlocker>
 
 DayBadge::DayBadge(const QString& letter, const QString& dayName, QWidget* parent)
     : QAbstractButton(parent)
@@ -11,15 +12,14 @@ DayBadge::DayBadge(const QString& letter, const QString& dayName, QWidget* paren
     setFixedSize(diameter, diameter);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
+    // Checkable, so screen readers speak whether the day is on.
+    setCheckable(true);
 }
 
 void DayBadge::setOn(bool on)
 {
-    if (m_on == on)
-        return;
-    m_on = on;
-    setAccessibleDescription(on ? tr("chosen") : tr("not chosen"));
-    update();
+    const QSignalBlocker blocker(this);
+    setChecked(on);
 }
 
 void DayBadge::paintEvent(QPaintEvent*)
@@ -29,13 +29,13 @@ void DayBadge::paintEvent(QPaintEvent*)
     QColor pale = palette().color(QPalette::WindowText);
     pale.setAlphaF(0.15f);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(m_on ? palette().color(QPalette::Highlight) : pale);
+    painter.setBrush(isChecked() ? palette().color(QPalette::Highlight) : pale);
     painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     if (hasFocus()) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1.5));
         painter.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
-    painter.setPen(m_on ? QColor(Qt::white) : palette().color(QPalette::WindowText));
+    painter.setPen(isChecked() ? QColor(Qt::white) : palette().color(QPalette::WindowText));
     painter.drawText(rect(), Qt::AlignCenter, text());
 }

@@ -2,9 +2,12 @@
 
 #include "alerts/alert_controller.h"
 #include "alerts/chime_output.h"
+#include "alerts/prominent_button.h"
+#include "alerts/secondary_text.h"
 #include "day_badge.h"
 #include "model/local_time.h"
 #include "store/store.h"
+#include "wheel_guard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,6 +88,7 @@ QWidget* EditorView::makeWhenSection()
     m_time = new QTimeEdit(box);
     m_time->setDisplayFormat(Reminder::shortTimeFormat(locale()));
     m_time->setWrapping(true);
+    WheelGuard::protect(m_time);
     form->addRow(tr("Time"), m_time);
     connect(m_time, &QTimeEdit::timeChanged, this, [this](QTime time) {
         // Setting the time re-arms or settles today: a minute already reached
@@ -125,6 +129,7 @@ QWidget* EditorView::makeSoundSection()
     m_sound->insertSeparator(1);
     for (const QString& name : systemSounds())
         m_sound->addItem(name, name);
+    WheelGuard::protect(m_sound);
     form->addRow(tr("Sound"), m_sound);
     connect(m_sound, &QComboBox::activated, this, &EditorView::pickSound);
 
@@ -156,7 +161,7 @@ QWidget* EditorView::makeWebsiteSection()
     QFont small = caption->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     caption->setFont(small);
-    caption->setEnabled(false); // the theme's dimmed text colour
+    SecondaryText::apply(caption);
     caption->setWordWrap(true);
     form->addRow(QString(), caption);
     return box;
@@ -168,6 +173,7 @@ QWidget* EditorView::makeLastRow()
     auto* row = new QHBoxLayout(box);
     m_enabled = new QCheckBox(tr("This reminder is on"), box);
     m_test = new QPushButton(tr("Test it now"), box);
+    m_test->setMinimumWidth(ProminentButton::paddedWidth(*m_test));
     row->addWidget(m_enabled);
     row->addStretch(1);
     row->addWidget(m_test);
@@ -184,6 +190,9 @@ void EditorView::bind(const QUuid& id)
 {
     m_id = id;
     refresh();
+    // A long value shows its beginning, not wherever setText left the cursor.
+    for (QLineEdit* field : {m_name, m_message, m_website})
+        field->setCursorPosition(0);
 }
 
 const Reminder* EditorView::current() const
