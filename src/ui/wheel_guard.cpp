@@ -1,5 +1,6 @@
 #include "wheel_guard.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -12,9 +13,17 @@ void WheelGuard::protect(QWidget* field)
 
 bool WheelGuard::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus())
+    auto* field = static_cast<QWidget*>(watched);
+    if (event->type() != QEvent::Wheel || field->hasFocus())
         return false;
-    // Unaccepted, the event travels on to the parents, the scroll area among them.
-    event->ignore();
+    // Handed up the way an unwanted wheel event goes, to the scroll area
+    // around the form; done here because Qt stops synthesized ones early.
+    for (QWidget* parent = field->parentWidget(); parent; parent = parent->parentWidget()) {
+        event->accept();
+        if (QCoreApplication::sendEvent(parent, event) && event->isAccepted())
+            break;
+        if (parent->isWindow())
+            break;
+    }
     return true;
 }

@@ -3,6 +3,7 @@
 #include "alerts/elided_label.h"
 #include "common/fake_chimes.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QPushButton>
@@ -42,6 +43,8 @@ private Q_SLOTS:
     void windowManagerCloseStopsLoopingChime();
     void silentAndUnknownSounds();
     void longTextsStayInsideTheFrame();
+    void screenReadersHearAnAlert_data();
+    void screenReadersHearAnAlert();
 
 private:
     std::unique_ptr<FakeChimes> m_chimes;
@@ -116,6 +119,8 @@ void TestAlerts::buttonsWithWebsite()
     QCOMPARE(open->text(), QStringLiteral("Open website"));
     QVERIFY(open->isDefault());
     QVERIFY(!button(panel, "done")->isDefault());
+    // As much room beside "Open website" as beside the shorter "Done".
+    QVERIFY(open->width() - open->fontMetrics().horizontalAdvance(open->text()) >= 36);
 
     panel->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(panel));
@@ -237,6 +242,27 @@ void TestAlerts::longTextsStayInsideTheFrame()
         QVERIFY2(label->isElided(), name);
         QVERIFY(QRect(label->mapTo(panel, QPoint(0, 0)), label->size()).right() <= 440 - 20);
     }
+}
+
+void TestAlerts::screenReadersHearAnAlert_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("titled") << QStringLiteral("Stand-up") << QStringLiteral("Stand-up");
+    QTest::newRow("two lines") << QStringLiteral("Stand\nup") << QStringLiteral("Stand up");
+    QTest::newRow("blank") << QStringLiteral("  ") << QStringLiteral("Reminder");
+}
+
+void TestAlerts::screenReadersHearAnAlert()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, spoken);
+    m_controller->show(Reminder{.title = title});
+    QAccessibleInterface* alert =
+        QAccessible::queryAccessibleInterface(m_controller->openPanels().first());
+    QVERIFY(alert);
+    QCOMPARE(alert->role(), QAccessible::AlertMessage);
+    QCOMPARE(alert->text(QAccessible::Name), spoken);
 }
 
 QTEST_MAIN(TestAlerts)
