@@ -1,13 +1,37 @@
 #include "alert_panel.h"
 
+#include "compositor_watch.h"
 #include "workspace_pinning.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
 #include <QWindow>
+
+namespace {
+
+constexpr qreal cornerRadius = 12;
+
+// Screen readers announce a pop-up as an alert, by its title.
+QAccessibleInterface* accessibleAlert(const QString& key, QObject* object)
+{
+    if (key == QLatin1String(AlertPanel::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+    return nullptr;
+}
+
+QPainterPath roundedShape(const QRectF& rect)
+{
+    QPainterPath shape;
+    shape.addRoundedRect(rect, cornerRadius, cornerRadius);
+    return shape;
+}
+
+} // namespace
 
 AlertPanel::AlertPanel(const Reminder& reminder, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -16,10 +40,29 @@ AlertPanel::AlertPanel(const Reminder& reminder, QWidget* parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(reminder.title);
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleAlert), true);
+    Q_UNUSED(factoryInstalled)
+    const QString spoken = oneLineText(reminder.title);
+    setAccessibleName(spoken.trimmed().isEmpty() ? tr("Reminder") : spoken);
+    setAccessibleDescription(oneLineText(reminder.note));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
     setFixedSize(AlertView::fixedWidth, AlertView::fixedHeight);
+    connect(&CompositorWatch::shared(), &CompositorWatch::activeChanged, this,
+            &AlertPanel::followCompositor);
+    followCompositor();
+}
+
+void AlertPanel::followCompositor()
+{
+    // Without a compositor the translucent corners would show as black
+    // squares; the X server cuts them off with a shape instead.
+    if (CompositorWatch::shared().isActive())
+        clearMask();
+    else
+        setMask(QRegion(roundedShape(QRectF(rect())).toFillPolygon().toPolygon()));
+    update();
 }
 
 void AlertPanel::showFloating()
@@ -27,6 +70,8 @@ void AlertPanel::showFloating()
     WorkspacePinning::pinBeforeShow(this);
     show();
     WorkspacePinning::pinAfterShow(this);
+    QAccessibleEvent shown(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&shown);
 }
 
 void AlertPanel::paintEvent(QPaintEvent*)
@@ -39,8 +84,7 @@ void AlertPanel::paintEvent(QPaintEvent*)
     const QColor fill = palette().color(QPalette::Window);
     QColor edge = palette().color(QPalette::WindowText);
     edge.setAlpha(60);
-    QPainterPath shape;
-    shape.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+    const QPainterPath shape = roundedShape(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     painter.fillPath(shape, fill);
     painter.setPen(QPen(edge, 1));
     painter.drawPath(shape);

@@ -8,6 +8,7 @@
 // The floating window of one pop-up: frameless, above other windows, on every
 // workspace, never in the task bar, shown without taking focus. It takes the
 // keyboard only when clicked and moves when its background is dragged.
+// Screen readers see it as an alert named after the reminder.
 class AlertPanel : public QWidget {
     Q_OBJECT
 
@@ -29,6 +30,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void followCompositor();
+
     AlertView* m_view;
     QPoint m_dragOffset;
     bool m_dragging = false;

@@ -3,6 +3,7 @@
 #include "elided_label.h"
 #include "icons.h"
 #include "prominent_button.h"
+#include "secondary_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,14 +22,9 @@ QFont scaledFont(const QFont& base, double factor, bool bold = false)
     return font;
 }
 
-// Dimmed text for secondary lines, readable on light and dark panels.
 void makeSecondary(QWidget* widget)
 {
-    QPalette palette = widget->palette();
-    QColor text = palette.color(QPalette::WindowText);
-    text.setAlphaF(0.62f);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
+    SecondaryText::apply(widget);
 }
 
 } // namespace

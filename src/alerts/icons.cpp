@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -38,6 +40,43 @@ QIcon themed(std::initializer_list<const char*> names, const QColor& color, cons
     }
     return drawn(color, draw);
 }
+
+// Drawn at paint time in the palette's text colour, so the icon reads on
+// light and dark themes and follows a theme switch. Symbolic theme icons are
+// not used for these: Qt shows them in their file's fixed dark grey.
+class PaletteIconEngine : public QIconEngine {
+public:
+    explicit PaletteIconEngine(Drawing draw) : m_draw(std::move(draw)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        const QPalette palette = QApplication::palette();
+        const QColor color = palette.color(
+            mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active, QPalette::WindowText);
+        const int side = std::min(rect.width(), rect.height());
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.x() + (rect.width() - side) / 2.0,
+                           rect.y() + (rect.height() - side) / 2.0);
+        painter->scale(side / 24.0, side / 24.0);
+        m_draw(*painter, color);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new PaletteIconEngine(m_draw); }
+
+private:
+    Drawing m_draw;
+};
 
 QColor textColor()
 {
@@ -80,20 +119,19 @@ QIcon Icons::alarm(const QColor& color, bool filled)
 
 QIcon Icons::plus()
 {
-    return themed({"list-add-symbolic", "list-add"}, textColor(), [](QPainter& p, const QColor& c) {
+    return QIcon(new PaletteIconEngine([](QPainter& p, const QColor& c) {
         p.setPen(roundPen(c, 2));
         p.drawLine(QPointF(12, 5), QPointF(12, 19));
         p.drawLine(QPointF(5, 12), QPointF(19, 12));
-    });
+    }));
 }
 
 QIcon Icons::minus()
 {
-    return themed({"list-remove-symbolic", "list-remove"}, textColor(),
-                  [](QPainter& p, const QColor& c) {
-                      p.setPen(roundPen(c, 2));
-                      p.drawLine(QPointF(5, 12), QPointF(19, 12));
-                  });
+    return QIcon(new PaletteIconEngine([](QPainter& p, const QColor& c) {
+        p.setPen(roundPen(c, 2));
+        p.drawLine(QPointF(5, 12), QPointF(19, 12));
+    }));
 }
 
 QIcon Icons::globe()

@@ -10,6 +10,7 @@ class Icons {
 public:
     // The alarm clock: filled (pop-ups, tray) or outlined (empty state).
     static QIcon alarm(const QColor& color, bool filled = true);
+    // Plus and minus are always Pendrel's own, in the palette's text colour.
     static QIcon plus();
     static QIcon minus();
     static QIcon globe();

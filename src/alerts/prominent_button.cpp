@@ -4,10 +4,26 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 ProminentButton::ProminentButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
     setDefault(true);
     setAttribute(Qt::WA_Hover);
+}
+
+QSize ProminentButton::sizeHint() const
+{
+    QSize size = QPushButton::sizeHint();
+    size.setWidth(std::max(size.width(), paddedWidth(*this)));
+    return size;
+}
+
+int ProminentButton::paddedWidth(const QPushButton& button)
+{
+    QString text = button.text();
+    text.remove(u'&'); // a mnemonic marker takes no room
+    return button.fontMetrics().horizontalAdvance(text) + 2 * horizontalPadding;
 }
 
 void ProminentButton::paintEvent(QPaintEvent*)

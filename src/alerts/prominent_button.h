@@ -9,7 +9,15 @@ class ProminentButton : public QPushButton {
     Q_OBJECT
 
 public:
+    // Room each side of a button's text, the same in pop-ups and the manager.
+    static constexpr int horizontalPadding = 18;
+
     explicit ProminentButton(const QString& text, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+    // The least width that gives a push button's text that room.
+    static int paddedWidth(const QPushButton& button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 #include "day_badge.h"
 
 #include <QPainter>
+#include <QSignalBlocker>
 
 DayBadge::DayBadge(const QString& letter, const QString& dayName, QWidget* parent)
     : QAbstractButton(parent)
@@ -11,15 +12,14 @@ DayBadge::DayBadge(const QString& letter, const QString& dayName, QWidget* paren
     setFixedSize(diameter, diameter);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
+    // Checkable, so screen readers speak whether the day is on.
+    setCheckable(true);
 }
 
 void DayBadge::setOn(bool on)
 {
-    if (m_on == on)
-        return;
-    m_on = on;
-    setAccessibleDescription(on ? tr("chosen") : tr("not chosen"));
-    update();
+    const QSignalBlocker blocker(this);
+    setChecked(on);
 }
 
 void DayBadge::paintEvent(QPaintEvent*)
@@ -34,13 +34,13 @@ void DayBadge::paintEvent(QPaintEvent*)
     // the window colour, so it shows on a chosen (accent) badge as well.
     const bool ring = hasFocus();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(m_on ? accent : pale);
+    painter.setBrush(isChecked() ? accent : pale);
     painter.drawEllipse(ring ? outer.adjusted(3.5, 3.5, -3.5, -3.5) : outer);
     if (ring) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(accent, 2));
         painter.drawEllipse(outer.adjusted(0.5, 0.5, -0.5, -0.5));
     }
-    painter.setPen(m_on ? QColor(Qt::white) : palette().color(QPalette::WindowText));
+    painter.setPen(isChecked() ? QColor(Qt::white) : palette().color(QPalette::WindowText));
     painter.drawText(rect(), Qt::AlignCenter, text());
 }

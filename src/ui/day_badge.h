@@ -13,12 +13,10 @@ public:
     DayBadge(const QString& letter, const QString& dayName, QWidget* parent = nullptr);
     QSize sizeHint() const override { return {diameter, diameter}; }
 
+    // The day's state as stored; a click asks the editor to change it.
     void setOn(bool on);
-    bool isOn() const { return m_on; }
+    bool isOn() const { return isChecked(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    bool m_on = false;
 };

@@ -2,9 +2,12 @@
 
 #include "alerts/alert_controller.h"
 #include "alerts/chime_output.h"
+#include "alerts/prominent_button.h"
+#include "alerts/secondary_text.h"
 #include "day_badge.h"
 #include "model/local_time.h"
 #include "store/store.h"
+#include "wheel_guard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,6 +104,7 @@ QWidget* EditorView::makeWhenSection()
     m_time = new QTimeEdit(box);
     m_time->setDisplayFormat(Reminder::shortTimeFormat(locale()));
     m_time->setWrapping(true);
+    WheelGuard::protect(m_time);
     m_timeWarning = new QLabel(box);
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
     m_timeWarning->setPixmap(
@@ -159,6 +163,7 @@ QWidget* EditorView::makeSoundSection()
     m_sound->insertSeparator(1);
     for (const QString& name : systemSounds())
         m_sound->addItem(name, name);
+    WheelGuard::protect(m_sound);
     form->addRow(tr("Sound"), m_sound);
     connect(m_sound, &QComboBox::activated, this, &EditorView::pickSound);
 
@@ -195,7 +200,7 @@ QWidget* EditorView::makeWebsiteSection()
     // Shown only while it is true: when the website can be opened.
     m_websiteCaption = new QLabel(tr("The pop-up always has an Open website button too."), box);
     m_websiteCaption->setFont(smallFont(m_websiteCaption->font()));
-    m_websiteCaption->setEnabled(false); // the theme's dimmed text colour
+    SecondaryText::apply(m_websiteCaption);
     m_websiteCaption->setWordWrap(true);
     QSizePolicy keepRoom = m_websiteCaption->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true); // the form does not jump at the first keystroke
@@ -211,6 +216,7 @@ QWidget* EditorView::makeLastRow()
     m_enabled = new QCheckBox(tr("This reminder is on"), box);
     m_test = new QPushButton(tr("Test it now"), box);
     m_test->setAutoDefault(true); // Return presses it when it has the focus
+    m_test->setMinimumWidth(ProminentButton::paddedWidth(*m_test));
     row->addWidget(m_enabled);
     row->addStretch(1);
     row->addWidget(m_test);
@@ -227,6 +233,9 @@ void EditorView::bind(const QUuid& id)
 {
     m_id = id;
     refresh();
+    // A long value shows its beginning, not wherever setText left the cursor.
+    for (QLineEdit* field : {m_name, m_message, m_website})
+        field->setCursorPosition(0);
 }
 
 const Reminder* EditorView::current() const

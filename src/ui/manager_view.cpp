@@ -1,6 +1,7 @@
 #include "manager_view.h"
 
 #include "alerts/icons.h"
+#include "alerts/secondary_text.h"
 #include "editor_view.h"
 #include "login_switch.h"
 #include "reminder_delegate.h"
@@ -142,7 +143,7 @@ QWidget* ManagerView::makeEmptyState()
     auto* hint = new QLabel(tr("Pick a reminder on the left, or press + to add one."), m_empty);
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
-    hint->setEnabled(false); // the theme's secondary text colour
+    SecondaryText::apply(hint);
     layout->addWidget(icon);
     layout->addWidget(hint);
     layout->addStretch(1);

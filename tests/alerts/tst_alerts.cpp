@@ -3,6 +3,7 @@
 #include "alerts/elided_label.h"
 #include "common/fake_chimes.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QPushButton>
@@ -60,6 +61,8 @@ private Q_SLOTS:
     void directionAsQLabel_data();
     void directionAsQLabel();
     void keyboardFollowsTheButtons();
+    void screenReadersHearAnAlert_data();
+    void screenReadersHearAnAlert();
 
 private:
     std::unique_ptr<FakeChimes> m_chimes;
@@ -134,6 +137,8 @@ void TestAlerts::buttonsWithWebsite()
     QCOMPARE(open->text(), QStringLiteral("Open website"));
     QVERIFY(open->isDefault());
     QVERIFY(!button(panel, "done")->isDefault());
+    // As much room beside "Open website" as beside the shorter "Done".
+    QVERIFY(open->width() - open->fontMetrics().horizontalAdvance(open->text()) >= 36);
 
     panel->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(panel));
@@ -355,6 +360,27 @@ void TestAlerts::keyboardFollowsTheButtons()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // presses the focused Done
     QVERIFY(m_controller->openPanels().isEmpty());
     QVERIFY(m_opener->opened.isEmpty());
+}
+
+void TestAlerts::screenReadersHearAnAlert_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("titled") << QStringLiteral("Stand-up") << QStringLiteral("Stand-up");
+    QTest::newRow("two lines") << QStringLiteral("Stand\nup") << QStringLiteral("Stand up");
+    QTest::newRow("blank") << QStringLiteral("  ") << QStringLiteral("Reminder");
+}
+
+void TestAlerts::screenReadersHearAnAlert()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, spoken);
+    m_controller->show(Reminder{.title = title});
+    QAccessibleInterface* alert =
+        QAccessible::queryAccessibleInterface(m_controller->openPanels().first());
+    QVERIFY(alert);
+    QCOMPARE(alert->role(), QAccessible::AlertMessage);
+    QCOMPARE(alert->text(QAccessible::Name), spoken);
 }
 
 QTEST_MAIN(TestAlerts)

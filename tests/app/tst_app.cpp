@@ -13,12 +13,13 @@
 #include "store/user_defaults.h"
 #include "ui/editor_view.h"
 #include "ui/manager_view.h"
-#include "ui/reminder_row.h"
+#include "ui/reminder_list_model.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -470,8 +471,9 @@ void TestApp::germanDesktop()
     auto delegate = makeDelegate(args({}));
     delegate->launch();
     ManagerView* view = delegate->managerWindow()->view();
-    const QString summary = view->row(0)->summaryText();
-    const QString weekdays = view->row(1)->summaryText();
+    const QAbstractItemModel* rows = view->list()->model();
+    const QString summary = rows->index(0, 0).data(ReminderListModel::SummaryRole).toString();
+    const QString weekdays = rows->index(1, 0).data(ReminderListModel::SummaryRole).toString();
     const QString pause = view->pauseBox()->text();
     const QString test = view->editor()->testButton()->text();
     const QString quit = delegate->statusMenu()->actions().constLast()->text();

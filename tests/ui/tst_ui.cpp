@@ -1,4 +1,6 @@
 #include "alerts/alert_controller.h"
+#include "alerts/alert_panel.h"
+#include "alerts/secondary_text.h"
 #include "common/fake_chimes.h"
 #include "common/fake_clock.h"
 #include "model/reminder_json.h"
@@ -21,6 +23,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -127,6 +130,11 @@ private Q_SLOTS:
     void loginCheckboxShowsRealState();
     void pauseStaysInStepBothWays();
     void accessibleNames();
+    void readableInBothThemes_data();
+    void readableInBothThemes();
+    void boundFieldsShowTheStart();
+    void wheelNeedsFocus_data();
+    void wheelNeedsFocus();
 
 private:
     void makeStore(const QList<Reminder>& reminders);
@@ -720,7 +728,154 @@ void TestUi::accessibleNames()
     QVERIFY2(row.contains(u"Stretch") && row.contains(u"Weekdays") && row.endsWith(u"on"),
              qPrintable(row));
     QVERIFY(list->child(0)->state().checkable && list->child(0)->state().checked);
+    for (int day : {1, 2}) {
+        const QAccessible::State state =
+            QAccessible::queryAccessibleInterface(view->editor()->dayBadge(day))->state();
+        QVERIFY(state.checkable);
+        QCOMPARE(bool(state.checked), day == 2); // weekdays
+    }
     QVERIFY(view->minimumWidth() >= 760 && view->minimumHeight() >= 480);
+}
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {
+        {QPalette::Window, QColor(0x35, 0x35, 0x35)},
+        {QPalette::WindowText, QColor(0xee, 0xee, 0xec)},
+        {QPalette::Base, QColor(0x2d, 0x2d, 0x2d)},
+        {QPalette::AlternateBase, QColor(0x3a, 0x3a, 0x3a)},
+        {QPalette::Text, QColor(0xee, 0xee, 0xec)},
+        {QPalette::Button, QColor(0x3a, 0x3a, 0x3a)},
+        {QPalette::ButtonText, QColor(0xee, 0xee, 0xec)},
+        {QPalette::Highlight, QColor(0x35, 0x84, 0xe4)},
+        {QPalette::HighlightedText, Qt::white}};
+    for (const auto& [role, color] : roles)
+        dark.setColor(role, color);
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x91, 0x91, 0x90));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x91, 0x91, 0x90));
+    return dark;
+}
+
+// The strongest contrast any pixel of the widget's picture has with its corner.
+double glyphContrast(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    const QColor background = image.pixelColor(0, 0);
+    double best = 1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            best = std::max(best, SecondaryText::contrast(image.pixelColor(x, y), background));
+    return best;
+}
+
+void checkSecondary(QWidget* label)
+{
+    QVERIFY(label);
+    const QColor text = label->palette().color(QPalette::WindowText);
+    const QColor background = label->grab().toImage().pixelColor(0, 0);
+    QVERIFY2(SecondaryText::contrast(text, background) >= 4.5,
+             qPrintable(label->objectName() + u' ' + text.name() + u'/' + background.name()));
+    QVERIFY(text != QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+}
+
+QLabel* labelWithText(QWidget* parent, const QString& start)
+{
+    for (QLabel* label : parent->findChildren<QLabel*>())
+        if (label->text().startsWith(start))
+            return label;
+    return nullptr;
+}
+
+} // namespace
+
+void TestUi::readableInBothThemes_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QApplication::style()->standardPalette();
+    QTest::newRow("dark") << darkPalette();
+}
+
+void TestUi::readableInBothThemes()
+{
+    QFETCH(QPalette, palette);
+    const QPalette original = QApplication::palette();
+    const QString originalTheme = QIcon::themeName();
+    const QStringList originalPaths = QIcon::themeSearchPaths();
+    const auto restore = qScopeGuard([&] {
+        QApplication::setPalette(original);
+        QIcon::setThemeSearchPaths(originalPaths);
+        QIcon::setThemeName(originalTheme);
+    });
+    QApplication::setPalette(palette);
+    // A desktop icon theme whose symbolic icons are drawn in a fixed dark grey.
+    QIcon::setThemeSearchPaths({QStringLiteral("/usr/share/icons")});
+    QIcon::setThemeName(QStringLiteral("Adwaita"));
+
+    makeStore({Reminder{.url = QStringLiteral("example.com")}});
+    auto view = makeManager();
+    QVERIFY(glyphContrast(view->addButton()) >= 3);
+    QVERIFY(glyphContrast(view->removeButton()) >= 3);
+    checkSecondary(labelWithText(view->editor(), QStringLiteral("The pop-up always")));
+    view.reset();
+    makeStore({});
+    view = makeManager();
+    checkSecondary(labelWithText(view->emptyState(), QStringLiteral("Pick a reminder")));
+
+    AlertPanel panel(Reminder{.url = QStringLiteral("example.com")});
+    panel.show();
+    for (const char* name : {"time", "website"})
+        checkSecondary(panel.findChild<QWidget*>(QString::fromLatin1(name)));
+}
+
+void TestUi::boundFieldsShowTheStart()
+{
+    const QString longText = QStringLiteral("Begin ") + QString(200, u'x');
+    makeStore({Reminder{.title = QStringLiteral("short")},
+               Reminder{.title = longText, .note = longText, .url = longText}});
+    auto view = makeManager();
+    view->select(m_store->reminders().last().id);
+    EditorView* editor = view->editor();
+    for (QLineEdit* field : {editor->nameField(), editor->messageField(), editor->websiteField()})
+        QCOMPARE(field->cursorPosition(), 0);
+}
+
+void TestUi::wheelNeedsFocus_data()
+{
+    QTest::addColumn<bool>("sound");
+    QTest::newRow("time") << false;
+    QTest::newRow("sound") << true;
+}
+
+void TestUi::wheelNeedsFocus()
+{
+    QFETCH(bool, sound);
+    makeStore({Reminder{.hour = 9, .minute = 30, .lastFired = QStringLiteral("2026-03-08")}});
+    auto view = makeManager();
+    view->resize(view->minimumSize()); // the form scrolls
+    QScrollBar* scroll = view->findChild<QScrollArea*>()->verticalScrollBar();
+    QVERIFY(scroll->maximum() > 0);
+    EditorView* editor = view->editor();
+    QWidget* field = sound ? static_cast<QWidget*>(editor->soundPicker()) : editor->timeField();
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    editor->nameField()->setFocus();
+    const auto wheel = [field] {
+        QWheelEvent event(QPointF(4, 4), field->mapToGlobal(QPointF(4, 4)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(field, &event);
+    };
+    const Reminder before = m_store->reminders().first();
+    wheel();
+    QVERIFY(scroll->value() > 0); // the form scrolled instead
+    QVERIFY(m_store->reminders().first() == before);
+
+    field->setFocus();
+    wheel();
+    const Reminder changed = m_store->reminders().first();
+    QVERIFY(sound ? changed.sound != QStringLiteral("Glass") : changed.hour != 9);
 }
 
 QTEST_MAIN(TestUi)

@@ -1,0 +1,75 @@
+#include "compositor_watch.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
+namespace {
+
+xcb_connection_t* x11Connection()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+constexpr quint8 fixesSelectionNotify = 0; // XFixesSelectionNotify, offset from the first event
+
+} // namespace
+
+CompositorWatch& CompositorWatch::shared()
+{
+    static auto* watch = new CompositorWatch;
+    return *watch;
+}
+
+CompositorWatch::CompositorWatch()
+{
+    xcb_connection_t* connection = x11Connection();
+    if (!connection)
+        return;
+    const int screen = 0; // the default screen of the connection, as Qt's first
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection,
+        xcb_intern_atom(connection, 0, static_cast<quint16>(name.size()), name.constData()),
+        nullptr);
+    m_selection = atom ? atom->atom : 0;
+    std::free(atom);
+    // Qt's X11 backend already asks XFixes to report when this selection
+    // changes hands; its events reach the native event filters.
+    xcb_query_extension_reply_t* fixes = xcb_query_extension_reply(
+        connection, xcb_query_extension(connection, 6, "XFIXES"), nullptr);
+    if (fixes && fixes->present)
+        m_fixesEvent = fixes->first_event + fixesSelectionNotify;
+    std::free(fixes);
+    recheck();
+    qGuiApp->installNativeEventFilter(this);
+}
+
+bool CompositorWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (m_fixesEvent >= 0 && eventType == "xcb_generic_event_t") {
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) == m_fixesEvent)
+            recheck();
+    }
+    return false;
+}
+
+void CompositorWatch::recheck()
+{
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || m_selection == 0)
+        return;
+    xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, m_selection), nullptr);
+    const bool active = owner && owner->owner != XCB_NONE;
+    std::free(owner);
+    if (active == m_active)
+        return;
+    m_active = active;
+    Q_EMIT activeChanged(active);
+}
