@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AlertPanel</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Erinnerung</translation>
+    </message>
+</context>
+<context>
     <name>AlertView</name>
     <message>
         <source>Snooze</source>
@@ -41,17 +48,6 @@
     <message>
         <source>Quit Pendrel</source>
         <translation>Pendrel beenden</translation>
-    </message>
-</context>
-<context>
-    <name>DayBadge</name>
-    <message>
-        <source>chosen</source>
-        <translation>ausgewählt</translation>
-    </message>
-    <message>
-        <source>not chosen</source>
-        <translation>nicht ausgewählt</translation>
     </message>
 </context>
 <context>
@@ -191,6 +187,14 @@
         <source>Test it now</source>
         <translation>Jetzt testen</translation>
     </message>
+    <message>
+        <source>This time is not valid, so the reminder never rings. Pick a time.</source>
+        <translation>Diese Uhrzeit ist ungültig, daher klingelt die Erinnerung nie. Wählen Sie eine Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>This cannot be opened, so the pop-up has no Open website button.</source>
+        <translation>Dies lässt sich nicht öffnen, daher hat das Pop-up keine Schaltfläche „Website öffnen“.</translation>
+    </message>
 </context>
 <context>
     <name>ManagerView</name>
@@ -267,7 +271,11 @@
     </message>
 </context>
 <context>
-    <name>ReminderRow</name>
+    <name>ReminderDelegate</name>
+    <message>
+        <source>This time is not valid, so the reminder never rings. Pick a time.</source>
+        <translation>Diese Uhrzeit ist ungültig, daher klingelt die Erinnerung nie. Wählen Sie eine Uhrzeit.</translation>
+    </message>
     <message>
         <source>No sound</source>
         <translation>Kein Ton</translation>
@@ -276,13 +284,28 @@
         <source>Has a website</source>
         <translation>Hat eine Website</translation>
     </message>
+</context>
+<context>
+    <name>ReminderListModel</name>
     <message>
         <source>Untitled</source>
         <translation>Ohne Titel</translation>
     </message>
     <message>
-        <source>%1 is on</source>
-        <translation>%1 ist aktiv</translation>
+        <source>%1, %2, %3, %4</source>
+        <translation>%1, %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>the time is not valid</source>
+        <translation>die Uhrzeit ist ungültig</translation>
     </message>
 </context>
 <context>

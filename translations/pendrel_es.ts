@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AlertPanel</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Recordatorio</translation>
+    </message>
+</context>
+<context>
     <name>AlertView</name>
     <message>
         <source>Snooze</source>
@@ -41,17 +48,6 @@
     <message>
         <source>Quit Pendrel</source>
         <translation>Salir de Pendrel</translation>
-    </message>
-</context>
-<context>
-    <name>DayBadge</name>
-    <message>
-        <source>chosen</source>
-        <translation>seleccionado</translation>
-    </message>
-    <message>
-        <source>not chosen</source>
-        <translation>no seleccionado</translation>
     </message>
 </context>
 <context>
@@ -191,6 +187,14 @@
         <source>Test it now</source>
         <translation>Probar ahora</translation>
     </message>
+    <message>
+        <source>This time is not valid, so the reminder never rings. Pick a time.</source>
+        <translation>Esta hora no es válida, así que el recordatorio nunca sonará. Elija una hora.</translation>
+    </message>
+    <message>
+        <source>This cannot be opened, so the pop-up has no Open website button.</source>
+        <translation>Esto no se puede abrir, así que la ventana emergente no tendrá el botón «Abrir sitio web».</translation>
+    </message>
 </context>
 <context>
     <name>ManagerView</name>
@@ -267,7 +271,11 @@
     </message>
 </context>
 <context>
-    <name>ReminderRow</name>
+    <name>ReminderDelegate</name>
+    <message>
+        <source>This time is not valid, so the reminder never rings. Pick a time.</source>
+        <translation>Esta hora no es válida, así que el recordatorio nunca sonará. Elija una hora.</translation>
+    </message>
     <message>
         <source>No sound</source>
         <translation>Sin sonido</translation>
@@ -276,13 +284,28 @@
         <source>Has a website</source>
         <translation>Tiene un sitio web</translation>
     </message>
+</context>
+<context>
+    <name>ReminderListModel</name>
     <message>
         <source>Untitled</source>
         <translation>Sin título</translation>
     </message>
     <message>
-        <source>%1 is on</source>
-        <translation>%1 está activado</translation>
+        <source>%1, %2, %3, %4</source>
+        <translation>%1, %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>the time is not valid</source>
+        <translation>la hora no es válida</translation>
     </message>
 </context>
 <context>

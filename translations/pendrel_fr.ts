@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AlertPanel</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+</context>
+<context>
     <name>AlertView</name>
     <message>
         <source>Snooze</source>
@@ -41,17 +48,6 @@
     <message>
         <source>Quit Pendrel</source>
         <translation>Quitter Pendrel</translation>
-    </message>
-</context>
-<context>
-    <name>DayBadge</name>
-    <message>
-        <source>chosen</source>
-        <translation>sélectionné</translation>
-    </message>
-    <message>
-        <source>not chosen</source>
-        <translation>non sélectionné</translation>
     </message>
 </context>
 <context>
@@ -181,7 +177,7 @@
     </message>
     <message>
         <source>The pop-up always has an Open website button too.</source>
-        <translation>La fenêtre du rappel a toujours aussi un bouton « Ouvrir le site web ».</translation>
+        <translation>La fenêtre du rappel a toujours aussi un bouton «&#xa0;Ouvrir le site web&#xa0;».</translation>
     </message>
     <message>
         <source>This reminder is on</source>
@@ -190,6 +186,14 @@
     <message>
         <source>Test it now</source>
         <translation>Tester maintenant</translation>
+    </message>
+    <message>
+        <source>This time is not valid, so the reminder never rings. Pick a time.</source>
+        <translation>Cette heure n’est pas valide, le rappel ne sonnera donc jamais. Choisissez une heure.</translation>
+    </message>
+    <message>
+        <source>This cannot be opened, so the pop-up has no Open website button.</source>
+        <translation>Ceci ne peut pas être ouvert : la fenêtre de rappel n’aura pas de bouton « Ouvrir le site web ».</translation>
     </message>
 </context>
 <context>
@@ -267,7 +271,11 @@
     </message>
 </context>
 <context>
-    <name>ReminderRow</name>
+    <name>ReminderDelegate</name>
+    <message>
+        <source>This time is not valid, so the reminder never rings. Pick a time.</source>
+        <translation>Cette heure n’est pas valide, le rappel ne sonnera donc jamais. Choisissez une heure.</translation>
+    </message>
     <message>
         <source>No sound</source>
         <translation>Aucun son</translation>
@@ -276,13 +284,28 @@
         <source>Has a website</source>
         <translation>A un site web</translation>
     </message>
+</context>
+<context>
+    <name>ReminderListModel</name>
     <message>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <source>%1 is on</source>
-        <translation>%1 est activé</translation>
+        <source>%1, %2, %3, %4</source>
+        <translation>%1, %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>the time is not valid</source>
+        <translation>l’heure n’est pas valide</translation>
     </message>
 </context>
 <context>
@@ -293,7 +316,7 @@
     </message>
     <message>
         <source>Good morning! Time to take attendance.</source>
-        <translation>Bonjour ! C’est l’heure de faire l’appel.</translation>
+        <translation>Bonjour&#xa0;! C’est l’heure de faire l’appel.</translation>
     </message>
     <message>
         <source>New reminder</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AlertPanel</name>
+    <message>
+        <source>Reminder</source>
+        <translation>Promemoria</translation>
+    </message>
+</context>
+<context>
     <name>AlertView</name>
     <message>
         <source>Snooze</source>
@@ -41,17 +48,6 @@
     <message>
         <source>Quit Pendrel</source>
         <translation>Esci da Pendrel</translation>
-    </message>
-</context>
-<context>
-    <name>DayBadge</name>
-    <message>
-        <source>chosen</source>
-        <translation>selezionato</translation>
-    </message>
-    <message>
-        <source>not chosen</source>
-        <translation>non selezionato</translation>
     </message>
 </context>
 <context>
@@ -191,6 +187,14 @@
         <source>Test it now</source>
         <translation>Prova ora</translation>
     </message>
+    <message>
+        <source>This time is not valid, so the reminder never rings. Pick a time.</source>
+        <translation>Quest’ora non è valida, quindi il promemoria non suonerà mai. Scegli un’ora.</translation>
+    </message>
+    <message>
+        <source>This cannot be opened, so the pop-up has no Open website button.</source>
+        <translation>Questo non può essere aperto, quindi il popup non avrà il pulsante «Apri sito web».</translation>
+    </message>
 </context>
 <context>
     <name>ManagerView</name>
@@ -267,7 +271,11 @@
     </message>
 </context>
 <context>
-    <name>ReminderRow</name>
+    <name>ReminderDelegate</name>
+    <message>
+        <source>This time is not valid, so the reminder never rings. Pick a time.</source>
+        <translation>Quest’ora non è valida, quindi il promemoria non suonerà mai. Scegli un’ora.</translation>
+    </message>
     <message>
         <source>No sound</source>
         <translation>Nessun suono</translation>
@@ -276,13 +284,28 @@
         <source>Has a website</source>
         <translation>Ha un sito web</translation>
     </message>
+</context>
+<context>
+    <name>ReminderListModel</name>
     <message>
         <source>Untitled</source>
         <translation>Senza titolo</translation>
     </message>
     <message>
-        <source>%1 is on</source>
-        <translation>%1 è attivo</translation>
+        <source>%1, %2, %3, %4</source>
+        <translation>%1, %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>attivo</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>disattivo</translation>
+    </message>
+    <message>
+        <source>the time is not valid</source>
+        <translation>l’ora non è valida</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AlertPanel</name>
+    <message>
+        <source>Reminder</source>
+        <translation>リマインダー</translation>
+    </message>
+</context>
+<context>
     <name>AlertView</name>
     <message>
         <source>Snooze</source>
@@ -41,17 +48,6 @@
     <message>
         <source>Quit Pendrel</source>
         <translation>Pendrel を終了</translation>
-    </message>
-</context>
-<context>
-    <name>DayBadge</name>
-    <message>
-        <source>chosen</source>
-        <translation>選択済み</translation>
-    </message>
-    <message>
-        <source>not chosen</source>
-        <translation>未選択</translation>
     </message>
 </context>
 <context>
@@ -191,6 +187,14 @@
         <source>Test it now</source>
         <translation>今すぐテスト</translation>
     </message>
+    <message>
+        <source>This time is not valid, so the reminder never rings. Pick a time.</source>
+        <translation>この時刻は無効なため、リマインダーは鳴りません。時刻を選んでください。</translation>
+    </message>
+    <message>
+        <source>This cannot be opened, so the pop-up has no Open website button.</source>
+        <translation>これは開けないため、ポップアップに「Web サイトを開く」ボタンは表示されません。</translation>
+    </message>
 </context>
 <context>
     <name>ManagerView</name>
@@ -267,7 +271,11 @@
     </message>
 </context>
 <context>
-    <name>ReminderRow</name>
+    <name>ReminderDelegate</name>
+    <message>
+        <source>This time is not valid, so the reminder never rings. Pick a time.</source>
+        <translation>この時刻は無効なため、リマインダーは鳴りません。時刻を選んでください。</translation>
+    </message>
     <message>
         <source>No sound</source>
         <translation>サウンドなし</translation>
@@ -276,13 +284,28 @@
         <source>Has a website</source>
         <translation>Web サイトあり</translation>
     </message>
+</context>
+<context>
+    <name>ReminderListModel</name>
     <message>
         <source>Untitled</source>
         <translation>無題</translation>
     </message>
     <message>
-        <source>%1 is on</source>
-        <translation>%1 は有効</translation>
+        <source>%1, %2, %3, %4</source>
+        <translation>%1、%2、%3、%4</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>the time is not valid</source>
+        <translation>時刻が無効です</translation>
     </message>
 </context>
 <context>
