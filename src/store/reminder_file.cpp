@@ -110,6 +110,8 @@ bool ReminderFile::write(const QByteArray& bytes)
             return false;
         m_keepAs.clear();
     }
+    // A folder removed while Pendrel runs comes back with the file.
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
     if (!AtomicFile::write(m_path, bytes))
         return false;
     m_known = snapshot(false);

@@ -506,6 +506,10 @@ void TestStore::deletedFileIsWrittenAgain()
     store->add();
     QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 3);
     QVERIFY(corruptCopies(m_folder).isEmpty());
+
+    QVERIFY(QDir(m_folder).removeRecursively()); // the whole folder, too
+    store->add();
+    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 4);
 }
 
 void TestStore::leftoversOfSavesAreRemoved()
