@@ -27,12 +27,6 @@ ReminderFile::ReminderFile(const QString& path, const Clock& clock, QObject* par
     m_settle.setSingleShot(true);
     m_settle.setInterval(settleMsecs);
     connect(&m_settle, &QTimer::timeout, this, &ReminderFile::touched);
-    auto onEvent = [this] {
-        rearm();
-        m_settle.start();
-    };
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, onEvent);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, onEvent);
 }
 
 bool ReminderFile::Snapshot::sameAs(const Snapshot& other) const
@@ -69,7 +63,7 @@ ReminderFile::Snapshot ReminderFile::snapshot(bool read) const
 std::optional<QList<Reminder>> ReminderFile::load()
 {
     removeLeftovers();
-    rearm();
+    QTimer::singleShot(0, this, &ReminderFile::startWatching);
     m_known = snapshot(true);
     if (m_known.bytes) {
         if (auto decoded = ReminderJson::decodeList(*m_known.bytes))
@@ -155,32 +149,46 @@ void ReminderFile::removeLeftovers()
     }
 }
 
+void ReminderFile::startWatching()
+{
+    m_watcher = std::make_unique<QFileSystemWatcher>();
+    auto onEvent = [this] {
+        rearm();
+        m_settle.start();
+    };
+    connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, this, onEvent);
+    connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, this, onEvent);
+    onEvent(); // a change made since loading
+}
+
 void ReminderFile::rearm()
 {
+    if (!m_watcher)
+        return;
     const QFileInfo info(m_path);
     QStringList folders{info.absolutePath()};
     if (info.isSymLink()) {
         const QString target = info.canonicalFilePath();
         folders << QFileInfo(target.isEmpty() ? info.symLinkTarget() : target).absolutePath();
     }
-    const QStringList watched = m_watcher.directories();
+    const QStringList watched = m_watcher->directories();
     for (const QString& folder : watched) {
         if (!folders.contains(folder))
-            m_watcher.removePath(folder);
+            m_watcher->removePath(folder);
     }
     for (const QString& folder : folders) {
         if (!watched.contains(folder) && QFileInfo(folder).isDir())
-            m_watcher.addPath(folder);
+            m_watcher->addPath(folder);
     }
     // A file replaced by rename is a new one, which the old watch does not see.
     struct stat now {};
     const bool exists = ::stat(QFile::encodeName(m_path).constData(), &now) == 0;
     const quint64 inode = exists ? now.st_ino : 0;
-    if (inode == m_watchedInode && m_watcher.files().contains(m_path))
+    if (inode == m_watchedInode && m_watcher->files().contains(m_path))
         return;
-    if (!m_watcher.files().isEmpty())
-        m_watcher.removePaths(m_watcher.files());
+    if (!m_watcher->files().isEmpty())
+        m_watcher->removePaths(m_watcher->files());
     m_watchedInode = inode;
     if (exists)
-        m_watcher.addPath(m_path);
+        m_watcher->addPath(m_path);
 }

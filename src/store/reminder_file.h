@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 // The reminders file as others may change it while Pendrel runs. It
@@ -59,13 +60,16 @@ private:
     Snapshot snapshot(bool read) const;
     void removeLeftovers();
     bool keepAside(const QString& kind);
+    void startWatching();
     void rearm();
 
     QString m_path;
     const Clock& m_clock;
     Snapshot m_known;
     QString m_keepAs; // the kind of copy the next write keeps, or empty
-    QFileSystemWatcher m_watcher;
+    // Made once the event loop runs: closing one costs the kernel some
+    // milliseconds, too much for a Store that only loads.
+    std::unique_ptr<QFileSystemWatcher> m_watcher;
     quint64 m_watchedInode = 0;
     QTimer m_settle;
 };
