@@ -5,11 +5,14 @@
 #include <QJsonValue>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <limits>
 
 namespace {
+
+constexpr qint64 lowestInteger = std::numeric_limits<qint64>::min();
 
 // Reads the members of one object in turn; after the first failure every
 // further read does nothing and the result is refused.
@@ -122,8 +125,9 @@ QByteArray outOfRangeKept(const QByteArray& json)
         bool below = digits.size() > lowest.size() ||
                      (digits.size() == lowest.size() && digits.compare(lowest) > 0);
         if (end < size && (json[end] == '.' || json[end] == 'e' || json[end] == 'E')) {
-            while (end < size && (std::isdigit(static_cast<unsigned char>(json[end])) ||
-                                  std::strchr(".eE+-", json[end])))
+            while (end < size && json[end] != '\0' &&
+                   (std::isdigit(static_cast<unsigned char>(json[end])) ||
+                    std::strchr(".eE+-", json[end])))
                 ++end;
             // Like the top of the range, where a fraction rounds up out of it.
             below = json.mid(i, end - i).toDouble() <= lowestDouble;
@@ -312,12 +316,25 @@ QByteArray ReminderJson::encodeList(const QList<Reminder>& reminders)
 
 std::optional<QList<Reminder>> ReminderJson::decodeList(const QByteArray& bytes)
 {
-    QJsonParseError error{};
-    QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error == QJsonParseError::NoError) {
+    auto reminders = decodeDocument(bytes);
+    // The smallest value may stand for a number below it: only then is the
+    // text looked at again.
+    const bool hasLowest =
+        reminders && std::any_of(reminders->cbegin(), reminders->cend(), [](const Reminder& r) {
+            return r.hour == lowestInteger || r.minute == lowestInteger ||
+                   r.days.contains(lowestInteger);
+        });
+    if (hasLowest) {
         if (const QByteArray kept = outOfRangeKept(bytes); kept.constData() != bytes.constData())
-            document = QJsonDocument::fromJson(kept, &error);
+            return decodeDocument(kept);
     }
+    return reminders;
+}
+
+std::optional<QList<Reminder>> ReminderJson::decodeDocument(const QByteArray& bytes)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isArray())
         return std::nullopt;
     const QJsonArray array = document.array();
