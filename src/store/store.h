@@ -33,6 +33,8 @@ public:
     // Replaces the whole list.
     void setReminders(const QList<Reminder>& reminders);
     // Replaces one element in place; an index outside the list is ignored.
+    // Signals remindersReset rather than reminderChanged when the save took
+    // in a file someone else changed.
     void setReminder(qsizetype index, const Reminder& reminder);
     // Position of the first reminder with this id, or -1.
     qsizetype indexOf(const QUuid& id) const;
