@@ -5,9 +5,14 @@
 #include <QJsonValue>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <limits>
 
 namespace {
+
+constexpr qint64 lowestInteger = std::numeric_limits<qint64>::min();
 
 // Reads the members of one object in turn; after the first failure every
 // further read does nothing and the result is refused.
@@ -62,8 +67,9 @@ public:
     }
     void uuid(QStringView key, QUuid& out)
     {
-        static const QRegularExpression form(QStringLiteral(
-            "^[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}$"));
+        // Anchored whole: "$" alone would let a trailing newline through.
+        static const QRegularExpression form(QRegularExpression::anchoredPattern(
+            u"[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}"));
         QString textForm;
         text(key, textForm);
         if (m_ok && !form.match(textForm).hasMatch())
@@ -91,6 +97,53 @@ private:
     const QJsonObject& m_object;
     bool m_ok = true;
 };
+
+// Qt's parser reads a number just below the 64-bit range as the smallest
+// 64-bit value, which would then pass for one. Such numbers are rewritten
+// to one that stays out of range, so they are refused like those above it.
+// Returns the text unchanged when there are none.
+QByteArray outOfRangeKept(const QByteArray& json)
+{
+    static constexpr QByteArrayView lowest = "9223372036854775808";
+    constexpr double lowestDouble = -9223372036854775808.0;
+    QByteArray out;
+    qsizetype copied = 0;
+    const qsizetype size = json.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (json[i] == '"') {
+            for (++i; i < size && json[i] != '"'; ++i)
+                i += json[i] == '\\';
+            continue;
+        }
+        // A minus sign of an exponent is no number of its own.
+        if (json[i] != '-' || (i > 0 && (json[i - 1] == 'e' || json[i - 1] == 'E')))
+            continue;
+        qsizetype end = i + 1;
+        while (end < size && std::isdigit(static_cast<unsigned char>(json[end])))
+            ++end;
+        const QByteArrayView digits(json.constData() + i + 1, end - i - 1);
+        bool below = digits.size() > lowest.size() ||
+                     (digits.size() == lowest.size() && digits.compare(lowest) > 0);
+        if (end < size && (json[end] == '.' || json[end] == 'e' || json[end] == 'E')) {
+            while (end < size && json[end] != '\0' &&
+                   (std::isdigit(static_cast<unsigned char>(json[end])) ||
+                    std::strchr(".eE+-", json[end])))
+                ++end;
+            // Like the top of the range, where a fraction rounds up out of it.
+            below = json.mid(i, end - i).toDouble() <= lowestDouble;
+        }
+        if (below) {
+            out += QByteArrayView(json).sliced(copied, i - copied);
+            out += "-1e19";
+            copied = end;
+        }
+        i = end - 1;
+    }
+    if (copied == 0)
+        return json;
+    out += QByteArrayView(json).sliced(copied);
+    return out;
+}
 
 // A JSON string as Qt's writer escapes it, plus "/" as "\/". A lone
 // surrogate is written as a \u escape, as Qt does, so no text is lost.
@@ -262,6 +315,23 @@ QByteArray ReminderJson::encodeList(const QList<Reminder>& reminders)
 }
 
 std::optional<QList<Reminder>> ReminderJson::decodeList(const QByteArray& bytes)
+{
+    auto reminders = decodeDocument(bytes);
+    // The smallest value may stand for a number below it: only then is the
+    // text looked at again.
+    const bool hasLowest =
+        reminders && std::any_of(reminders->cbegin(), reminders->cend(), [](const Reminder& r) {
+            return r.hour == lowestInteger || r.minute == lowestInteger ||
+                   r.days.contains(lowestInteger);
+        });
+    if (hasLowest) {
+        if (const QByteArray kept = outOfRangeKept(bytes); kept.constData() != bytes.constData())
+            return decodeDocument(kept);
+    }
+    return reminders;
+}
+
+std::optional<QList<Reminder>> ReminderJson::decodeDocument(const QByteArray& bytes)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);

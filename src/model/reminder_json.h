@@ -20,4 +20,7 @@ public:
     static QByteArray encodeList(const QList<Reminder>& reminders);
     // The whole array, or nothing when any element fails to decode.
     static std::optional<QList<Reminder>> decodeList(const QByteArray& bytes);
+
+private:
+    static std::optional<QList<Reminder>> decodeDocument(const QByteArray& bytes);
 };

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 Scheduler::Scheduler(StoreAccess store, AlertSink alerts, const Clock& clock, WakeMonitor* wake,
                      QObject* parent)
@@ -101,11 +102,20 @@ void Scheduler::fire()
     const qint64 nowMsecs = now.toMSecsSinceEpoch();
     const qint64 lastTickMsecs = m_lastTick.toMSecsSinceEpoch();
 
+    // A save can take in the file as someone else changed it, which replaces
+    // the list: the walk then starts over, passing what fired already.
+    bool replaced = false;
+    const auto watch =
+        connect(&store, &Store::remindersReset, this, [&replaced] { replaced = true; });
+    QList<QUuid> firedNow;
+    bool again = false;
+
     // By position, over the positions that exist now; a pop-up never edits the list.
-    const qsizetype count = store.reminders().size();
+    qsizetype count = store.reminders().size();
     for (qsizetype i = 0; i < count && i < store.reminders().size(); ++i) {
         const Reminder& current = store.reminders().at(i);
-        if (!current.enabled || !current.days.contains(weekday) || current.lastFired == today)
+        if (!current.enabled || !current.days.contains(weekday) || current.lastFired == today ||
+            (again && firedNow.contains(current.id)))
             continue;
         const auto dueSecs = localDay.resolveSecs(current.hour, current.minute);
         if (!dueSecs)
@@ -118,8 +128,15 @@ void Scheduler::fire()
         Reminder fired = shown;
         fired.lastFired = today;
         store.setReminder(i, fired);
+        firedNow.append(fired.id);
         if (nowMsecs - due < graceSeconds * 1000 && m_alerts)
             m_alerts(shown);
+        if (std::exchange(replaced, false)) {
+            again = true;
+            count = store.reminders().size();
+            i = -1;
+        }
     }
+    disconnect(watch);
     m_lastTick = now;
 }

@@ -1,20 +1,16 @@
 #include "store.h"
 
-#include "atomic_file.h"
 #include "model/local_time.h"
 #include "model/reminder_json.h"
 #include "user_defaults.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
 
 const QString pausedKey = QStringLiteral("paused");
-constexpr qint64 maxFileBytes = 256 * 1024 * 1024;
 
 // The texts Pendrel writes into a new reminder are in the user's language;
 // once saved they are the reminder's own and never change with the locale.
@@ -30,18 +26,20 @@ Reminder seedReminder()
 
 Store::Store(const QString& folder, UserDefaults& defaults, const Clock& clock, QObject* parent)
     : QObject(parent), m_defaults(defaults), m_clock(clock),
-      m_filePath(QDir(folder).filePath(QStringLiteral("reminders.json")))
+      m_filePath(QDir(folder).filePath(QStringLiteral("reminders.json"))), m_file(m_filePath, clock)
 {
     m_paused = m_defaults.boolValue(pausedKey);
     QDir().mkpath(folder);
-    load();
+    auto loaded = m_file.load();
+    m_reminders = loaded ? std::move(*loaded) : QList<Reminder>{seedReminder()};
     m_loading = false;
+    connect(&m_file, &ReminderFile::touched, this, &Store::takeOutsideChange);
 }
 
 Store& Store::shared()
 {
-    static Store store(standardFolder(), UserDefaults::standard());
-    return store;
+    static Store* store = new Store(standardFolder(), UserDefaults::standard());
+    return *store;
 }
 
 QString Store::standardFolder()
@@ -50,57 +48,48 @@ QString Store::standardFolder()
            QStringLiteral("/Pendrel");
 }
 
-void Store::load()
-{
-    QFile file(m_filePath);
-    // Ten thousand reminders take 5 MB; a file far beyond that is not a
-    // reminders list, and reading it whole could exhaust memory.
-    if (file.size() <= maxFileBytes && file.open(QIODevice::ReadOnly)) {
-        if (auto decoded = ReminderJson::decodeList(file.readAll())) {
-            m_reminders = std::move(*decoded);
-            return;
-        }
-    }
-    // A regular file that is there but unusable still holds the user's text.
-    m_mustPreserveFile = QFileInfo(m_filePath).isFile();
-    m_reminders = {seedReminder()};
-}
-
-void Store::save()
+bool Store::save(const ListChange& change)
 {
     if (m_loading)
-        return;
-    const QByteArray bytes = ReminderJson::encodeList(m_reminders);
-    if (m_mustPreserveFile && !preserveUnloadableFile()) {
-        m_lastSaveSucceeded = false;
-        return;
-    }
-    m_lastSaveSucceeded = AtomicFile::write(m_filePath, bytes);
+        return false;
+    if (m_unsaved.isEmpty() || !m_unsaved.last().absorb(change))
+        m_unsaved.append(change);
+    // Checked at every save: a change the watcher has not reported yet is
+    // taken in rather than overwritten.
+    bool replaced = false;
+    if (auto outside = m_file.outsideChange())
+        replaced = adopt(std::move(*outside));
+    m_lastSaveSucceeded = m_file.write(ReminderJson::encodeList(m_reminders));
+    if (m_lastSaveSucceeded)
+        m_unsaved.clear();
+    return replaced;
 }
 
-bool Store::preserveUnloadableFile()
+bool Store::adopt(QList<Reminder> outside)
 {
-    const QString stamp =
-        LocalTime::wallClock(m_clock.now(), m_clock.zone()).toString(u"yyyyMMdd-HHmmss");
-    QString target = m_filePath + QStringLiteral(".corrupt-") + stamp;
-    for (int n = 1; QFileInfo::exists(target); ++n)
-        target = m_filePath + QStringLiteral(".corrupt-%1-%2").arg(stamp).arg(n);
-    // Copying needs read access (and time, for a huge file); the file can
-    // still be moved aside.
-    const bool copied =
-        QFileInfo(m_filePath).size() <= maxFileBytes && QFile::copy(m_filePath, target);
-    if (!copied && !QFile::rename(m_filePath, target)) {
-        if (QFileInfo::exists(m_filePath))
-            return false;
-    }
-    m_mustPreserveFile = false;
+    bool clean = true;
+    for (const ListChange& change : std::as_const(m_unsaved))
+        clean = change.applyTo(outside) && clean;
+    // Nothing anyone wrote is lost: what had to be overridden is kept aside.
+    if (!clean)
+        m_file.keepAsideBeforeReplacing();
+    if (outside == m_reminders)
+        return false;
+    m_reminders = std::move(outside);
     return true;
+}
+
+void Store::takeOutsideChange()
+{
+    // Taken in, never written back: the file already holds it.
+    if (auto outside = m_file.outsideChange(); outside && adopt(std::move(*outside)))
+        Q_EMIT remindersReset();
 }
 
 void Store::setReminders(const QList<Reminder>& reminders)
 {
     m_reminders = reminders;
-    save();
+    save(ListChange::replace(reminders));
     Q_EMIT remindersReset();
 }
 
@@ -108,9 +97,12 @@ void Store::setReminder(qsizetype index, const Reminder& reminder)
 {
     if (index < 0 || index >= m_reminders.size())
         return;
+    const ListChange change = ListChange::edit(m_reminders, index, reminder);
     m_reminders[index] = reminder;
-    save();
-    Q_EMIT reminderChanged(index);
+    if (save(change))
+        Q_EMIT remindersReset();
+    else
+        Q_EMIT reminderChanged(index);
 }
 
 qsizetype Store::indexOf(const QUuid& id) const
@@ -139,7 +131,7 @@ QUuid Store::add()
         .sound = QStringLiteral("Ping"),
     };
     m_reminders.append(reminder);
-    save();
+    save(ListChange::add(reminder));
     Q_EMIT remindersReset();
     return reminder.id;
 }
@@ -147,6 +139,6 @@ QUuid Store::add()
 void Store::remove(const QUuid& id)
 {
     m_reminders.removeIf([&id](const Reminder& r) { return r.id == id; });
-    save();
+    save(ListChange::remove(id));
     Q_EMIT remindersReset();
 }

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void secondLaunchOpensTheFirstsManager();
     void twoStartsAtOnceLeaveOne();
     void clockJumpsNeverFireTwice();
+    void handEditWhileRunningSurvivesAndFires();
 
 private:
     QProcessEnvironment environment() const;
@@ -360,6 +361,54 @@ void TestEndToEnd::clockJumpsNeverFireTwice()
     QCOMPARE(saved->at(0).lastFired, QStringLiteral("2026-03-10"));
     QVERIFY(saved->at(1).lastFired.isEmpty()); // no storm of the day that was skipped
     QCOMPARE(snapshots(), QStringList{QStringLiteral("alert0.png")});
+}
+
+void TestEndToEnd::handEditWhileRunningSurvivesAndFires()
+{
+    markLaunched();
+    const QString reminders = home(QStringLiteral("data/Pendrel/reminders.json"));
+    const QList<qint64> everyDay{1, 2, 3, 4, 5, 6, 7};
+    Reminder standUp{.title = QStringLiteral("Stand-up"), .hour = 8, .minute = 1, .days = everyDay};
+    QVERIFY(writeFile(reminders, ReminderJson::encodeList({standUp})));
+
+    // Half a minute before it is due, so the edit comes first even on a slow machine.
+    QProcess process;
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("LD_PRELOAD"),
+               QStringLiteral("/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"));
+    env.insert(QStringLiteral("FAKETIME"), QStringLiteral("@2026-03-09 08:00:35"));
+    env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(PENDREL_BINARY),
+                  {QStringLiteral("--snapshot"), m_out, QStringLiteral("--snapshot-after"),
+                   QStringLiteral("36")});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home(QStringLiteral("runtime/pendrel/instance"))),
+                             10000);
+    QTest::qWait(1000);
+
+    // As an editor saves: a new file renamed over the old one.
+    standUp.note = QStringLiteral("Bring the notes");
+    const Reminder dentist{
+        .title = QStringLiteral("Dentist"), .hour = 8, .minute = 1, .days = everyDay};
+    QVERIFY(writeFile(reminders + QStringLiteral(".edit"),
+                      ReminderJson::encodeList({standUp, dentist})));
+    QVERIFY(QFile::remove(reminders));
+    QVERIFY(QFile::rename(reminders + QStringLiteral(".edit"), reminders));
+
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(snapshots(),
+             (QStringList{QStringLiteral("alert0.png"), QStringLiteral("alert1.png")}));
+    const auto saved = ReminderJson::decodeList(readFile(reminders));
+    QVERIFY(saved);
+    QCOMPARE(saved->size(), 2);
+    QCOMPARE(saved->at(0).note, standUp.note);
+    QCOMPARE(saved->at(0).lastFired, QStringLiteral("2026-03-09"));
+    QCOMPARE(saved->at(1).title, dentist.title);
+    QCOMPARE(saved->at(1).lastFired, QStringLiteral("2026-03-09"));
+    QVERIFY(QDir(home(QStringLiteral("data/Pendrel")))
+                .entryList({QStringLiteral("reminders.json.*")}, QDir::Files)
+                .isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

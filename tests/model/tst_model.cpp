@@ -259,6 +259,8 @@ void TestModel::decoderRefuses_data()
     QTest::newRow("braced uuid") << "id"
                                  << QJsonValue(
                                         QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}"));
+    QTest::newRow("uuid with newline")
+        << "id" << QJsonValue(QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF\n"));
     QTest::newRow("uuid as number") << "id" << QJsonValue(5);
     QTest::newRow("title as array") << "title" << QJsonValue(QJsonArray{});
 }
@@ -318,6 +320,9 @@ void TestModel::hugeAndOddNumbers()
     QCOMPARE(hourOf("8.0"), 8);
     QCOMPARE(hourOf("8e0"), 8);
     QVERIFY(!hourOf("9223372036854775808"));
+    QVERIFY(!hourOf("-9223372036854775809"));
+    QVERIFY(!hourOf("-9223372036854775808.5"));
+    QCOMPARE(hourOf("80e-000000000000000000001"), 8);
     QVERIFY(!hourOf("1e30"));
     QVERIFY(!hourOf("1e400"));
     QVERIFY(!hourOf("8.25"));

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void firedTodayBlocksUntilTomorrow();
     void noDaysOrDisabledNeverFire();
     void twoDueFireInListOrder();
+    void handAddedAheadFiresInTheSameTick();
     void midnightFiresOnFirstTickOfTheDay();
     void daylightSavingChanges_data();
     void daylightSavingChanges();
@@ -218,6 +219,26 @@ void TestScheduler::twoDueFireInListOrder()
     QCOMPARE(saves.size(), 2);
     QCOMPARE(saves[0].first().value<qsizetype>(), 0);
     QCOMPARE(saves[1].first().value<qsizetype>(), 2);
+}
+
+void TestScheduler::handAddedAheadFiresInTheSameTick()
+{
+    const Reminder standUp{
+        .title = QStringLiteral("Stand-up"), .hour = 8, .minute = 11, .days = {2}};
+    makeStore({standUp});
+    // Added by hand ahead of it; the first save of the tick finds it.
+    const Reminder added{.title = QStringLiteral("Added"), .hour = 8, .minute = 12, .days = {2}};
+    QFile file(m_dir->filePath(QStringLiteral("reminders.json")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ReminderJson::encodeList({added, standUp}));
+    file.close();
+    m_clock.setLocal(monday, QTime(8, 13));
+    makeScheduler()->tick();
+    QCOMPARE(m_shown.size(), 2);
+    QCOMPARE(m_shown[0].title, standUp.title);
+    QCOMPARE(m_shown[1].title, added.title);
+    for (const Reminder& r : onDisk())
+        QCOMPARE(r.lastFired, QStringLiteral("2026-03-09"));
 }
 
 void TestScheduler::midnightFiresOnFirstTickOfTheDay()

@@ -12,6 +12,7 @@
 #include "common/files.h"
 
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 
 namespace {
@@ -19,6 +20,22 @@ namespace {
 QStringList corruptCopies(const QString& folder)
 {
     return QDir(folder).entryList({QStringLiteral("reminders.json.corrupt-*")}, QDir::Files);
+}
+
+QString titles(const QList<Reminder>& list)
+{
+    QStringList out;
+    for (const Reminder& r : list)
+        out << r.title;
+    return out.join(u',');
+}
+
+// As editors and sync tools save: a new file renamed over the old one.
+bool replaceFile(const QString& path, const QByteArray& bytes)
+{
+    const QString temporary = path + QStringLiteral(".new");
+    return writeFile(temporary, bytes) && std::rename(QFile::encodeName(temporary).constData(),
+                                                      QFile::encodeName(path).constData()) == 0;
 }
 
 // Lowers the largest file this process may write, so writes fail honestly
@@ -63,6 +80,13 @@ private Q_SLOTS:
     void duplicateIdsLoadAndRemoveTogether();
     void pausedPersistsAndNeverTouchesFile();
     void signalsTellObservers();
+    void outsideChangeIsTakenIn_data();
+    void outsideChangeIsTakenIn();
+    void saveGoesOnTopOfUnreportedChange_data();
+    void saveGoesOnTopOfUnreportedChange();
+    void garbageIsKeptThenValidTakenIn();
+    void deletedFileIsWrittenAgain();
+    void leftoversOfSavesAreRemoved();
 
 private:
     std::unique_ptr<Store> makeStore();
@@ -318,6 +342,195 @@ void TestStore::signalsTellObservers()
     store->add();
     store->remove(QUuid());
     QCOMPARE(reset.count(), 2);
+}
+
+void TestStore::outsideChangeIsTakenIn_data()
+{
+    QTest::addColumn<bool>("linked");
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("renamed over") << false << false;
+    QTest::newRow("written in place") << false << true;
+    QTest::newRow("linked, renamed over there") << true << false;
+}
+
+void TestStore::outsideChangeIsTakenIn()
+{
+    QFETCH(bool, linked);
+    QFETCH(bool, inPlace);
+    const Reminder first{.title = QStringLiteral("Stand-up")};
+    const QString real = linked ? m_dir->filePath(QStringLiteral("synced/reminders.json")) : m_file;
+    QVERIFY(writeFile(real, ReminderJson::encodeList({first})));
+    if (linked) {
+        QDir().mkpath(m_folder);
+        QVERIFY(QFile::link(real, m_file));
+    }
+    auto store = makeStore();
+    QSignalSpy reset(store.get(), &Store::remindersReset);
+
+    Reminder edited = first;
+    edited.note = QStringLiteral("Bring the notes");
+    const QByteArray outside =
+        ReminderJson::encodeList({edited, Reminder{.title = QStringLiteral("Dentist")}});
+    QVERIFY(inPlace ? writeFile(real, outside) : replaceFile(real, outside));
+    QVERIFY(reset.wait(3000));
+    QCOMPARE(titles(store->reminders()), QStringLiteral("Stand-up,Dentist"));
+    QCOMPARE(store->reminders().first().note, edited.note);
+    QCOMPARE(readFile(real), outside); // taken in, not written back
+
+    // Pendrel's own save is no outside change: no echo.
+    edited.lastFired = QStringLiteral("2026-03-09");
+    store->setReminder(0, edited);
+    QVERIFY(!reset.wait(500));
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(*ReminderJson::decodeList(readFile(real)), store->reminders());
+    QCOMPARE(QFileInfo(m_file).isSymLink(), linked);
+
+    // Still watched after the save replaced the file.
+    QVERIFY(replaceFile(real, ReminderJson::encodeList({edited})));
+    QVERIFY(reset.wait(3000));
+    QCOMPARE(store->reminders().size(), 1);
+}
+
+void TestStore::saveGoesOnTopOfUnreportedChange_data()
+{
+    // The file holds Alpha and Gamma; someone changes Alpha's note or title
+    // (or removes Alpha) and adds Beta; in the same moment Pendrel saves a change.
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("theirTitle"); // empty: they removed Alpha
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("keptAside");
+    QTest::newRow("edit of another field") << "title"
+                                           << "Alpha"
+                                           << "Mine,Gamma,Beta" << 0;
+    QTest::newRow("edit of the same field") << "title"
+                                            << "Theirs"
+                                            << "Mine,Gamma,Beta" << 1;
+    QTest::newRow("edit of a removed one") << "title"
+                                           << ""
+                                           << "Gamma,Beta,Mine" << 1;
+    QTest::newRow("fired") << "fired"
+                           << "Alpha"
+                           << "Alpha,Gamma,Beta" << 0;
+    QTest::newRow("add") << "add"
+                         << "Alpha"
+                         << "Alpha,Gamma,Beta,New reminder" << 0;
+    QTest::newRow("remove") << "remove"
+                            << "Alpha"
+                            << "Alpha,Beta" << 0;
+    QTest::newRow("whole list") << "replace"
+                                << "Alpha"
+                                << "Xi" << 1;
+}
+
+void TestStore::saveGoesOnTopOfUnreportedChange()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, theirTitle);
+    QFETCH(QString, expected);
+    QFETCH(int, keptAside);
+    const Reminder alpha{.title = QStringLiteral("Alpha")};
+    const Reminder gamma{.title = QStringLiteral("Gamma")};
+    QVERIFY(writeFile(m_file, ReminderJson::encodeList({alpha, gamma})));
+    auto store = makeStore();
+
+    QList<Reminder> theirs{gamma, Reminder{.title = QStringLiteral("Beta")}};
+    if (!theirTitle.isEmpty()) {
+        Reminder changed = alpha;
+        changed.title = theirTitle;
+        changed.note = QStringLiteral("theirs");
+        theirs.prepend(changed);
+    }
+    const QByteArray outside = ReminderJson::encodeList(theirs);
+    QVERIFY(replaceFile(m_file, outside));
+    Reminder mine = alpha;
+    if (change == u"title") {
+        mine.title = QStringLiteral("Mine");
+        store->setReminder(0, mine);
+    } else if (change == u"fired") {
+        mine.lastFired = QStringLiteral("2026-03-09");
+        store->setReminder(0, mine);
+    } else if (change == u"add") {
+        store->add();
+    } else if (change == u"remove") {
+        store->remove(gamma.id);
+    } else {
+        store->setReminders({Reminder{.title = QStringLiteral("Xi")}});
+    }
+
+    QCOMPARE(titles(store->reminders()), expected);
+    QCOMPARE(*ReminderJson::decodeList(readFile(m_file)), store->reminders());
+    if (!theirTitle.isEmpty() && change != u"replace") // their note survives
+        QCOMPARE(store->reminders().first().note, QStringLiteral("theirs"));
+    if (change == u"fired")
+        QCOMPARE(store->reminders().first().lastFired, mine.lastFired);
+    const QStringList copies =
+        QDir(m_folder).entryList({QStringLiteral("reminders.json.conflict-*")}, QDir::Files);
+    QCOMPARE(copies.size(), keptAside);
+    if (keptAside)
+        QCOMPARE(readFile(m_folder + u'/' + copies.first()), outside);
+}
+
+void TestStore::garbageIsKeptThenValidTakenIn()
+{
+    auto store = makeStore();
+    store->add();
+    const QList<Reminder> mine = store->reminders();
+    QSignalSpy reset(store.get(), &Store::remindersReset);
+    QVERIFY(writeFile(m_file, "[{\"title\": \"half-wri"));
+    QVERIFY(!reset.wait(500));
+    QCOMPARE(store->reminders(), mine);
+    QCOMPARE(readFile(m_file), QByteArray("[{\"title\": \"half-wri")); // not destroyed
+
+    const QList<Reminder> fixed{Reminder{.title = QStringLiteral("Fixed by hand")}};
+    QVERIFY(writeFile(m_file, ReminderJson::encodeList(fixed)));
+    QVERIFY(reset.wait(3000));
+    QCOMPARE(store->reminders(), fixed);
+
+    QVERIFY(writeFile(m_file, "not json"));
+    QTest::qWait(300);
+    store->add(); // the undecodable file is kept before the save replaces it
+    QCOMPARE(store->reminders().size(), 2);
+    QCOMPARE(corruptCopies(m_folder).size(), 1);
+    QCOMPARE(readFile(m_folder + u'/' + corruptCopies(m_folder).first()), QByteArray("not json"));
+    QCOMPARE(*ReminderJson::decodeList(readFile(m_file)), store->reminders());
+}
+
+void TestStore::deletedFileIsWrittenAgain()
+{
+    auto store = makeStore();
+    store->add();
+    QSignalSpy reset(store.get(), &Store::remindersReset);
+    QVERIFY(QFile::remove(m_file));
+    QVERIFY(!reset.wait(500));
+    QCOMPARE(store->reminders().size(), 2);
+    store->add();
+    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 3);
+    QVERIFY(corruptCopies(m_folder).isEmpty());
+
+    QVERIFY(QDir(m_folder).removeRecursively()); // the whole folder, too
+    store->add();
+    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 4);
+}
+
+void TestStore::leftoversOfSavesAreRemoved()
+{
+    const QStringList kept{QStringLiteral("notes.txt"),
+                           QStringLiteral("reminders.json"),
+                           QStringLiteral("reminders.json.Backup"),
+                           QStringLiteral("reminders.json.backup"),
+                           QStringLiteral("reminders.json.corrupt-20260309-090000"),
+                           QStringLiteral("reminders.json.qRm2x9")};
+    for (const QString& name : kept + QStringList{QStringLiteral("reminders.json.AbCdEf"),
+                                                  QStringLiteral("reminders.json.xYzzyQ")})
+        QVERIFY(writeFile(m_folder + u'/' + name, "[]"));
+    QVERIFY(QFile::link(m_folder + QStringLiteral("/notes.txt"),
+                        m_folder + QStringLiteral("/reminders.json.LiNkEd")));
+    makeStore();
+    QStringList left = QDir(m_folder).entryList(QDir::Files | QDir::System);
+    QStringList expected = kept + QStringList{QStringLiteral("reminders.json.LiNkEd")};
+    left.sort();
+    expected.sort();
+    QCOMPARE(left, expected);
 }
 
 QTEST_GUILESS_MAIN(TestStore)

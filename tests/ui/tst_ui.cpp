@@ -450,6 +450,28 @@ void TestUi::typingKeepsCursorAndUndo()
     QTest::keyClick(name, Qt::Key_Delete);
     QCOMPARE(rowTitle(*view, 0), QStringLiteral("Untitled"));
     QVERIFY(name->text().isEmpty());
+
+    // Someone adds a reminder ahead of it in the file: the selection follows
+    // its reminder, and the field being typed in is left alone...
+    QTest::keyClicks(name, QStringLiteral("Retro"));
+    Reminder mine = m_store->reminders().first();
+    const Reminder dentist{.title = QStringLiteral("Dentist")};
+    QSignalSpy reset(m_store.get(), &Store::remindersReset);
+    auto writeByHand = [this](const QList<Reminder>& list) {
+        QFile file(m_store->filePath());
+        return file.open(QIODevice::WriteOnly) && file.write(ReminderJson::encodeList(list)) > 0;
+    };
+    QVERIFY(writeByHand({dentist, mine}));
+    QVERIFY(reset.wait(3000));
+    QCOMPARE(view->selection(), mine.id);
+    QCOMPARE(view->editor()->boundId(), mine.id);
+    QCOMPARE(name->cursorPosition(), 5);
+    QVERIFY(name->isUndoAvailable());
+    // ...unless its own reminder changed there.
+    mine.title = QStringLiteral("Retrospective");
+    QVERIFY(writeByHand({dentist, mine}));
+    QVERIFY(reset.wait(3000));
+    QCOMPARE(name->text(), mine.title);
 }
 
 void TestUi::testItNowWritesNothing()

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/reminder.h"
+
+#include <QList>
+#include <QUuid>
+
+// One change made to the reminder list, kept until it is on disk so that it
+// can be made again on top of the file as someone else left it.
+struct ListChange {
+    enum class Kind { Edit, Add, Remove, Replace };
+
+    Kind kind = Kind::Replace;
+    QUuid id = {};             // Edit, Remove
+    qsizetype occurrence = 0;  // Edit: which of several reminders with this id
+    Reminder before = {};      // Edit: the reminder as it was
+    Reminder after = {};       // Edit, Add
+    QList<Reminder> list = {}; // Replace
+
+    static ListChange edit(const QList<Reminder>& list, qsizetype index, const Reminder& after);
+    static ListChange add(const Reminder& added);
+    static ListChange remove(const QUuid& id);
+    static ListChange replace(const QList<Reminder>& list);
+
+    // Folds a later change of the same reminder into this one.
+    bool absorb(const ListChange& later);
+    // Makes the change on `list`. False when it could not be made without
+    // overriding something else: an edited reminder that is gone or was
+    // changed there in the same field, or a whole new list.
+    bool applyTo(QList<Reminder>& list) const;
+};

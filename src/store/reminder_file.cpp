@@ -1,0 +1,194 @@
+#include "reminder_file.h"
+
+#include "atomic_file.h"
+#include "model/local_time.h"
+#include "model/reminder_json.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QString corruptKind = QStringLiteral("corrupt");
+const QString conflictKind = QStringLiteral("conflict");
+
+// Editors and sync tools write in several steps; the file is read once they are done.
+constexpr int settleMsecs = 100;
+
+} // namespace
+
+ReminderFile::ReminderFile(const QString& path, const Clock& clock, QObject* parent)
+    : QObject(parent), m_path(path), m_clock(clock)
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(settleMsecs);
+    connect(&m_settle, &QTimer::timeout, this, &ReminderFile::touched);
+}
+
+bool ReminderFile::Snapshot::sameAs(const Snapshot& other) const
+{
+    if (exists != other.exists)
+        return false;
+    if (!exists)
+        return true;
+    if (bytes && other.bytes)
+        return *bytes == *other.bytes;
+    return bytes.has_value() == other.bytes.has_value() && device == other.device &&
+           inode == other.inode && size == other.size && modifiedNsecs == other.modifiedNsecs;
+}
+
+ReminderFile::Snapshot ReminderFile::snapshot(bool read) const
+{
+    Snapshot s;
+    struct stat info {};
+    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0)
+        return s;
+    s.exists = true;
+    s.regular = S_ISREG(info.st_mode);
+    s.device = info.st_dev;
+    s.inode = info.st_ino;
+    s.size = info.st_size;
+    s.modifiedNsecs = qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    QFile file(m_path);
+    // Ten thousand reminders take 5 MB; reading far more could exhaust memory.
+    if (read && s.regular && s.size <= maxBytes && file.open(QIODevice::ReadOnly))
+        s.bytes = file.readAll();
+    return s;
+}
+
+std::optional<QList<Reminder>> ReminderFile::load()
+{
+    removeLeftovers();
+    QTimer::singleShot(0, this, &ReminderFile::startWatching);
+    m_known = snapshot(true);
+    if (m_known.bytes) {
+        if (auto decoded = ReminderJson::decodeList(*m_known.bytes))
+            return decoded;
+    }
+    // A regular file that is there but unusable still holds the user's text.
+    if (m_known.regular)
+        m_keepAs = corruptKind;
+    return std::nullopt;
+}
+
+std::optional<QList<Reminder>> ReminderFile::outsideChange()
+{
+    Snapshot now = snapshot(true);
+    if (now.sameAs(m_known))
+        return std::nullopt;
+    m_known = std::move(now);
+    m_keepAs.clear();
+    if (m_known.bytes) {
+        if (auto decoded = ReminderJson::decodeList(*m_known.bytes))
+            return decoded;
+    }
+    if (m_known.regular)
+        m_keepAs = corruptKind;
+    return std::nullopt;
+}
+
+void ReminderFile::keepAsideBeforeReplacing()
+{
+    if (m_known.regular && m_keepAs.isEmpty())
+        m_keepAs = conflictKind;
+}
+
+bool ReminderFile::write(const QByteArray& bytes)
+{
+    if (!m_keepAs.isEmpty()) {
+        if (!keepAside(m_keepAs))
+            return false;
+        m_keepAs.clear();
+    }
+    // A folder removed while Pendrel runs comes back with the file.
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    if (!AtomicFile::write(m_path, bytes))
+        return false;
+    m_known = snapshot(false);
+    m_known.exists = true;
+    m_known.regular = true;
+    m_known.bytes = bytes;
+    rearm();
+    return true;
+}
+
+bool ReminderFile::keepAside(const QString& kind)
+{
+    const QString stamp =
+        LocalTime::wallClock(m_clock.now(), m_clock.zone()).toString(u"yyyyMMdd-HHmmss");
+    const QString base = m_path + u'.' + kind + u'-' + stamp;
+    QString target = base;
+    for (int n = 1; QFileInfo::exists(target); ++n)
+        target = base + u'-' + QString::number(n);
+    // Copying needs read access (and time, for a huge file); the file can
+    // still be moved aside.
+    const bool copied = QFileInfo(m_path).size() <= maxBytes && QFile::copy(m_path, target);
+    return copied || QFile::rename(m_path, target) || !QFileInfo::exists(m_path);
+}
+
+void ReminderFile::removeLeftovers()
+{
+    // Saves write to the file's name plus six random letters, then rename.
+    // A word like "backup" or "Backup" there is more likely the user's own copy.
+    const QFileInfo info(m_path);
+    static const QRegularExpression temporary(QStringLiteral("^[A-Za-z]{6}$"));
+    static const QRegularExpression word(QStringLiteral("^[A-Z]?[a-z]+$|^[A-Z]+$"));
+    const QString prefix = info.fileName() + u'.';
+    const QDir folder = info.absoluteDir();
+    const auto candidates = folder.entryInfoList({prefix + QStringLiteral("??????")},
+                                                 QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+    for (const QFileInfo& candidate : candidates) {
+        const QString suffix = candidate.fileName().mid(prefix.size());
+        if (!candidate.isSymLink() && temporary.match(suffix).hasMatch() &&
+            !word.match(suffix).hasMatch())
+            QFile::remove(candidate.absoluteFilePath());
+    }
+}
+
+void ReminderFile::startWatching()
+{
+    m_watcher = std::make_unique<QFileSystemWatcher>();
+    auto onEvent = [this] {
+        rearm();
+        m_settle.start();
+    };
+    connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, this, onEvent);
+    connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, this, onEvent);
+    onEvent(); // a change made since loading
+}
+
+void ReminderFile::rearm()
+{
+    if (!m_watcher)
+        return;
+    const QFileInfo info(m_path);
+    QStringList folders{info.absolutePath()};
+    if (info.isSymLink()) {
+        const QString target = info.canonicalFilePath();
+        folders << QFileInfo(target.isEmpty() ? info.symLinkTarget() : target).absolutePath();
+    }
+    const QStringList watched = m_watcher->directories();
+    for (const QString& folder : watched) {
+        if (!folders.contains(folder))
+            m_watcher->removePath(folder);
+    }
+    for (const QString& folder : folders) {
+        if (!watched.contains(folder) && QFileInfo(folder).isDir())
+            m_watcher->addPath(folder);
+    }
+    // A file replaced by rename is a new one, which the old watch does not see.
+    struct stat now {};
+    const bool exists = ::stat(QFile::encodeName(m_path).constData(), &now) == 0;
+    const quint64 inode = exists ? now.st_ino : 0;
+    if (inode == m_watchedInode && m_watcher->files().contains(m_path))
+        return;
+    if (!m_watcher->files().isEmpty())
+        m_watcher->removePaths(m_watcher->files());
+    m_watchedInode = inode;
+    if (exists)
+        m_watcher->addPath(m_path);
+}
