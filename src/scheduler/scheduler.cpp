@@ -53,6 +53,7 @@ void Scheduler::tick()
     Store& store = m_store();
     if (store.paused()) {
         m_lastTick = now;
+        Q_EMIT ticked();
         return;
     }
     const QTimeZone zone = m_clock.zone();
@@ -84,4 +85,5 @@ void Scheduler::tick()
             m_alerts(shown);
     }
     m_lastTick = now;
+    Q_EMIT ticked();
 }

@@ -43,6 +43,10 @@ public:
 
     QDateTime lastTick() const { return m_lastTick; }
 
+Q_SIGNALS:
+    // After every tick, paused or not, for views that tell what comes next.
+    void ticked();
+
 private:
     void onTimer();
     void onResumed();

@@ -1,4 +1,5 @@
 #include "alerts/alert_controller.h"
+#include "alerts/icons.h"
 #include "app/app_delegate.h"
 #include "app/command_line.h"
 #include "app/desktop_entry.h"
@@ -18,6 +19,7 @@
 #include <QLocalSocket>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -429,10 +431,21 @@ void TestApp::pauseFromTheMenu()
     delegate->launch();
     QAction* pause = delegate->pauseAction();
     QCOMPARE(pause->text(), QStringLiteral("Pause all reminders"));
+    QSystemTrayIcon* tray = delegate->trayIcon();
+    QVERIFY(tray->isVisible()); // shown even where no tray is running yet
     pause->trigger();
     QVERIFY(m_store->paused());
     QVERIFY(m_defaults->boolValue(QStringLiteral("paused")));
+    // The icon and tooltip follow at once, with no menu opened in between.
+    QCOMPARE(tray->icon().cacheKey(), Icons::application(true).cacheKey());
+    QCOMPARE(tray->toolTip(), QStringLiteral("Paused"));
     m_store->setPaused(false); // as from the manager window
+    QCOMPARE(tray->icon().cacheKey(), Icons::application(false).cacheKey());
+    m_clock.setUtc(QDateTime(QDate(2026, 3, 9), QTime(8, 0), QTimeZone("Europe/Berlin")));
+    m_store->setReminders({Reminder{.title = QStringLiteral("Take\nattendance"), .days = {2}}});
+    QCOMPARE(tray->toolTip(), QStringLiteral("Next: Take attendance, Mon 08:10"));
+    m_store->setReminders({});
+    QCOMPARE(tray->toolTip(), QStringLiteral("No reminders on"));
     Q_EMIT delegate->statusMenu()->aboutToShow();
     QVERIFY(!pause->isChecked());
     pause->trigger();
