@@ -4,9 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDBusArgument>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QDBusPendingCall>
 #include <QImage>
 #include <QMenu>
 #include <QtEndian>
