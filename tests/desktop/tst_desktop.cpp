@@ -4,6 +4,7 @@
 #include "status_notifier_watcher.h"
 
 #include <QDBusArgument>
+#include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QDBusReply>
 #include <QDBusVariant>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -245,8 +247,16 @@ void TestDesktop::startPendrel()
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_busAddress);
     m_pendrel = startProcess(QStringLiteral(PENDREL_BINARY), {}, env);
-    // Up once its single-instance socket listens; long enough under sanitizers.
-    QTest::qWait(3000);
+    // Its tray icon is made once it is on the bus; slow under sanitizers.
+    const auto onBus = [this] {
+        const QDBusConnectionInterface* bus = m_bus->interface();
+        const QStringList names = bus->registeredServiceNames();
+        return std::any_of(names.begin(), names.end(), [&](const QString& name) {
+            return bus->servicePid(name).value() == uint(m_pendrel->processId());
+        });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(onBus(), 30000);
+    QTest::qWait(1000);
     QCOMPARE(m_pendrel->state(), QProcess::Running);
 }
 
