@@ -5,12 +5,12 @@
 #include "scheduler/next_due.h"
 #include "status_notifier_item.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -38,7 +38,11 @@ TrayIcon::TrayIcon(QMenu* menu, QObject* parent)
                 if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
                     Q_EMIT activated();
             });
-    m_icon->show();
+    // On X11 Qt docks into an XEmbed tray whenever one appears, so the icon
+    // is shown even with no tray yet. Elsewhere only StatusNotifier exists,
+    // and a watcher that appears later gets Pendrel's own item.
+    if (QGuiApplication::platformName() == u"xcb" || QSystemTrayIcon::isSystemTrayAvailable())
+        m_icon->show();
 }
 
 TrayIcon::~TrayIcon()

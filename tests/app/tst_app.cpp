@@ -432,7 +432,6 @@ void TestApp::pauseFromTheMenu()
     QAction* pause = delegate->pauseAction();
     QCOMPARE(pause->text(), QStringLiteral("Pause all reminders"));
     QSystemTrayIcon* tray = delegate->trayIcon();
-    QVERIFY(tray->isVisible()); // shown even where no tray is running yet
     pause->trigger();
     QVERIFY(m_store->paused());
     QVERIFY(m_defaults->boolValue(QStringLiteral("paused")));
