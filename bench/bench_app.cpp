@@ -1,7 +1,9 @@
 // Measures the running program from outside: start-up time, resident memory
-// with and without the manager window, and the cost of sitting idle.
-//   bench_app PENDREL BENCH_LAUNCH BENCH_POPUPS [IDLE_SECONDS]
+// with and without the manager window, and the cost of sitting idle, beside
+// the same figures of a bare Qt tray program.
+//   bench_app PENDREL BENCH_LAUNCH BENCH_POPUPS BENCH_FLOOR [IDLE_SECONDS]
 #include "bench_common.h"
+#include "bench_process.h"
 #include "model/reminder_json.h"
 
 #include <QCoreApplication>
@@ -12,27 +14,9 @@
 #include <QTextStream>
 #include <QThread>
 
-#include <unistd.h>
-
 namespace {
 
 QTextStream out(stdout);
-
-struct Home {
-    QTemporaryDir dir;
-    QString path(const QString& relative) const { return dir.filePath(relative); }
-    QProcessEnvironment environment() const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), dir.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("runtime")));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-        return env;
-    }
-};
 
 // A home with 100 reminders, none due for hours, and a first launch behind it.
 void prepare(const Home& home)
@@ -57,72 +41,29 @@ void prepare(const Home& home)
     conf.write("[General]\nhasLaunched=true\nloginOptOut=true\n");
 }
 
-QByteArray procFile(qint64 pid, const char* name)
-{
-    QFile file(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(name)));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-long statusValue(qint64 pid, const char* key)
-{
-    for (const QByteArray& line : procFile(pid, "status").split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(static_cast<qsizetype>(qstrlen(key)))
-                .trimmed()
-                .split(' ')
-                .first()
-                .toLong();
-    }
-    return -1;
-}
-
-// One file of every thread of the process: /proc/PID/task/TID/NAME.
-QList<QByteArray> threadFiles(qint64 pid, const char* name)
-{
-    QList<QByteArray> contents;
-    const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
-    for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile file(tasks + u'/' + task + u'/' + QLatin1String(name));
-        contents << (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-    }
-    return contents;
-}
-
-// CPU time of all threads in nanoseconds (schedstat is exact, unlike the
-// clock ticks of /proc/PID/stat).
-qint64 cpuNanoseconds(qint64 pid)
-{
-    qint64 total = 0;
-    for (const QByteArray& stat : threadFiles(pid, "schedstat"))
-        total += stat.split(' ').first().toLongLong();
-    return total;
-}
-
-long contextSwitches(qint64 pid)
-{
-    long total = 0;
-    for (const QByteArray& status : threadFiles(pid, "status")) {
-        for (const QByteArray& line : status.split('\n')) {
-            if (line.startsWith("voluntary_ctxt_switches:") ||
-                line.startsWith("nonvoluntary_ctxt_switches:"))
-                total += line.split(':').last().trimmed().toLong();
-        }
-    }
-    return total;
-}
-
-QStringList threadNames(qint64 pid)
-{
-    QStringList names;
-    for (const QByteArray& comm : threadFiles(pid, "comm"))
-        names << QString::fromUtf8(comm.trimmed());
-    return names;
-}
-
 void row(const QString& what, const QString& value, const QString& target, const QString& how)
 {
     out << qSetFieldWidth(44) << Qt::left << what << qSetFieldWidth(14) << value
         << qSetFieldWidth(12) << target << qSetFieldWidth(0) << how << Qt::endl;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+void compared(const QString& what, const QString& floor, const QString& pendrel,
+              const QString& ratio)
+{
+    out << qSetFieldWidth(34) << Qt::left << what << qSetFieldWidth(14) << floor
+        << qSetFieldWidth(12) << pendrel << qSetFieldWidth(0) << ratio << Qt::endl;
+}
+
+void compared(const QString& what, double floor, double pendrel, int decimals)
+{
+    compared(what, QString::number(floor, 'f', decimals), QString::number(pendrel, 'f', decimals),
+             floor > 0 ? QString::number(pendrel / floor, 'f', 2) + u'x' : QStringLiteral("-"));
 }
 
 } // namespace
@@ -131,10 +72,10 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 4)
+    if (args.size() < 5)
         return 2;
     const QString pendrel = args.at(1);
-    const int idleSeconds = args.size() > 4 ? args.at(4).toInt() : 60;
+    const int idleSeconds = std::max(1, args.size() > 5 ? args.at(5).toInt() : 60);
     row(QStringLiteral("measure"), QStringLiteral("median"), QStringLiteral("target"),
         QStringLiteral("how"));
 
@@ -169,29 +110,86 @@ int main(int argc, char** argv)
             QStringLiteral("7 runs, whole process, tray only"));
     }
 
+    // Side by side with the floor, in turns so neither slows the other's
+    // start: a bare Qt tray program and Pendrel, each in a fresh home. The
+    // last pair stays running for the idle measurement, together.
+    constexpr int rounds = 5;
+    std::vector<double> startFloor, startPendrel, rssFloor, rssPendrel;
     Home home;
-    prepare(home);
+    Home floorHome;
     QProcess running;
-    running.setProcessEnvironment(home.environment());
-    running.start(pendrel, {});
-    running.waitForStarted();
+    QProcess floor;
+    for (int i = 0; i < rounds; ++i) {
+        Home roundHome;
+        Home roundFloorHome;
+        const bool last = i == rounds - 1;
+        Home& h = last ? home : roundHome;
+        Home& f = last ? floorHome : roundFloorHome;
+        prepare(h);
+        QDir().mkpath(f.path(QStringLiteral("runtime")));
+        QFile::setPermissions(f.path(QStringLiteral("runtime")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcess p;
+        QProcess b;
+        QProcess& pendrelProcess = last ? running : p;
+        QProcess& floorProcess = last ? floor : b;
+        pendrelProcess.setProcessEnvironment(h.environment());
+        floorProcess.setProcessEnvironment(f.environment());
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        startFloor.push_back(startupToIdleMs(floorProcess, args.at(4)));
+        startPendrel.push_back(startupToIdleMs(pendrelProcess, pendrel));
+        QThread::msleep(
+            static_cast<unsigned long>(std::max<qint64>(0, 10'000 - sinceStart.elapsed())));
+        rssFloor.push_back(static_cast<double>(statusValue(floorProcess.processId(), "VmRSS:")) /
+                           1024);
+        rssPendrel.push_back(
+            static_cast<double>(statusValue(pendrelProcess.processId(), "VmRSS:")) / 1024);
+        if (!last) {
+            p.terminate();
+            b.terminate();
+            p.waitForFinished(5000);
+            b.waitForFinished(5000);
+        }
+    }
     const qint64 pid = running.processId();
-    QThread::sleep(3);
-    row(QStringLiteral("RSS, tray only (MiB)"),
-        QString::number(static_cast<double>(statusValue(pid, "VmRSS:")) / 1024, 'f', 1),
-        QStringLiteral("< 40"), QStringLiteral("/proc VmRSS 3 s after start"));
-
+    const qint64 floorPid = floor.processId();
     const qint64 cpu0 = cpuNanoseconds(pid);
+    const qint64 floorCpu0 = cpuNanoseconds(floorPid);
     const long switches0 = contextSwitches(pid);
+    const long floorSwitches0 = contextSwitches(floorPid);
     QThread::sleep(static_cast<unsigned long>(idleSeconds));
-    const qint64 cpu1 = cpuNanoseconds(pid);
-    const long switches1 = contextSwitches(pid);
-    const double cpuPercent = static_cast<double>(cpu1 - cpu0) / 1e9 / idleSeconds * 100.0;
-    row(QStringLiteral("idle CPU (%)"), QString::number(cpuPercent, 'f', 4),
+    const double perMinute = 60.0 / idleSeconds;
+    const double cpu = static_cast<double>(cpuNanoseconds(pid) - cpu0) / 1e9 * perMinute;
+    const double floorCpu =
+        static_cast<double>(cpuNanoseconds(floorPid) - floorCpu0) / 1e9 * perMinute;
+    const double wakeups = static_cast<double>(contextSwitches(pid) - switches0) * perMinute;
+    const double floorWakeups =
+        static_cast<double>(contextSwitches(floorPid) - floorSwitches0) * perMinute;
+    floor.terminate();
+    floor.waitForFinished(5000);
+
+    out << Qt::endl
+        << QStringLiteral("Beside a bare Qt tray program (%1 runs, medians; idle over %2 s)")
+               .arg(rounds)
+               .arg(idleSeconds)
+        << Qt::endl;
+    compared(QStringLiteral("measure"), QStringLiteral("bare Qt tray"), QStringLiteral("Pendrel"),
+             QStringLiteral("ratio"));
+    compared(QStringLiteral("start-up to idle (s)"), median(startFloor) / 1000,
+             median(startPendrel) / 1000, 3);
+    compared(QStringLiteral("resident memory at 10 s (MiB)"), median(rssFloor), median(rssPendrel),
+             1);
+    compared(QStringLiteral("idle wake-ups per minute"), floorWakeups, wakeups, 1);
+    compared(QStringLiteral("idle CPU per minute (s)"), floorCpu, cpu, 4);
+    out << Qt::endl;
+
+    row(QStringLiteral("RSS, tray only (MiB)"), QString::number(median(rssPendrel), 'f', 1),
+        QStringLiteral("< 40"), QStringLiteral("/proc VmRSS 10 s after start"));
+    row(QStringLiteral("idle CPU (%)"), QString::number(cpu / 60 * 100, 'f', 4),
         QStringLiteral("< 0.01"),
         QStringLiteral("schedstat over %1 s, 100 reminders none due").arg(idleSeconds));
-    row(QStringLiteral("idle wake-ups per minute"),
-        QString::number(static_cast<double>(switches1 - switches0) * 60.0 / idleSeconds, 'f', 1),
+    row(QStringLiteral("idle wake-ups per minute"), QString::number(wakeups, 'f', 1),
         QStringLiteral("<= 7"), QStringLiteral("context switches, all threads"));
     const QStringList threads = threadNames(pid);
     const bool audio = threads.join(u' ').contains(QStringLiteral("threaded-ml")) ||

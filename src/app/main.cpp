@@ -4,6 +4,7 @@
 #include "login_item.h"
 #include "message_filter.h"
 #include "single_instance.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -45,8 +46,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pendrel"));
     QApplication::setOrganizationName(QStringLiteral("Pendrel"));
-    QApplication::setDesktopFileName(QStringLiteral("pendrel"));
+    QApplication::setDesktopFileName(QStringLiteral("org.pendrel.Pendrel"));
     QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install();
 
     SingleInstance instance;
     if (!instance.claim()) {

@@ -1,5 +1,7 @@
 #include "clock.h"
 
+#include "local_time.h"
+
 QDateTime Clock::now() const
 {
     return QDateTime::currentDateTimeUtc();
@@ -7,7 +9,7 @@ QDateTime Clock::now() const
 
 QTimeZone Clock::zone() const
 {
-    return QTimeZone::systemTimeZone();
+    return LocalTime::usableZone(QTimeZone::systemTimeZone());
 }
 
 const Clock& Clock::system()

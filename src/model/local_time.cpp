@@ -1,5 +1,7 @@
 #include "local_time.h"
 
+#include "reminder.h"
+
 #include <algorithm>
 #include <array>
 
@@ -24,12 +26,12 @@ std::array<qint64, 5> offsetsAround(const QTimeZone& zone, qint64 wall)
 } // namespace
 
 LocalTime::LocalTime(QDate date, const QTimeZone& zone)
-    : m_zone(zone), m_valid(date.isValid() && zone.isValid())
+    : m_zone(usableZone(zone)), m_valid(date.isValid())
 {
     if (!m_valid)
         return;
     m_midnightWall = QDateTime(date, QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
-    const auto offsets = offsetsAround(zone, m_midnightWall + day / 2);
+    const auto offsets = offsetsAround(m_zone, m_midnightWall + day / 2);
     if (std::all_of(offsets.begin(), offsets.end(), [&](qint64 o) { return o == offsets[0]; }))
         m_steadyOffset = offsets[0];
 }
@@ -105,4 +107,41 @@ int LocalTime::weekdayOf(const QDateTime& moment, const QTimeZone& zone)
 {
     // Qt counts Monday = 1 .. Sunday = 7; reminders count Sunday = 1 .. Saturday = 7.
     return dateOf(moment, zone).dayOfWeek() % 7 + 1;
+}
+
+QTimeZone LocalTime::usableZone(const QTimeZone& zone)
+{
+    return zone.isValid() ? zone : QTimeZone::utc();
+}
+
+std::optional<QDateTime> LocalTime::nextDue(const Reminder& reminder, const QDateTime& after,
+                                            const QTimeZone& zone)
+{
+    return nextDue(QList<Reminder>{reminder}, after, zone);
+}
+
+std::optional<QDateTime> LocalTime::nextDue(const QList<Reminder>& reminders,
+                                            const QDateTime& after, const QTimeZone& zone)
+{
+    const QTimeZone usable = usableZone(zone);
+    const qint64 afterMsecs = after.toMSecsSinceEpoch();
+    const QDate today = dateOf(after, usable);
+    // Day by day, because every moment of a day comes before the next day's.
+    for (int i = 0; i <= 7; ++i) {
+        const QDate date = today.addDays(i);
+        const LocalTime localDay(date, usable);
+        const qint64 weekday = date.dayOfWeek() % 7 + 1;
+        const QString key = date.toString(u"yyyy-MM-dd");
+        std::optional<qint64> earliest;
+        for (const Reminder& r : reminders) {
+            if (!r.enabled || !r.days.contains(weekday) || r.lastFired == key)
+                continue;
+            const auto due = localDay.resolveSecs(r.hour, r.minute);
+            if (due && *due * 1000 > afterMsecs && (!earliest || *due < *earliest))
+                earliest = due;
+        }
+        if (earliest)
+            return QDateTime::fromSecsSinceEpoch(*earliest, Qt::UTC);
+    }
+    return std::nullopt;
 }

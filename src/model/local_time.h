@@ -4,7 +4,11 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+#include <QList>
+
 #include <optional>
+
+struct Reminder;
 
 // One calendar day in a time zone, turning its wall-clock times into moments
 // with daylight-saving changes resolved the same way everywhere: a time
@@ -32,6 +36,20 @@ public:
     static QDate dateOf(const QDateTime& moment, const QTimeZone& zone);
     // The weekday of a moment, 1 = Sunday to 7 = Saturday.
     static int weekdayOf(const QDateTime& moment, const QTimeZone& zone);
+
+    // The zone to compute in: an unknown or invalid one is taken as UTC, as
+    // the C library does, so reminders still ring on a misconfigured system.
+    static QTimeZone usableZone(const QTimeZone& zone);
+
+    // The first moment after `after` at which the reminder falls due, by the
+    // same rules the Scheduler fires by: an enabled reminder with a valid
+    // time, on one of its weekdays, not on a day it has already fired. Looks
+    // eight days ahead (today and a week); nothing when it never falls due.
+    static std::optional<QDateTime> nextDue(const Reminder& reminder, const QDateTime& after,
+                                            const QTimeZone& zone);
+    // The earliest such moment over a list.
+    static std::optional<QDateTime> nextDue(const QList<Reminder>& reminders,
+                                            const QDateTime& after, const QTimeZone& zone);
 
 private:
     std::optional<qint64> resolveAcrossChange(qint64 wall) const;

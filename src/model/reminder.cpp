@@ -45,7 +45,27 @@ QString Reminder::shortTimeFormat(const QLocale& locale)
     static const QRegularExpression seconds(QStringLiteral("[^HhmAaPp]*s+"));
     QString format = locale.timeFormat(QLocale::ShortFormat);
     format.remove(seconds);
-    return format.trimmed();
+    // Some locales' patterns use letters Qt does not know, and Qt would write
+    // them literally (zh_TW's day period "B" gave "B8:10"). Map them to the
+    // nearest letters Qt knows, or drop them.
+    QString known;
+    bool quoted = false;
+    for (const QChar c : std::as_const(format)) {
+        if (c == u'\'')
+            quoted = !quoted;
+        const char16_t letter = c.unicode();
+        if (quoted || letter > 0x7f || !c.isLetter() || QStringView(u"HhmAaPpt").contains(c)) {
+            known += c;
+        } else if (letter == u'B' || letter == u'b') {
+            if (!known.endsWith(u"AP"))
+                known += u"AP";
+        } else if (letter == u'k') {
+            known += u'H';
+        } else if (letter == u'K') {
+            known += u'h';
+        }
+    }
+    return known.trimmed();
 }
 
 QString Reminder::daysString() const

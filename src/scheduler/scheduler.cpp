@@ -4,6 +4,9 @@
 #include "store/store.h"
 #include "wake_monitor.h"
 
+#include <algorithm>
+#include <climits>
+
 Scheduler::Scheduler(StoreAccess store, AlertSink alerts, const Clock& clock, WakeMonitor* wake,
                      QObject* parent)
     : QObject(parent), m_store(std::move(store)), m_alerts(std::move(alerts)), m_clock(clock),
@@ -13,6 +16,9 @@ Scheduler::Scheduler(StoreAccess store, AlertSink alerts, const Clock& clock, Wa
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(tickMsecs);
     connect(&m_timer, &QTimer::timeout, this, &Scheduler::onTimer);
+    m_dueTimer.setTimerType(Qt::PreciseTimer);
+    m_dueTimer.setSingleShot(true);
+    connect(&m_dueTimer, &QTimer::timeout, this, &Scheduler::tick);
 }
 
 Scheduler& Scheduler::shared()
@@ -33,6 +39,11 @@ void Scheduler::start()
     if (m_wake)
         connect(m_wake, &WakeMonitor::resumed, this, &Scheduler::onResumed, Qt::UniqueConnection);
     tick();
+    // Connected only now: the first tick is what brings the Store up.
+    Store& store = m_store();
+    connect(&store, &Store::reminderChanged, this, &Scheduler::arm, Qt::UniqueConnection);
+    connect(&store, &Store::remindersReset, this, &Scheduler::arm, Qt::UniqueConnection);
+    connect(&store, &Store::pausedChanged, this, &Scheduler::arm, Qt::UniqueConnection);
 }
 
 void Scheduler::onTimer()
@@ -49,6 +60,33 @@ void Scheduler::onResumed()
 
 void Scheduler::tick()
 {
+    m_ticking = true;
+    fire();
+    m_ticking = false;
+    arm();
+}
+
+void Scheduler::arm()
+{
+    if (m_ticking) // the tick's own saves; it re-arms once when done
+        return;
+    m_dueTimer.stop();
+    m_armedFor.reset();
+    const Store& store = m_store();
+    if (store.paused())
+        return;
+    const QDateTime now = m_clock.now();
+    m_armedFor = LocalTime::nextDue(store.reminders(), now, m_clock.zone());
+    if (!m_armedFor)
+        return;
+    // At most eight days ahead, well inside a timer's range; re-armed at
+    // every tick, so a sleep or a clock change never leaves it stale.
+    const qint64 wait = std::clamp<qint64>(now.msecsTo(*m_armedFor), 0, INT_MAX);
+    m_dueTimer.start(static_cast<int>(wait));
+}
+
+void Scheduler::fire()
+{
     const QDateTime now = m_clock.now();
     Store& store = m_store();
     if (store.paused()) {
@@ -56,7 +94,7 @@ void Scheduler::tick()
         Q_EMIT ticked();
         return;
     }
-    const QTimeZone zone = m_clock.zone();
+    const QTimeZone zone = LocalTime::usableZone(m_clock.zone());
     const QDate date = LocalTime::dateOf(now, zone);
     const QString today = date.toString(u"yyyy-MM-dd");
     const int weekday = LocalTime::weekdayOf(now, zone);

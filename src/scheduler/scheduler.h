@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class Store;
 class WakeMonitor;
@@ -16,7 +17,9 @@ class WakeMonitor;
 // computer wakes, it examines the time since the previous tick: each enabled
 // reminder whose minute fell in that span on one of its weekdays, and that
 // has not fired today, is recorded as fired today (the Store saves) and, when
-// less than thirty minutes late, raised as a pop-up.
+// less than thirty minutes late, raised as a pop-up. Between ticks a
+// single-shot timer is armed for the next moment a reminder falls due, so its
+// pop-up comes on the minute; it runs an ordinary tick.
 class Scheduler : public QObject {
     Q_OBJECT
 
@@ -42,6 +45,8 @@ public:
     void tick();
 
     QDateTime lastTick() const { return m_lastTick; }
+    // The moment the on-the-minute timer is armed for, if it is armed.
+    std::optional<QDateTime> armedFor() const { return m_armedFor; }
 
 Q_SIGNALS:
     // After every tick, paused or not, for views that tell what comes next.
@@ -50,11 +55,18 @@ Q_SIGNALS:
 private:
     void onTimer();
     void onResumed();
+    // Re-arms the on-the-minute timer from the current list, pause and zone.
+    void arm();
+    // One examination of the time since the previous tick.
+    void fire();
 
     StoreAccess m_store;
     AlertSink m_alerts;
     const Clock& m_clock;
     WakeMonitor* m_wake;
     QTimer m_timer;
+    QTimer m_dueTimer;
     QDateTime m_lastTick;
+    std::optional<QDateTime> m_armedFor;
+    bool m_ticking = false;
 };

@@ -21,6 +21,8 @@ struct Run {
     QByteArray err;
 };
 
+constexpr const char* fakeTimeLibrary = PENDREL_FAKETIME_LIBRARY;
+
 } // namespace
 
 class TestEndToEnd : public QObject {
@@ -83,15 +85,17 @@ QProcessEnvironment TestEndToEnd::environment() const
 std::unique_ptr<QProcess> TestEndToEnd::start(const QStringList& arguments, const QString& fakeTime)
 {
     auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(environment());
     process->setWorkingDirectory(m_home->path());
     // Always a known moment, by default a Sunday noon when the seed reminder
     // is not due. The start-time form: the faked clock runs on, so Qt's timers work.
     const QString moment = fakeTime.isEmpty() ? QStringLiteral("2026-03-08 12:00:00") : fakeTime;
-    process->start(QStringLiteral("faketime"),
-                   QStringList{QStringLiteral("-f"), QLatin1Char('@') + moment,
-                               QStringLiteral(PENDREL_BINARY)} +
-                       arguments);
+    // The faked clock is preloaded into Pendrel itself, not started through
+    // the faketime wrapper, so the process held here, and stopped, is Pendrel.
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("LD_PRELOAD"), QString::fromLatin1(fakeTimeLibrary));
+    env.insert(QStringLiteral("FAKETIME"), QLatin1Char('@') + moment);
+    process->setProcessEnvironment(env);
+    process->start(QStringLiteral(PENDREL_BINARY), arguments);
     process->waitForStarted(5000);
     return process;
 }
@@ -299,8 +303,7 @@ void TestEndToEnd::clockJumpsNeverFireTwice()
     setClock("2026-03-09 08:15:00");
     QProcess process;
     QProcessEnvironment env = environment();
-    env.insert(QStringLiteral("LD_PRELOAD"),
-               QStringLiteral("/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"));
+    env.insert(QStringLiteral("LD_PRELOAD"), QString::fromLatin1(fakeTimeLibrary));
     env.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"), clock);
     env.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
     env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void dayKeyFollowsLocalDate();
     void shortTimeHasNoSeconds_data();
     void shortTimeHasNoSeconds();
+    void shortTimeInEveryLocale();
     void decoderRefuses_data();
     void decoderRefuses();
     void decoderAccepts();
@@ -53,6 +54,8 @@ private Q_SLOTS:
     void dstResolution_data();
     void dstResolution();
     void weekdayNumbering();
+    void nextDue_data();
+    void nextDue();
 };
 
 void TestModel::daysSummary_data()
@@ -181,6 +184,7 @@ void TestModel::shortTimeHasNoSeconds_data()
     QTest::newRow("en_US morning") << "en_US" << qint64(8) << qint64(10) << "8:10 AM";
     QTest::newRow("en_US midnight") << "en_US" << qint64(0) << qint64(0) << "12:00 AM";
     QTest::newRow("de_DE midnight") << "de_DE" << qint64(0) << qint64(0) << "00:00";
+    QTest::newRow("zh_TW day period") << "zh_TW" << qint64(8) << qint64(10) << "上午8:10";
     QTest::newRow("hour 25 rolls over") << "C" << qint64(25) << qint64(0) << "01:00";
     QTest::newRow("huge values") << "C" << std::numeric_limits<qint64>::max()
                                  << std::numeric_limits<qint64>::min() << "";
@@ -200,6 +204,27 @@ void TestModel::shortTimeHasNoSeconds()
         QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(text).hasMatch());
     else
         QCOMPARE(text, expected);
+}
+
+void TestModel::shortTimeInEveryLocale()
+{
+    // Every letter left unquoted in the pattern must be one Qt replaces, or
+    // it shows up literally in the text; and seconds never show.
+    const QTime time(8, 10, 37);
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
+        const QString format = Reminder::shortTimeFormat(locale);
+        bool quoted = false;
+        for (const QChar c : format) {
+            if (c == u'\'')
+                quoted = !quoted;
+            else if (!quoted && c.unicode() < 0x80 && c.isLetter())
+                QVERIFY2(QStringView(u"HhmAaPpt").contains(c),
+                         qPrintable(locale.name() + u' ' + format));
+        }
+        const QString text = locale.toString(time, format);
+        QVERIFY2(!text.contains(locale.toString(37)), qPrintable(locale.name() + u' ' + text));
+    }
 }
 
 void TestModel::decoderRefuses_data()
@@ -439,6 +464,64 @@ void TestModel::weekdayNumbering()
     QCOMPARE(LocalTime::weekdayOf(utc(QStringLiteral("2026-03-07T15:00:00Z")), tokyo), 1);
     QVERIFY(!LocalTime::resolve(QDate(2026, 3, 8), 24, 0, tokyo));
     QVERIFY(!LocalTime::resolve(QDate(2026, 3, 8), 8, 60, tokyo));
+}
+
+void TestModel::nextDue_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<QString>("days"); // weekday digits, 1 = Sunday
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("lastFired");
+    QTest::addColumn<QString>("expectedUtc"); // empty: never
+    // 2026-03-09 is a Monday; Berlin is UTC+1 then.
+    const QByteArray berlin("Europe/Berlin");
+    const QString monday7 = QStringLiteral("2026-03-09T06:00:00Z");
+    QTest::newRow("later today") << berlin << monday7 << 8 << "2" << true << ""
+                                 << "2026-03-09T07:10:00Z";
+    QTest::newRow("at its moment: next week")
+        << berlin << "2026-03-09T07:10:00Z" << 8 << "2" << true << ""
+        << "2026-03-16T07:10:00Z";
+    QTest::newRow("fired today: tomorrow") << berlin << monday7 << 8 << "23" << true << "2026-03-09"
+                                           << "2026-03-10T07:10:00Z";
+    QTest::newRow("Sunday only") << berlin << monday7 << 8 << "1" << true << ""
+                                 << "2026-03-15T07:10:00Z";
+    QTest::newRow("off") << berlin << monday7 << 8 << "1234567" << false << ""
+                         << "";
+    QTest::newRow("no days") << berlin << monday7 << 8 << "" << true << ""
+                             << "";
+    QTest::newRow("days out of range") << berlin << monday7 << 8 << "09" << true << ""
+                                       << "";
+    QTest::newRow("no such hour") << berlin << monday7 << 24 << "1234567" << true << ""
+                                  << "";
+    QTest::newRow("New York gap") << QByteArray("America/New_York") << "2026-03-08T05:00:00Z" << 2
+                                  << "1" << true << ""
+                                  << "2026-03-08T07:00:00Z";
+    QTest::newRow("unknown zone as UTC")
+        << QByteArray("Nowhere/Atlantis") << monday7 << 8 << "2" << true << ""
+        << "2026-03-09T08:10:00Z";
+}
+
+void TestModel::nextDue()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, after);
+    QFETCH(int, hour);
+    QFETCH(QString, days);
+    QFETCH(bool, enabled);
+    QFETCH(QString, lastFired);
+    QFETCH(QString, expectedUtc);
+    Reminder r{.hour = hour, .minute = 10, .days = {}, .enabled = enabled, .lastFired = lastFired};
+    for (QChar day : days)
+        r.days << day.digitValue();
+    const auto due = LocalTime::nextDue(r, utc(after), QTimeZone(zone));
+    QCOMPARE(due ? due->toUTC().toString(Qt::ISODate) : QString(), expectedUtc);
+    // The earliest over a list, whatever the order.
+    const Reminder later{.hour = 23, .minute = 59, .days = {1, 2, 3, 4, 5, 6, 7}};
+    if (due)
+        QCOMPARE(LocalTime::nextDue(QList<Reminder>{later, r, later}, utc(after), QTimeZone(zone)),
+                 std::min(*due, *LocalTime::nextDue(later, utc(after), QTimeZone(zone))));
 }
 
 QTEST_GUILESS_MAIN(TestModel)

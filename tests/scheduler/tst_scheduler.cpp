@@ -48,6 +48,7 @@ private Q_SLOTS:
     void nextDueSkipsWhatCannotRing_data();
     void nextDueSkipsWhatCannotRing();
     void wakeGivesOneExtraTick();
+    void onTheMinute();
 
 private:
     // A Store holding these reminders, on a fresh temporary file.
@@ -257,6 +258,8 @@ void TestScheduler::daylightSavingChanges_data()
                            << QDateTime(QDate(2026, 3, 8), QTime(0, 0), Qt::UTC);
     QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata") << QDate(2026, 3, 8) << 9 << 15
                              << QDateTime(QDate(2026, 3, 8), QTime(3, 45), Qt::UTC);
+    QTest::newRow("unknown zone as UTC") << QByteArray("Nowhere/Atlantis") << QDate(2026, 3, 9) << 9
+                                         << 0 << QDateTime(QDate(2026, 3, 9), QTime(9, 0), Qt::UTC);
     QTest::newRow("Adelaide gap") << QByteArray("Australia/Adelaide") << QDate(2026, 10, 4) << 2
                                   << 15 << QDateTime(QDate(2026, 10, 3), QTime(16, 30), Qt::UTC);
 }
@@ -372,6 +375,42 @@ void TestScheduler::wakeGivesOneExtraTick()
     QTest::qWait(Scheduler::wakeTickDelayMsecs - 500);
     QVERIFY(scheduler.lastTick() < m_clock.now());
     QTRY_COMPARE_WITH_TIMEOUT(scheduler.lastTick(), m_clock.now(), 2000);
+}
+
+void TestScheduler::onTheMinute()
+{
+    makeStore({Reminder{.hour = 8, .minute = 10, .days = {2}},
+               Reminder{.hour = 9, .minute = 0, .days = {2}}});
+    const auto at = [](QTime time) { return QDateTime(monday, time, QTimeZone("Europe/Berlin")); };
+    m_clock.setLocal(monday, QTime(8, 0));
+    Scheduler scheduler([this]() -> Store& { return *m_store; },
+                        [this](const Reminder& r) { m_shown << r; }, m_clock);
+    scheduler.start();
+    QCOMPARE(scheduler.armedFor(), at(QTime(8, 10)));
+
+    // Re-armed by an edit and by the pause switch.
+    Reminder moved = m_store->reminders().at(0);
+    moved.minute = 30;
+    m_store->setReminder(0, moved);
+    QCOMPARE(scheduler.armedFor(), at(QTime(8, 30)));
+    m_store->setPaused(true);
+    QVERIFY(!scheduler.armedFor());
+    m_clock.setLocal(monday, QTime(8, 29, 59, 900));
+    m_store->setPaused(false);
+    QCOMPARE(scheduler.armedFor(), at(QTime(8, 30)));
+
+    // The timer itself runs the tick, long before the ten-second one would.
+    m_clock.setLocal(monday, QTime(8, 30));
+    QTRY_COMPARE_WITH_TIMEOUT(m_shown.size(), 1, 2000);
+    QCOMPARE(scheduler.armedFor(), at(QTime(9, 0)));
+    scheduler.tick();
+    m_clock.advance(10);
+    scheduler.tick();
+    QTest::qWait(200);
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_store->reminders().at(0).lastFired, QStringLiteral("2026-03-09"));
+    m_store->setReminders({Reminder{.hour = 8, .minute = 45, .days = {2}}}); // a new list
+    QCOMPARE(scheduler.armedFor(), at(QTime(8, 45)));
 }
 
 QTEST_GUILESS_MAIN(TestScheduler)
