@@ -2,7 +2,6 @@
 
 #include "alerts/icons.h"
 #include "model/local_time.h"
-#include "scheduler/next_due.h"
 #include "status_notifier_item.h"
 
 #include <QDBusConnection>
@@ -115,13 +114,18 @@ QString TrayIcon::statusText(bool paused, const QList<Reminder>& reminders, cons
 {
     if (paused)
         return tr("Paused");
-    const auto next = nextDue(reminders, now, zone);
+    const auto next = LocalTime::nextDue(reminders, now, zone);
     if (!next)
         return tr("No reminders on");
-    const QDateTime wall = LocalTime::wallClock(next->moment, zone);
+    // Of several due at that moment, the first in the list, as they ring.
+    qsizetype index = 0;
+    while (index + 1 < reminders.size() &&
+           LocalTime::nextDue(reminders.at(index), now, zone) != next)
+        ++index;
+    const QDateTime wall = LocalTime::wallClock(*next, LocalTime::usableZone(zone));
     const QLocale locale = QLocale::system();
     const QString when = locale.dayName(wall.date().dayOfWeek(), QLocale::ShortFormat) +
                          QLatin1Char(' ') +
                          locale.toString(wall.time(), Reminder::shortTimeFormat(locale));
-    return tr("Next: %1, %2").arg(oneLineText(reminders.at(next->index).title), when);
+    return tr("Next: %1, %2").arg(oneLineText(reminders.at(index).title), when);
 }

@@ -441,7 +441,9 @@ void TestApp::pauseFromTheMenu()
     m_store->setPaused(false); // as from the manager window
     QCOMPARE(tray->icon().cacheKey(), Icons::application(false).cacheKey());
     m_clock.setUtc(QDateTime(QDate(2026, 3, 9), QTime(8, 0), QTimeZone("Europe/Berlin")));
-    m_store->setReminders({Reminder{.title = QStringLiteral("Take\nattendance"), .days = {2, 3}}});
+    m_store->setReminders(
+        {Reminder{.title = QStringLiteral("Later"), .hour = 8, .minute = 50, .days = {2}},
+         Reminder{.title = QStringLiteral("Take\nattendance"), .days = {2, 3}}});
     QCOMPARE(tray->toolTip(), QStringLiteral("Next: Take attendance, Mon 08:10"));
     m_clock.advance(
         3600); // past its minute, unrung (the last tick lies later): the tick moves it on

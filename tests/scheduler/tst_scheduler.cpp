@@ -1,7 +1,6 @@
 #include "common/fake_clock.h"
 #include "model/local_time.h"
 #include "model/reminder_json.h"
-#include "scheduler/next_due.h"
 #include "scheduler/scheduler.h"
 #include "scheduler/wake_monitor.h"
 #include "store/store.h"
@@ -25,8 +24,6 @@ double fakeSuspended()
 
 } // namespace
 
-Q_DECLARE_METATYPE(Reminder)
-
 class TestScheduler : public QObject {
     Q_OBJECT
 
@@ -45,8 +42,6 @@ private Q_SLOTS:
     void daylightSavingChanges_data();
     void daylightSavingChanges();
     void zoneIsReadAtEveryTick();
-    void nextDueSkipsWhatCannotRing_data();
-    void nextDueSkipsWhatCannotRing();
     void wakeGivesOneExtraTick();
     void onTheMinute();
 
@@ -275,9 +270,9 @@ void TestScheduler::daylightSavingChanges()
     makeStore({Reminder{.hour = hour, .minute = minute, .days = {1, 2, 3, 4, 5, 6, 7}}});
     m_clock.setUtc(firesAt.addSecs(-15));
     // What the tray announces is the moment the ticks ring it.
-    const auto announced = nextDue(m_store->reminders(), m_clock.now(), m_clock.zone());
+    const auto announced = LocalTime::nextDue(m_store->reminders(), m_clock.now(), m_clock.zone());
     QVERIFY(announced);
-    QCOMPARE(announced->moment, firesAt);
+    QCOMPARE(*announced, firesAt);
     auto scheduler = makeScheduler();
     scheduler->tick();
     QVERIFY(m_shown.isEmpty());
@@ -294,48 +289,8 @@ void TestScheduler::daylightSavingChanges()
         scheduler->tick();
     }
     QCOMPARE(m_shown.size(), 1);
-    const auto after = nextDue(m_store->reminders(), m_clock.now(), m_clock.zone());
-    QVERIFY(after && LocalTime::dateOf(after->moment, m_clock.zone()) == date.addDays(1));
-}
-
-void TestScheduler::nextDueSkipsWhatCannotRing_data()
-{
-    // Now is Monday 08:00 in Berlin; the list is the two reminders in a row.
-    QTest::addColumn<Reminder>("first");
-    QTest::addColumn<Reminder>("second");
-    QTest::addColumn<int>("index"); // -1: nothing rings
-    QTest::addColumn<QDateTime>("at");
-    const auto berlin = [](int day, int hour, int minute) {
-        return QDateTime(monday.addDays(day), QTime(hour, minute), QTimeZone("Europe/Berlin"));
-    };
-    const Reminder at9{.hour = 9, .minute = 0, .days = {2}};
-    const Reminder at7{.hour = 7, .minute = 0, .days = {2, 3}};
-    QTest::newRow("earlier of two")
-        << at9 << Reminder{.hour = 8, .minute = 30} << 1 << berlin(0, 8, 30);
-    QTest::newRow("passed today, later one wins") << at7 << at9 << 1 << berlin(0, 9, 0);
-    QTest::newRow("weekly, passed: next week")
-        << Reminder{.hour = 7, .minute = 0, .days = {2}} << Reminder{.enabled = false} << 0
-        << berlin(7, 7, 0);
-    QTest::newRow("fired today: tomorrow") << Reminder{.hour = 9,
-                                                       .minute = 0,
-                                                       .days = {2, 3},
-                                                       .lastFired = QStringLiteral("2026-03-09")}
-                                           << Reminder{.days = {}} << 0 << berlin(1, 9, 0);
-    QTest::newRow("off or impossible time")
-        << Reminder{.enabled = false} << Reminder{.hour = 24} << -1 << QDateTime();
-}
-
-void TestScheduler::nextDueSkipsWhatCannotRing()
-{
-    QFETCH(Reminder, first);
-    QFETCH(Reminder, second);
-    QFETCH(int, index);
-    QFETCH(QDateTime, at);
-    const QTimeZone zone("Europe/Berlin");
-    const auto next = nextDue({first, second}, QDateTime(monday, QTime(8, 0), zone), zone);
-    QCOMPARE(next ? int(next->index) : -1, index);
-    if (next)
-        QCOMPARE(next->moment, at);
+    const auto after = LocalTime::nextDue(m_store->reminders(), m_clock.now(), m_clock.zone());
+    QVERIFY(after && LocalTime::dateOf(*after, m_clock.zone()) == date.addDays(1));
 }
 
 void TestScheduler::zoneIsReadAtEveryTick()
