@@ -5,284 +5,299 @@
     <name>AlertView</name>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlummern</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Minuten</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Minuten</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Minuten</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website öffnen</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Open Pendrel…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendrel öffnen…</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Erinnerungen pausieren</translation>
     </message>
     <message>
         <source>Quit Pendrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendrel beenden</translation>
     </message>
 </context>
 <context>
     <name>DayBadge</name>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgewählt</translation>
     </message>
     <message>
         <source>not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht ausgewählt</translation>
     </message>
 </context>
 <context>
     <name>EditorView</name>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Was</translation>
     </message>
     <message>
         <source>Take attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwesenheit prüfen</translation>
     </message>
     <message>
         <source>Shown on the pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird im Pop-up angezeigt</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Message (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht (optional)</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Sunday</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>M</source>
         <comment>Monday</comment>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Tuesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>W</source>
         <comment>Wednesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Thursday</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>F</source>
         <comment>Friday</comment>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Saturday</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntag</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienstag</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittwoch</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnerstag</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Freitag</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samstag</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ton</translation>
     </message>
     <message>
         <source>Keep chiming until I dismiss it</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuten, bis ich die Erinnerung schließe</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>example.com/agenda</source>
-        <translation type="unfinished"></translation>
+        <translation>example.com/agenda</translation>
     </message>
     <message>
         <source>Website (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Website (optional)</translation>
     </message>
     <message>
         <source>Open it automatically when the reminder fires</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch öffnen, wenn die Erinnerung erscheint</translation>
     </message>
     <message>
         <source>The pop-up always has an Open website button too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Pop-up hat außerdem immer einen Knopf „Website öffnen“.</translation>
     </message>
     <message>
         <source>This reminder is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Erinnerung ist aktiv</translation>
     </message>
     <message>
         <source>Test it now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt testen</translation>
     </message>
 </context>
 <context>
     <name>ManagerView</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen</translation>
     </message>
     <message>
         <source>Add reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung hinzufügen</translation>
     </message>
     <message>
         <source>Remove reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerung entfernen</translation>
     </message>
     <message>
         <source>Pick a reminder on the left, or press + to add one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie links eine Erinnerung aus oder drücken Sie +, um eine hinzuzufügen.</translation>
     </message>
     <message>
         <source>Start Pendrel when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendrel beim Anmelden starten</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Erinnerungen pausieren</translation>
     </message>
 </context>
 <context>
     <name>Reminder</name>
     <message>
         <source>Weekdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochentags</translation>
     </message>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Weekends</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Wochenende</translation>
     </message>
     <message>
         <source>No days chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tage ausgewählt</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>So</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Di</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Fr</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa</translation>
     </message>
 </context>
 <context>
     <name>ReminderRow</name>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ton</translation>
     </message>
     <message>
         <source>Has a website</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat eine Website</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Titel</translation>
     </message>
     <message>
         <source>%1 is on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist aktiv</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Take attendance</source>
+        <translation>Anwesenheit prüfen</translation>
+    </message>
+    <message>
+        <source>Good morning! Time to take attendance.</source>
+        <translation>Guten Morgen! Zeit, die Anwesenheit zu prüfen.</translation>
+    </message>
+    <message>
+        <source>New reminder</source>
+        <translation>Neue Erinnerung</translation>
     </message>
 </context>
 <context>

@@ -5,284 +5,299 @@
     <name>AlertView</name>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Posponer</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minutos</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minutos</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 minutos</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir sitio web</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Open Pendrel…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir Pendrel…</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar todos los recordatorios</translation>
     </message>
     <message>
         <source>Quit Pendrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Pendrel</translation>
     </message>
 </context>
 <context>
     <name>DayBadge</name>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>seleccionado</translation>
     </message>
     <message>
         <source>not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>no seleccionado</translation>
     </message>
 </context>
 <context>
     <name>EditorView</name>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué</translation>
     </message>
     <message>
         <source>Take attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasar lista</translation>
     </message>
     <message>
         <source>Shown on the pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Se muestra en la ventana emergente</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Message (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje (opcional)</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Sunday</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>M</source>
         <comment>Monday</comment>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Tuesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>W</source>
         <comment>Wednesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Thursday</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>F</source>
         <comment>Friday</comment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Saturday</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Martes</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Miércoles</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin sonido</translation>
     </message>
     <message>
         <source>Keep chiming until I dismiss it</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonar hasta que lo cierre</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web</translation>
     </message>
     <message>
         <source>example.com/agenda</source>
-        <translation type="unfinished"></translation>
+        <translation>example.com/agenda</translation>
     </message>
     <message>
         <source>Website (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web (opcional)</translation>
     </message>
     <message>
         <source>Open it automatically when the reminder fires</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrirlo automáticamente cuando salte el recordatorio</translation>
     </message>
     <message>
         <source>The pop-up always has an Open website button too.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana emergente siempre tiene también un botón «Abrir sitio web».</translation>
     </message>
     <message>
         <source>This reminder is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Este recordatorio está activado</translation>
     </message>
     <message>
         <source>Test it now</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar ahora</translation>
     </message>
 </context>
 <context>
     <name>ManagerView</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorios</translation>
     </message>
     <message>
         <source>Add reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir recordatorio</translation>
     </message>
     <message>
         <source>Remove reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar recordatorio</translation>
     </message>
     <message>
         <source>Pick a reminder on the left, or press + to add one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un recordatorio a la izquierda o pulse + para añadir uno.</translation>
     </message>
     <message>
         <source>Start Pendrel when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar Pendrel al iniciar sesión</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar todos los recordatorios</translation>
     </message>
 </context>
 <context>
     <name>Reminder</name>
     <message>
         <source>Weekdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre semana</translation>
     </message>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los días</translation>
     </message>
     <message>
         <source>Weekends</source>
-        <translation type="unfinished"></translation>
+        <translation>Fines de semana</translation>
     </message>
     <message>
         <source>No days chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún día elegido</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>dom</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>mié</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>jue</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>vie</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>sáb</translation>
     </message>
 </context>
 <context>
     <name>ReminderRow</name>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin sonido</translation>
     </message>
     <message>
         <source>Has a website</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene un sitio web</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>%1 is on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está activado</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Take attendance</source>
+        <translation>Pasar lista</translation>
+    </message>
+    <message>
+        <source>Good morning! Time to take attendance.</source>
+        <translation>¡Buenos días! Es hora de pasar lista.</translation>
+    </message>
+    <message>
+        <source>New reminder</source>
+        <translation>Nuevo recordatorio</translation>
     </message>
 </context>
 <context>

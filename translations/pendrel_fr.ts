@@ -5,284 +5,299 @@
     <name>AlertView</name>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Reporter</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minutes</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minutes</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 minutes</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le site web</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Open Pendrel…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir Pendrel…</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspendre tous les rappels</translation>
     </message>
     <message>
         <source>Quit Pendrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Pendrel</translation>
     </message>
 </context>
 <context>
     <name>DayBadge</name>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>sélectionné</translation>
     </message>
     <message>
         <source>not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>non sélectionné</translation>
     </message>
 </context>
 <context>
     <name>EditorView</name>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoi</translation>
     </message>
     <message>
         <source>Take attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire l’appel</translation>
     </message>
     <message>
         <source>Shown on the pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiché dans la fenêtre du rappel</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Message (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Message (facultatif)</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Sunday</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>M</source>
         <comment>Monday</comment>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Tuesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>W</source>
         <comment>Wednesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Thursday</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>F</source>
         <comment>Friday</comment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Saturday</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mardi</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredi</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun son</translation>
     </message>
     <message>
         <source>Keep chiming until I dismiss it</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonner jusqu’à ce que je ferme le rappel</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web</translation>
     </message>
     <message>
         <source>example.com/agenda</source>
-        <translation type="unfinished"></translation>
+        <translation>example.com/agenda</translation>
     </message>
     <message>
         <source>Website (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web (facultatif)</translation>
     </message>
     <message>
         <source>Open it automatically when the reminder fires</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir automatiquement au moment du rappel</translation>
     </message>
     <message>
         <source>The pop-up always has an Open website button too.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre du rappel a toujours aussi un bouton « Ouvrir le site web ».</translation>
     </message>
     <message>
         <source>This reminder is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce rappel est activé</translation>
     </message>
     <message>
         <source>Test it now</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester maintenant</translation>
     </message>
 </context>
 <context>
     <name>ManagerView</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappels</translation>
     </message>
     <message>
         <source>Add reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un rappel</translation>
     </message>
     <message>
         <source>Remove reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le rappel</translation>
     </message>
     <message>
         <source>Pick a reminder on the left, or press + to add one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un rappel à gauche, ou appuyez sur + pour en ajouter un.</translation>
     </message>
     <message>
         <source>Start Pendrel when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Pendrel à l’ouverture de session</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspendre tous les rappels</translation>
     </message>
 </context>
 <context>
     <name>Reminder</name>
     <message>
         <source>Weekdays</source>
-        <translation type="unfinished"></translation>
+        <translation>En semaine</translation>
     </message>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les jours</translation>
     </message>
     <message>
         <source>Weekends</source>
-        <translation type="unfinished"></translation>
+        <translation>Le week-end</translation>
     </message>
     <message>
         <source>No days chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jour choisi</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>dim.</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>lun.</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>mar.</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>mer.</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>jeu.</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>ven.</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>sam.</translation>
     </message>
 </context>
 <context>
     <name>ReminderRow</name>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun son</translation>
     </message>
     <message>
         <source>Has a website</source>
-        <translation type="unfinished"></translation>
+        <translation>A un site web</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>%1 is on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est activé</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Take attendance</source>
+        <translation>Faire l’appel</translation>
+    </message>
+    <message>
+        <source>Good morning! Time to take attendance.</source>
+        <translation>Bonjour ! C’est l’heure de faire l’appel.</translation>
+    </message>
+    <message>
+        <source>New reminder</source>
+        <translation>Nouveau rappel</translation>
     </message>
 </context>
 <context>

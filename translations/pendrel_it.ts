@@ -5,284 +5,299 @@
     <name>AlertView</name>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Posticipa</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minuti</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minuti</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 minuti</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri sito web</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Open Pendrel…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri Pendrel…</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospendi tutti i promemoria</translation>
     </message>
     <message>
         <source>Quit Pendrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci da Pendrel</translation>
     </message>
 </context>
 <context>
     <name>DayBadge</name>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>selezionato</translation>
     </message>
     <message>
         <source>not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>non selezionato</translation>
     </message>
 </context>
 <context>
     <name>EditorView</name>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa</translation>
     </message>
     <message>
         <source>Take attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare l’appello</translation>
     </message>
     <message>
         <source>Shown on the pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrato nella finestra a comparsa</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Message (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio (facoltativo)</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Sunday</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>M</source>
         <comment>Monday</comment>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Tuesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>W</source>
         <comment>Wednesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Thursday</comment>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>F</source>
         <comment>Friday</comment>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Saturday</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domenica</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunedì</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Martedì</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercoledì</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Giovedì</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Venerdì</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sabato</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun suono</translation>
     </message>
     <message>
         <source>Keep chiming until I dismiss it</source>
-        <translation type="unfinished"></translation>
+        <translation>Suona finché non lo chiudo</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web</translation>
     </message>
     <message>
         <source>example.com/agenda</source>
-        <translation type="unfinished"></translation>
+        <translation>example.com/agenda</translation>
     </message>
     <message>
         <source>Website (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web (facoltativo)</translation>
     </message>
     <message>
         <source>Open it automatically when the reminder fires</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri automaticamente allo scatto del promemoria</translation>
     </message>
     <message>
         <source>The pop-up always has an Open website button too.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra a comparsa ha sempre anche un pulsante «Apri sito web».</translation>
     </message>
     <message>
         <source>This reminder is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo promemoria è attivo</translation>
     </message>
     <message>
         <source>Test it now</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova ora</translation>
     </message>
 </context>
 <context>
     <name>ManagerView</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Promemoria</translation>
     </message>
     <message>
         <source>Add reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi promemoria</translation>
     </message>
     <message>
         <source>Remove reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi promemoria</translation>
     </message>
     <message>
         <source>Pick a reminder on the left, or press + to add one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un promemoria a sinistra o premi + per aggiungerne uno.</translation>
     </message>
     <message>
         <source>Start Pendrel when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia Pendrel all’accesso</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospendi tutti i promemoria</translation>
     </message>
 </context>
 <context>
     <name>Reminder</name>
     <message>
         <source>Weekdays</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni feriali</translation>
     </message>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni giorno</translation>
     </message>
     <message>
         <source>Weekends</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel fine settimana</translation>
     </message>
     <message>
         <source>No days chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun giorno scelto</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>dom</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>mer</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>gio</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>ven</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>sab</translation>
     </message>
 </context>
 <context>
     <name>ReminderRow</name>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun suono</translation>
     </message>
     <message>
         <source>Has a website</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha un sito web</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo</translation>
     </message>
     <message>
         <source>%1 is on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è attivo</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Take attendance</source>
+        <translation>Fare l’appello</translation>
+    </message>
+    <message>
+        <source>Good morning! Time to take attendance.</source>
+        <translation>Buongiorno! È ora di fare l’appello.</translation>
+    </message>
+    <message>
+        <source>New reminder</source>
+        <translation>Nuovo promemoria</translation>
     </message>
 </context>
 <context>

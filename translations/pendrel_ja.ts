@@ -5,284 +5,299 @@
     <name>AlertView</name>
     <message>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>スヌーズ</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 分</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 分</translation>
     </message>
     <message>
         <source>15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>15 分</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Web サイトを開く</translation>
     </message>
 </context>
 <context>
     <name>AppDelegate</name>
     <message>
         <source>Open Pendrel…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendrel を開く…</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのリマインダーを一時停止</translation>
     </message>
     <message>
         <source>Quit Pendrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendrel を終了</translation>
     </message>
 </context>
 <context>
     <name>DayBadge</name>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>選択済み</translation>
     </message>
     <message>
         <source>not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>未選択</translation>
     </message>
 </context>
 <context>
     <name>EditorView</name>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>内容</translation>
     </message>
     <message>
         <source>Take attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>出欠を取る</translation>
     </message>
     <message>
         <source>Shown on the pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>ポップアップに表示されます</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Message (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ (任意)</translation>
     </message>
     <message>
         <source>When</source>
-        <translation type="unfinished"></translation>
+        <translation>日時</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Sunday</comment>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <source>M</source>
         <comment>Monday</comment>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Tuesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>火</translation>
     </message>
     <message>
         <source>W</source>
         <comment>Wednesday</comment>
-        <translation type="unfinished"></translation>
+        <translation>水</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Thursday</comment>
-        <translation type="unfinished"></translation>
+        <translation>木</translation>
     </message>
     <message>
         <source>F</source>
         <comment>Friday</comment>
-        <translation type="unfinished"></translation>
+        <translation>金</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Saturday</comment>
-        <translation type="unfinished"></translation>
+        <translation>土</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>日曜日</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>月曜日</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>火曜日</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>水曜日</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>木曜日</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>金曜日</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>土曜日</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>曜日</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンド</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドなし</translation>
     </message>
     <message>
         <source>Keep chiming until I dismiss it</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じるまで鳴らし続ける</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Web サイト</translation>
     </message>
     <message>
         <source>example.com/agenda</source>
-        <translation type="unfinished"></translation>
+        <translation>example.com/agenda</translation>
     </message>
     <message>
         <source>Website (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Web サイト (任意)</translation>
     </message>
     <message>
         <source>Open it automatically when the reminder fires</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダーの時刻に自動的に開く</translation>
     </message>
     <message>
         <source>The pop-up always has an Open website button too.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポップアップには常に「Web サイトを開く」ボタンもあります。</translation>
     </message>
     <message>
         <source>This reminder is on</source>
-        <translation type="unfinished"></translation>
+        <translation>このリマインダーを有効にする</translation>
     </message>
     <message>
         <source>Test it now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐテスト</translation>
     </message>
 </context>
 <context>
     <name>ManagerView</name>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダー</translation>
     </message>
     <message>
         <source>Add reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダーを追加</translation>
     </message>
     <message>
         <source>Remove reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>リマインダーを削除</translation>
     </message>
     <message>
         <source>Pick a reminder on the left, or press + to add one.</source>
-        <translation type="unfinished"></translation>
+        <translation>左のリマインダーを選ぶか、+ を押して追加してください。</translation>
     </message>
     <message>
         <source>Start Pendrel when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時に Pendrel を起動</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのリマインダーを一時停止</translation>
     </message>
 </context>
 <context>
     <name>Reminder</name>
     <message>
         <source>Weekdays</source>
-        <translation type="unfinished"></translation>
+        <translation>平日</translation>
     </message>
     <message>
         <source>Every day</source>
-        <translation type="unfinished"></translation>
+        <translation>毎日</translation>
     </message>
     <message>
         <source>Weekends</source>
-        <translation type="unfinished"></translation>
+        <translation>週末</translation>
     </message>
     <message>
         <source>No days chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>曜日が未選択</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>火</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>水</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>木</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>金</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>土</translation>
     </message>
 </context>
 <context>
     <name>ReminderRow</name>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドなし</translation>
     </message>
     <message>
         <source>Has a website</source>
-        <translation type="unfinished"></translation>
+        <translation>Web サイトあり</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>無題</translation>
     </message>
     <message>
         <source>%1 is on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は有効</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Take attendance</source>
+        <translation>出欠を取る</translation>
+    </message>
+    <message>
+        <source>Good morning! Time to take attendance.</source>
+        <translation>おはようございます！出欠を取る時間です。</translation>
+    </message>
+    <message>
+        <source>New reminder</source>
+        <translation>新しいリマインダー</translation>
     </message>
 </context>
 <context>

@@ -31,12 +31,12 @@ void AlertPanel::showFloating()
 
 void AlertPanel::paintEvent(QPaintEvent*)
 {
-    // A rounded panel in the theme's window colour, slightly translucent, with
-    // a hairline edge so it stands out on light and dark desktops alike.
+    // A rounded panel in the theme's window colour, opaque so that windows
+    // behind never compete with the text; only the hairline edge lets the
+    // desktop through, so it stands out on light and dark desktops alike.
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QColor fill = palette().color(QPalette::Window);
-    fill.setAlpha(242);
+    const QColor fill = palette().color(QPalette::Window);
     QColor edge = palette().color(QPalette::WindowText);
     edge.setAlpha(60);
     QPainterPath shape;

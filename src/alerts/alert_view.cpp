@@ -37,25 +37,37 @@ AlertView::AlertView(const Reminder& reminder, QWidget* parent)
     : QWidget(parent), m_reminder(reminder)
 {
     setFixedSize(fixedWidth, fixedHeight);
+    const int margin = 20;
+    const int spacing = 14;
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(20, 20, 20, 20);
-    column->setSpacing(14);
-    column->addWidget(makeHeader());
+    column->setContentsMargins(margin, margin, margin, margin);
+    column->setSpacing(spacing);
+    QWidget* header = makeHeader();
+    QWidget* buttons = makeButtons();
+    column->addWidget(header);
 
-    if (!m_reminder.note.isEmpty()) {
-        auto* note = new ElidedLabel(m_reminder.note, 3, this);
-        note->setObjectName(QStringLiteral("note"));
-        column->addWidget(note);
-    }
+    // The message takes every line the fixed panel has left before it elides.
+    int room = fixedHeight - 2 * margin - header->sizeHint().height() -
+               buttons->sizeHint().height() - spacing;
+    ElidedLabel* website = nullptr;
     if (const auto url = m_reminder.normalizedURL()) {
-        auto* website = new ElidedLabel(websiteText(*url), 1, this);
+        website = new ElidedLabel(websiteText(*url), 1, this);
         website->setObjectName(QStringLiteral("website"));
+        website->setToolTip(ElidedLabel::plainToolTip(url->toString())); // the whole link
         website->setFont(scaledFont(font(), 0.85));
         makeSecondary(website);
-        column->addWidget(website);
+        room -= website->sizeHint().height() + spacing;
     }
+    if (!m_reminder.note.isEmpty()) {
+        auto* note = new ElidedLabel(m_reminder.note, 1, this, ElidedLabel::Breaks::AsLines);
+        note->setObjectName(QStringLiteral("note"));
+        note->setMaxLines((room - spacing) / note->fontMetrics().lineSpacing());
+        column->addWidget(note);
+    }
+    if (website)
+        column->addWidget(website);
     column->addStretch(1);
-    column->addWidget(makeButtons());
+    column->addWidget(buttons);
 }
 
 QWidget* AlertView::makeHeader()
@@ -79,6 +91,10 @@ QWidget* AlertView::makeHeader()
     title->setFont(scaledFont(font(), 1.35, true));
     auto* time = new QLabel(m_reminder.timeString(), header);
     time->setObjectName(QStringLiteral("time"));
+    // The time stands on the side where the title starts, whatever its own script.
+    const bool rightToLeft = oneLineText(m_reminder.title).isRightToLeft();
+    time->setAlignment((rightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute |
+                       Qt::AlignVCenter);
     time->setFont(scaledFont(font(), 0.92));
     makeSecondary(time);
     texts->addWidget(title);
@@ -125,9 +141,19 @@ QWidget* AlertView::makeButtons()
         m_prominent = done;
     }
     row->addWidget(done);
+    if (website) { // Tab follows the buttons on screen
+        setTabOrder(snooze, m_prominent);
+        setTabOrder(m_prominent, done);
+    }
+    // The keyboard starts on the prominent button when the panel is clicked;
+    // Return presses whichever button has the focus.
+    m_prominent->setFocus();
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
-        connect(shortcut, &QShortcut::activated, m_prominent, &QPushButton::click);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            auto* focused = qobject_cast<QPushButton*>(focusWidget());
+            (focused && isAncestorOf(focused) ? focused : m_prominent)->click();
+        });
     }
     return bar;
 }

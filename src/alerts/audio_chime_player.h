@@ -4,6 +4,7 @@
 #include "pcm_source.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 
@@ -15,7 +16,7 @@ class AudioChimePlayer : public QObject, public ChimePlayer {
     Q_OBJECT
 
 public:
-    explicit AudioChimePlayer(QByteArray pcm, QObject* parent = nullptr);
+    AudioChimePlayer(QByteArray pcm16, int sampleRate, QObject* parent = nullptr);
     ~AudioChimePlayer() override;
 
     void play(bool loop) override;
@@ -23,6 +24,10 @@ public:
     bool isPlaying() const override;
 
 private:
+    void drain();
+
+    int m_sampleRate;
     PcmSource m_source;
     std::unique_ptr<QAudioSink> m_sink;
+    QTimer m_drained;
 };

@@ -39,8 +39,8 @@ public:
             m_samples[i] += static_cast<float>(voice(static_cast<double>(i - first) / rate));
     }
 
-    // Scales to a comfortable peak and fades the last few milliseconds so the
-    // end never clicks.
+    // Scales to a comfortable peak and fades out the last 30 ms along a
+    // squared sine, so whatever still sounds there ends softly, not in a click.
     QList<float> finish(double peak = 0.7)
     {
         float max = 0;
@@ -51,9 +51,13 @@ public:
             for (float& s : m_samples)
                 s *= gain;
         }
-        const qsizetype fade = std::min<qsizetype>(m_samples.size(), 441);
-        for (qsizetype i = 0; i < fade; ++i)
-            m_samples[m_samples.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(fade);
+        const qsizetype fade =
+            std::min<qsizetype>(m_samples.size(), static_cast<qsizetype>(0.03 * rate));
+        for (qsizetype i = 0; i < fade; ++i) {
+            const double gain =
+                std::sin(std::numbers::pi / 2 * static_cast<double>(i) / static_cast<double>(fade));
+            m_samples[m_samples.size() - 1 - i] *= static_cast<float>(gain * gain);
+        }
         return m_samples;
     }
 
@@ -169,7 +173,9 @@ QList<float> bottle()
         const double env = std::min(1.0, s / 0.04) * std::exp(-s / 0.25);
         const double tone = std::sin(twoPi * (392 + vibrato) * s) +
                             0.15 * std::sin(twoPi * 3 * (392 + vibrato) * s);
-        return env * tone + 0.25 * std::exp(-s / 0.03) * noise.next();
+        // The breath swells in over 2 ms rather than starting with a click.
+        const double breath = std::min(1.0, s / 0.002) * std::exp(-s / 0.03);
+        return env * tone + 0.25 * breath * noise.next();
     });
     return t.finish();
 }
@@ -180,7 +186,9 @@ QList<float> frog()
     Track t(0.62);
     for (double start : {0.0, 0.3}) {
         t.mix(start, 0.24, [](double s) {
-            const double env = std::sin(std::numbers::pi * s / 0.24);
+            // Squared, so each croak dies away rather than stopping.
+            const double arch = std::sin(std::numbers::pi * s / 0.24);
+            const double env = arch * arch;
             const double rough = 0.5 + 0.5 * std::sin(twoPi * 32 * s);
             double pulse = 0;
             for (int h = 1; h <= 8; ++h)
@@ -214,11 +222,15 @@ QList<float> morse()
     Track t(0.72);
     const double starts[] = {0.0, 0.13, 0.26};
     const double lengths[] = {0.08, 0.08, 0.3};
+    // Crisp dits; the closing dah rings out over 40 ms instead of snapping off.
+    const double releases[] = {0.005, 0.005, 0.04};
     for (int i = 0; i < 3; ++i) {
         const double length = lengths[i];
-        t.mix(starts[i], length, [length](double s) {
-            const double edge = std::min({1.0, s / 0.005, (length - s) / 0.005});
-            return edge * std::sin(twoPi * 880 * s);
+        const double release = releases[i];
+        t.mix(starts[i], length, [length, release](double s) {
+            const double tail = std::min(1.0, (length - s) / release);
+            const double edge = std::min(s / 0.005, tail * tail);
+            return std::min(1.0, edge) * std::sin(twoPi * 880 * s);
         });
     }
     return t.finish(0.55);

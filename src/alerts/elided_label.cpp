@@ -3,41 +3,107 @@
 #include "model/reminder.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <QTextLayout>
 
-ElidedLabel::ElidedLabel(const QString& text, int maxLines, QWidget* parent)
-    : QLabel(text, parent), m_maxLines(std::max(1, maxLines))
+namespace {
+
+// No fixed-size window shows more than this; longer texts are cut before
+// they are laid out, so a huge hand-edited text cannot stall painting.
+constexpr qsizetype shownLimit = 8192;
+constexpr qsizetype toolTipLimit = 2000;
+constexpr QChar ellipsis(0x2026);
+
+// Every kind of line or paragraph break as one line separator; "\r\n" is one break.
+QString withLineSeparators(QString text)
 {
-    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    setToolTip(text);
+    text.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
+    const QString flat = oneLineText(text);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (flat[i] != text[i])
+            text[i] = QChar::LineSeparator;
+    }
+    return text;
 }
 
-QStringList ElidedLabel::visibleLines(int width, bool* elided) const
+// The first characters of the text, never half of a surrogate pair.
+QString head(const QString& text, qsizetype count)
 {
-    // Line breaks in the text count as spaces: the label shows a summary.
-    const QString flat = oneLineText(text());
-    QStringList lines;
-    QTextLayout layout(flat, font());
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
+    if (text.size() > count && count > 0 && text[count - 1].isHighSurrogate())
+        --count;
+    return text.left(count);
+}
+
+} // namespace
+
+ElidedLabel::ElidedLabel(const QString& text, int maxLines, QWidget* parent, Breaks breaks)
+    : QLabel(text, parent), m_maxLines(std::max(1, maxLines)), m_breaks(breaks)
+{
+    setTextFormat(Qt::PlainText);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setToolTip(plainToolTip(text));
+}
+
+void ElidedLabel::setMaxLines(int maxLines)
+{
+    m_maxLines = std::max(1, maxLines);
+    updateGeometry();
+    update();
+}
+
+QString ElidedLabel::plainToolTip(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return QString();
+    QString shown = withLineSeparators(head(text, toolTipLimit));
+    shown.replace(QChar::LineSeparator, u'\n');
+    if (text.size() > toolTipLimit)
+        shown += ellipsis;
+    // Rich text that only escapes the text: tooltips would otherwise render
+    // markup, and plain tooltips never wrap a long message.
+    return QStringLiteral("<p style='white-space:pre-wrap'>") + shown.toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
+
+QList<ElidedLabel::Line> ElidedLabel::visibleLines(int width, bool* elided) const
+{
+    const bool clipped = text().size() > shownLimit;
+    const QString shown = head(text(), shownLimit);
+    const QStringList paragraphs = m_breaks == Breaks::AsLines
+                                       ? withLineSeparators(shown).split(QChar::LineSeparator)
+                                       : QStringList{oneLineText(shown)};
+    const QFontMetrics metrics = fontMetrics();
+    QList<Line> lines;
     bool cut = false;
-    for (;;) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
-            break;
-        line.setLineWidth(width);
-        if (lines.size() == m_maxLines - 1) {
-            const QString rest = flat.mid(line.textStart());
-            const QString shown = fontMetrics().elidedText(rest, Qt::ElideRight, width);
-            cut = shown != rest;
-            lines << shown;
-            break;
+    for (qsizetype p = 0; p < paragraphs.size() && lines.size() < m_maxLines; ++p) {
+        const QString& paragraph = paragraphs[p];
+        const bool rightToLeft = paragraph.isRightToLeft();
+        const bool more = clipped || p + 1 < paragraphs.size();
+        QTextLayout layout(paragraph, font());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (;;) {
+            QTextLine line = layout.createLine();
+            if (!line.isValid())
+                break;
+            line.setLineWidth(width);
+            if (lines.size() == m_maxLines - 1) {
+                const QString rest = paragraph.mid(line.textStart());
+                QString last = metrics.elidedText(rest, Qt::ElideRight, width);
+                if (last == rest && more)
+                    last = metrics.elidedText(rest.trimmed() + ellipsis, Qt::ElideRight, width);
+                cut = last != rest;
+                lines << Line{last, rightToLeft};
+                break;
+            }
+            lines << Line{paragraph.mid(line.textStart(), line.textLength()).trimmed(),
+                          rightToLeft};
         }
-        lines << flat.mid(line.textStart(), line.textLength()).trimmed();
+        layout.endLayout();
     }
-    layout.endLayout();
     if (elided)
         *elided = cut;
     return lines;
@@ -51,7 +117,7 @@ int ElidedLabel::heightForWidth(int width) const
 
 QSize ElidedLabel::sizeHint() const
 {
-    const int width = fontMetrics().horizontalAdvance(text());
+    const int width = fontMetrics().horizontalAdvance(oneLineText(head(text(), shownLimit)));
     return {width, heightForWidth(std::max(width, 1))};
 }
 
@@ -74,9 +140,14 @@ void ElidedLabel::paintEvent(QPaintEvent*)
     const QRect area = contentsRect();
     int y = area.top();
     const int step = fontMetrics().lineSpacing();
-    for (const QString& line : visibleLines(area.width())) {
-        painter.drawText(QRect(area.left(), y, area.width(), step),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
+    for (const Line& line : visibleLines(area.width())) {
+        // As QLabel: the text's own direction decides its side and its order.
+        const Qt::LayoutDirection direction = line.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
+        const auto flags = QStyle::visualAlignment(direction, alignment()).toInt() |
+                           Qt::TextSingleLine |
+                           (line.rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+        painter.drawText(QRect(area.left(), y, area.width(), step), static_cast<int>(flags),
+                         line.text);
         y += step;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 PcmSource::PcmSource(QByteArray pcm, qsizetype loopGapBytes, QObject* parent)
     : QIODevice(parent), m_pcm(std::move(pcm)), m_gap(loopGapBytes)
@@ -12,37 +13,36 @@ void PcmSource::restart(bool loop)
     m_loop = loop;
     m_position = 0;
     if (!isOpen())
-        open(QIODevice::ReadOnly);
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered); // hand over no more than asked
 }
 
 qint64 PcmSource::bytesAvailable() const
 {
-    if (m_loop)
-        return std::numeric_limits<qint32>::max();
-    return (m_pcm.size() - m_position) + QIODevice::bytesAvailable();
+    return std::numeric_limits<qint32>::max();
 }
 
 qint64 PcmSource::readData(char* data, qint64 maxSize)
 {
+    const qsizetype end = m_pcm.size();
+    const qsizetype cycle = end + m_gap;
     qint64 written = 0;
-    const qsizetype cycle = m_pcm.size() + (m_loop ? m_gap : 0);
-    while (written < maxSize && !m_pcm.isEmpty()) {
-        if (m_position >= cycle) {
-            if (!m_loop)
-                break;
+    while (written < maxSize) {
+        if (m_loop && m_position >= cycle)
             m_position = 0;
-        }
         const qint64 room = maxSize - written;
         qint64 chunk;
-        if (m_position < m_pcm.size()) {
-            chunk = std::min<qint64>(room, m_pcm.size() - m_position);
+        if (m_position < end) {
+            chunk = std::min<qint64>(room, end - m_position);
             std::memcpy(data + written, m_pcm.constData() + m_position, static_cast<size_t>(chunk));
+            if (!m_loop && m_position + chunk == end)
+                Q_EMIT handedOver();
         } else {
-            chunk = std::min<qint64>(room, cycle - m_position);
+            chunk = m_loop && cycle > 0 ? std::min<qint64>(room, cycle - m_position) : room;
             std::memset(data + written, 0, static_cast<size_t>(chunk));
         }
         written += chunk;
-        m_position += static_cast<qsizetype>(chunk);
+        // Past the end of a single sound only the fact matters, not how far.
+        m_position = std::min(m_position + static_cast<qsizetype>(chunk), cycle);
     }
     return written;
 }

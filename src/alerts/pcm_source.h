@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QIODevice>
 
-// Hands a sound's PCM bytes to an audio sink, once or looping with a short
-// pause between repetitions.
+// Hands a sound's PCM bytes to an audio sink, looping with a short pause
+// between repetitions, or once followed by silence. The silence keeps the
+// stream flowing until the audio server has played the sound's last sample;
+// emptying the source instead lets the server drop its end.
 class PcmSource : public QIODevice {
     Q_OBJECT
 
@@ -14,6 +16,10 @@ public:
     void restart(bool loop);
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
+
+Q_SIGNALS:
+    // A sound played once has been handed over to its last byte.
+    void handedOver();
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override;

@@ -2,16 +2,58 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// The socket's address, or none when the path does not fit into one.
+std::optional<sockaddr_un> address(const QString& path)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (bytes.size() >= qsizetype(sizeof(address.sun_path)))
+        return std::nullopt;
+    std::memcpy(address.sun_path, bytes.constData(), size_t(bytes.size()));
+    return address;
+}
+
+// Waits up to msecs for fd to become ready for events; false on timeout.
+bool waitFor(int fd, short events, int msecs)
+{
+    pollfd entry{fd, events, 0};
+    int ready;
+    do {
+        ready = ::poll(&entry, 1, msecs);
+    } while (ready < 0 && errno == EINTR);
+    return ready > 0;
+}
+
+} // namespace
 
 SingleInstance::SingleInstance(QString folder, QObject* parent)
     : QObject(parent), m_folder(std::move(folder))
 {}
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    if (m_listener >= 0)
+        ::close(m_listener);
+}
 
 QString SingleInstance::standardFolder()
 {
@@ -40,54 +82,101 @@ bool SingleInstance::claim()
         m_lock.reset();
         return !heldByAnother;
     }
-    // Holding the lock, any socket left here belongs to a Pendrel that died.
-    QLocalServer::removeServer(socketPath());
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    m_server->setMaxPendingConnections(4);
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::onConnection);
     // Even without the socket this process stays the one Pendrel: it holds the lock.
-    m_server->listen(socketPath());
+    listen();
+    return true;
+}
+
+bool SingleInstance::listen()
+{
+    const auto where = address(socketPath());
+    if (!where)
+        return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    // Holding the lock, any socket left here belongs to a Pendrel that died.
+    ::unlink(where->sun_path);
+    // Only the user may connect, whatever the folder's permissions.
+    const mode_t previous = ::umask(0077);
+    const bool bound =
+        ::bind(fd, reinterpret_cast<const sockaddr*>(&*where), sizeof(sockaddr_un)) == 0;
+    ::umask(previous);
+    if (!bound || ::listen(fd, 4) != 0) {
+        ::close(fd);
+        return false;
+    }
+    m_listener = fd;
+    m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &SingleInstance::onConnection);
     return true;
 }
 
 void SingleInstance::onConnection()
 {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        socket->setParent(this);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            const QByteArray expected = request();
-            // Nothing but the one request is understood; anything else, or
-            // anything longer, ends the conversation.
-            if (socket->bytesAvailable() < expected.size())
-                return;
-            const QByteArray received = socket->read(expected.size());
-            if (received == expected) {
-                socket->write("ok\n");
-                socket->flush();
-                Q_EMIT openRequested();
-            }
-            socket->disconnectFromServer();
-        });
+    for (;;) {
+        const int connection =
+            ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (connection < 0)
+            return;
+        serve(connection);
     }
+}
+
+void SingleInstance::serve(int connection)
+{
+    auto* notifier = new QSocketNotifier(connection, QSocketNotifier::Read, this);
+    auto received = std::make_shared<QByteArray>();
+    connect(notifier, &QSocketNotifier::activated, this, [this, notifier, connection, received] {
+        const QByteArray expected = request();
+        char buffer[64];
+        const qsizetype wanted = std::min<qsizetype>(expected.size() - received->size(), 64);
+        const ssize_t count = ::read(connection, buffer, size_t(wanted));
+        if (count < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (count > 0)
+            received->append(buffer, count);
+        // Nothing but the one request is understood; anything else, or a
+        // client that leaves early, ends the conversation.
+        if (count > 0 && received->size() < expected.size() && expected.startsWith(*received))
+            return;
+        const bool understood = *received == expected;
+        if (understood) {
+            // A client gone already is no reason to stop; no SIGPIPE either.
+            [[maybe_unused]] const ssize_t sent = ::send(connection, "ok\n", 3, MSG_NOSIGNAL);
+        }
+        notifier->setEnabled(false);
+        notifier->deleteLater();
+        ::close(connection);
+        if (understood)
+            Q_EMIT openRequested();
+    });
 }
 
 bool SingleInstance::askRunningToOpen(int timeoutMsecs) const
 {
+    const auto where = address(socketPath());
+    if (!where)
+        return false;
     // The running Pendrel may have the lock but not be listening yet.
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < timeoutMsecs) {
-        QLocalSocket socket;
-        socket.connectToServer(socketPath());
-        if (socket.waitForConnected(500)) {
-            socket.write(request());
-            socket.flush();
-            if (socket.waitForReadyRead(timeoutMsecs))
-                return socket.readAll().startsWith("ok");
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0)
             return false;
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&*where), sizeof(sockaddr_un)) == 0) {
+            const QByteArray message = request();
+            char reply[3] = {};
+            const bool delivered = ::send(fd, message.constData(), size_t(message.size()),
+                                          MSG_NOSIGNAL) == message.size() &&
+                                   waitFor(fd, POLLIN, timeoutMsecs) &&
+                                   ::read(fd, reply, sizeof reply) >= 2 && reply[0] == 'o' &&
+                                   reply[1] == 'k';
+            ::close(fd);
+            return delivered;
         }
+        ::close(fd);
         QThread::msleep(100);
     }
     return false;

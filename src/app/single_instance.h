@@ -6,10 +6,12 @@
 
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // One Pendrel per user. The first to take the lock in the user's private
-// runtime folder listens on a local socket there; a later start sends the one
+// runtime folder listens on a Unix socket there (plain POSIX sockets: Qt's
+// local sockets come with Qt Network, whose libraries cost a tray program
+// more memory than everything else it loads); a later start sends the one
 // request it understands, "open the manager", and steps aside. A lock left by
 // a crashed Pendrel is taken over, since its process is gone.
 class SingleInstance : public QObject {
@@ -33,10 +35,13 @@ Q_SIGNALS:
     void openRequested();
 
 private:
+    bool listen();
     void onConnection();
+    void serve(int connection);
     QString socketPath() const;
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer* m_server = nullptr;
+    int m_listener = -1;
+    QSocketNotifier* m_notifier = nullptr;
 };

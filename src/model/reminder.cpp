@@ -108,11 +108,24 @@ std::optional<QUrl> Reminder::normalizedURL() const
     QString text = url.trimmed();
     if (text.isEmpty())
         return std::nullopt;
-    const QString lower = text.toLower();
-    if (!lower.startsWith(u"http://") && !lower.startsWith(u"https://"))
+    // Links with their own scheme ("https://", "zoommtg://", "msteams:/") are
+    // used as written; anything else is taken as a web address.
+    static const QRegularExpression ownScheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:/"));
+    if (!ownScheme.match(text).hasMatch())
         text.prepend(u"https://");
     QUrl parsed(text, QUrl::StrictMode);
     if (!parsed.isValid() || parsed.isRelative())
+        return std::nullopt;
+    // Schemes that run code or reach local files are never opened from a reminder.
+    static const QStringList unsafe = {
+        QStringLiteral("file"),        QStringLiteral("javascript"), QStringLiteral("data"),
+        QStringLiteral("vbscript"),    QStringLiteral("blob"),       QStringLiteral("about"),
+        QStringLiteral("view-source"), QStringLiteral("filesystem"),
+    };
+    if (unsafe.contains(parsed.scheme()))
+        return std::nullopt;
+    // A web address without a host ("https:/x", "https:///x") opens nothing.
+    if ((parsed.scheme() == u"http" || parsed.scheme() == u"https") && parsed.host().isEmpty())
         return std::nullopt;
     return parsed;
 }

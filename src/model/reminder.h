@@ -33,7 +33,9 @@ struct Reminder {
     QString timeString() const;
     // "Weekdays", "Every day", "Weekends", "No days chosen" or the day names.
     QString daysString() const;
-    // The website to open: trimmed, "https://" added when no web scheme is given.
+    // The website to open: trimmed, "https://" added unless the text starts
+    // with a scheme and ":/"; nothing for text that is no address or would
+    // run code or reach local files (javascript:, data:, file: and the like).
     std::optional<QUrl> normalizedURL() const;
     // Whether hour and minute name a real time of day. A hand-edited file can
     // hold others; they are kept as written but can never ring.

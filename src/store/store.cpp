@@ -5,6 +5,7 @@
 #include "model/reminder_json.h"
 #include "user_defaults.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,11 +16,13 @@ namespace {
 const QString pausedKey = QStringLiteral("paused");
 constexpr qint64 maxFileBytes = 256 * 1024 * 1024;
 
+// The texts Pendrel writes into a new reminder are in the user's language;
+// once saved they are the reminder's own and never change with the locale.
 Reminder seedReminder()
 {
     return Reminder{
-        .title = QStringLiteral("Take attendance"),
-        .note = QStringLiteral("Good morning! Time to take attendance."),
+        .title = QCoreApplication::translate("Store", "Take attendance"),
+        .note = QCoreApplication::translate("Store", "Good morning! Time to take attendance."),
     };
 }
 
@@ -130,6 +133,7 @@ QUuid Store::add()
 {
     const QTime in5 = LocalTime::wallClock(m_clock.now().addSecs(300), m_clock.zone()).time();
     Reminder reminder{
+        .title = QCoreApplication::translate("Store", "New reminder"),
         .hour = in5.hour(),
         .minute = in5.minute() / 5 * 5,
         .sound = QStringLiteral("Ping"),

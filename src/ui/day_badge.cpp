@@ -28,13 +28,18 @@ void DayBadge::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     QColor pale = palette().color(QPalette::WindowText);
     pale.setAlphaF(0.15f);
+    const QColor accent = palette().color(QPalette::Highlight);
+    const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    // With the focus, an accent ring stands apart from the badge by a gap of
+    // the window colour, so it shows on a chosen (accent) badge as well.
+    const bool ring = hasFocus();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(m_on ? palette().color(QPalette::Highlight) : pale);
-    painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-    if (hasFocus()) {
+    painter.setBrush(m_on ? accent : pale);
+    painter.drawEllipse(ring ? outer.adjusted(3.5, 3.5, -3.5, -3.5) : outer);
+    if (ring) {
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1.5));
-        painter.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+        painter.setPen(QPen(accent, 2));
+        painter.drawEllipse(outer.adjusted(0.5, 0.5, -0.5, -0.5));
     }
     painter.setPen(m_on ? QColor(Qt::white) : palette().color(QPalette::WindowText));
     painter.drawText(rect(), Qt::AlignCenter, text());

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -25,6 +26,21 @@ QGroupBox* section(const QString& title, QWidget* parent)
     auto* box = new QGroupBox(title, parent);
     box->setFlat(false);
     return box;
+}
+
+// Fields go below their labels rather than out of sight when the window is
+// narrow; the manager's detail column never scrolls sideways.
+QFormLayout* formIn(QGroupBox* box)
+{
+    auto* form = new QFormLayout(box);
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    return form;
+}
+
+QFont smallFont(QFont font)
+{
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    return font;
 }
 
 template <typename Widget, typename Value, typename Setter>
@@ -64,7 +80,7 @@ EditorView::~EditorView() = default;
 QWidget* EditorView::makeWhatSection()
 {
     auto* box = section(tr("What"), this);
-    auto* form = new QFormLayout(box);
+    auto* form = formIn(box);
     m_name = new QLineEdit(box);
     m_name->setPlaceholderText(tr("Take attendance"));
     m_message = new QLineEdit(box);
@@ -81,11 +97,23 @@ QWidget* EditorView::makeWhatSection()
 QWidget* EditorView::makeWhenSection()
 {
     auto* box = section(tr("When"), this);
-    auto* form = new QFormLayout(box);
+    auto* form = formIn(box);
     m_time = new QTimeEdit(box);
     m_time->setDisplayFormat(Reminder::shortTimeFormat(locale()));
     m_time->setWrapping(true);
-    form->addRow(tr("Time"), m_time);
+    m_timeWarning = new QLabel(box);
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    m_timeWarning->setPixmap(
+        style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
+    const QString invalid = tr("This time is not valid, so the reminder never rings. Pick a time.");
+    m_timeWarning->setToolTip(invalid);
+    m_timeWarning->setAccessibleName(invalid);
+    m_timeWarning->hide();
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(m_time);
+    timeRow->addWidget(m_timeWarning);
+    timeRow->addStretch(1);
+    form->addRow(tr("Time"), timeRow);
     connect(m_time, &QTimeEdit::timeChanged, this, [this](QTime time) {
         // Setting the time re-arms or settles today: a minute already reached
         // today will not fire again today, one still ahead will.
@@ -106,10 +134,16 @@ QWidget* EditorView::makeWhenSection()
     const QString names[] = {tr("Sunday"),   tr("Monday"), tr("Tuesday"), tr("Wednesday"),
                              tr("Thursday"), tr("Friday"), tr("Saturday")};
     days->addStretch(1);
-    for (int day = 1; day <= 7; ++day) {
-        auto* badge = new DayBadge(letters[day - 1], names[day - 1], box);
-        connect(badge, &DayBadge::clicked, this, [this, day] { toggleDay(day); });
-        m_days << badge;
+    // On screen the week starts on the locale's first day; the stored numbers
+    // stay 1 = Sunday to 7 = Saturday.
+    m_days.resize(7);
+    const int first = locale().firstDayOfWeek(); // 1 = Monday to 7 = Sunday
+    for (int i = 0; i < 7; ++i) {
+        const int weekday = (first - 1 + i) % 7 + 1;
+        const int stored = weekday % 7 + 1;
+        auto* badge = new DayBadge(letters[stored - 1], names[stored - 1], box);
+        connect(badge, &DayBadge::clicked, this, [this, stored] { toggleDay(stored); });
+        m_days[stored - 1] = badge;
         days->addWidget(badge);
     }
     form->addRow(tr("Days"), days);
@@ -119,7 +153,7 @@ QWidget* EditorView::makeWhenSection()
 QWidget* EditorView::makeSoundSection()
 {
     auto* box = section(tr("Sound"), this);
-    auto* form = new QFormLayout(box);
+    auto* form = formIn(box);
     m_sound = new QComboBox(box);
     m_sound->addItem(tr("No sound"), noSound.toString());
     m_sound->insertSeparator(1);
@@ -138,7 +172,7 @@ QWidget* EditorView::makeSoundSection()
 QWidget* EditorView::makeWebsiteSection()
 {
     auto* box = section(tr("Website"), this);
-    auto* form = new QFormLayout(box);
+    auto* form = m_websiteForm = formIn(box);
     m_website = new QLineEdit(box);
     m_website->setPlaceholderText(tr("example.com/agenda"));
     m_website->setInputMethodHints(Qt::ImhUrlCharactersOnly | Qt::ImhNoAutoUppercase |
@@ -146,19 +180,27 @@ QWidget* EditorView::makeWebsiteSection()
     form->addRow(tr("Website (optional)"), m_website);
     connect(m_website, &QLineEdit::textEdited, this,
             [this](const QString& text) { edit([&](Reminder& r) { r.url = text; }); });
+    m_websiteNotice =
+        new QLabel(tr("This cannot be opened, so the pop-up has no Open website button."), box);
+    m_websiteNotice->setFont(smallFont(m_websiteNotice->font()));
+    m_websiteNotice->setWordWrap(true);
+    form->addRow(QString(), m_websiteNotice);
+    form->setRowVisible(m_websiteNotice, false);
 
     m_openAutomatically = new QCheckBox(tr("Open it automatically when the reminder fires"), box);
     form->addRow(QString(), m_openAutomatically);
     connect(m_openAutomatically, &QCheckBox::clicked, this,
             [this](bool on) { edit([&](Reminder& r) { r.openURLAutomatically = on; }); });
 
-    auto* caption = new QLabel(tr("The pop-up always has an Open website button too."), box);
-    QFont small = caption->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    caption->setFont(small);
-    caption->setEnabled(false); // the theme's dimmed text colour
-    caption->setWordWrap(true);
-    form->addRow(QString(), caption);
+    // Shown only while it is true: when the website can be opened.
+    m_websiteCaption = new QLabel(tr("The pop-up always has an Open website button too."), box);
+    m_websiteCaption->setFont(smallFont(m_websiteCaption->font()));
+    m_websiteCaption->setEnabled(false); // the theme's dimmed text colour
+    m_websiteCaption->setWordWrap(true);
+    QSizePolicy keepRoom = m_websiteCaption->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true); // the form does not jump at the first keystroke
+    m_websiteCaption->setSizePolicy(keepRoom);
+    form->addRow(QString(), m_websiteCaption);
     return box;
 }
 
@@ -168,6 +210,7 @@ QWidget* EditorView::makeLastRow()
     auto* row = new QHBoxLayout(box);
     m_enabled = new QCheckBox(tr("This reminder is on"), box);
     m_test = new QPushButton(tr("Test it now"), box);
+    m_test->setAutoDefault(true); // Return presses it when it has the focus
     row->addWidget(m_enabled);
     row->addStretch(1);
     row->addWidget(m_test);
@@ -216,6 +259,7 @@ void EditorView::refresh()
     const QTime time(static_cast<int>(std::clamp<qint64>(r->hour, 0, 23)),
                      static_cast<int>(std::clamp<qint64>(r->minute, 0, 59)));
     setQuietly(m_time, m_time->time(), time, &QTimeEdit::setTime);
+    m_timeWarning->setVisible(!r->hasValidTime());
     for (int day = 1; day <= 7; ++day)
         m_days[day - 1]->setOn(r->days.contains(day));
 
@@ -225,7 +269,10 @@ void EditorView::refresh()
     m_repeat->setEnabled(r->sound != noSound);
     setQuietly(m_openAutomatically, m_openAutomatically->isChecked(), r->openURLAutomatically,
                &QCheckBox::setChecked);
-    m_openAutomatically->setEnabled(r->normalizedURL().has_value());
+    const bool opens = r->normalizedURL().has_value();
+    m_openAutomatically->setEnabled(opens);
+    m_websiteCaption->setVisible(opens);
+    m_websiteForm->setRowVisible(m_websiteNotice, !opens && !r->url.trimmed().isEmpty());
     setQuietly(m_enabled, m_enabled->isChecked(), r->enabled, &QCheckBox::setChecked);
 }
 

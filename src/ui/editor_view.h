@@ -16,6 +16,8 @@ class ChimePlayer;
 class DayBadge;
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimeEdit;
@@ -39,10 +41,14 @@ public:
     QLineEdit* nameField() const { return m_name; }
     QLineEdit* messageField() const { return m_message; }
     QTimeEdit* timeField() const { return m_time; }
+    // Shown when the stored time can never ring.
+    QLabel* timeWarning() const { return m_timeWarning; }
     DayBadge* dayBadge(int day) const { return m_days.value(day - 1); }
     QComboBox* soundPicker() const { return m_sound; }
     QCheckBox* repeatBox() const { return m_repeat; }
     QLineEdit* websiteField() const { return m_website; }
+    // Shown when the website text cannot be opened.
+    QLabel* websiteNotice() const { return m_websiteNotice; }
     QCheckBox* openAutomaticallyBox() const { return m_openAutomatically; }
     QCheckBox* enabledBox() const { return m_enabled; }
     QPushButton* testButton() const { return m_test; }
@@ -74,10 +80,14 @@ private:
     QLineEdit* m_name = nullptr;
     QLineEdit* m_message = nullptr;
     QTimeEdit* m_time = nullptr;
+    QLabel* m_timeWarning = nullptr;
     QList<DayBadge*> m_days;
     QComboBox* m_sound = nullptr;
     QCheckBox* m_repeat = nullptr;
     QLineEdit* m_website = nullptr;
+    QLabel* m_websiteNotice = nullptr;
+    QLabel* m_websiteCaption = nullptr;
+    QFormLayout* m_websiteForm = nullptr;
     QCheckBox* m_openAutomatically = nullptr;
     QCheckBox* m_enabled = nullptr;
     QPushButton* m_test = nullptr;

@@ -3,15 +3,16 @@
 #include "alerts/icons.h"
 #include "editor_view.h"
 #include "login_switch.h"
-#include "reminder_row.h"
+#include "reminder_delegate.h"
+#include "reminder_list_model.h"
 #include "store/store.h"
-#include "toggle_switch.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QLineEdit>
+#include <QListView>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -20,8 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int idRole = Qt::UserRole;
 
 QFrame* divider(QFrame::Shape shape, QWidget* parent)
 {
@@ -53,6 +52,7 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, AlertController& aler
     scroller->setWidget(m_editor);
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // Tab goes from "−" straight to Name
     m_detail->addWidget(scroller);
     m_detail->addWidget(makeEmptyState());
     columns->addWidget(m_detail, 1);
@@ -60,13 +60,11 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, AlertController& aler
     root->addWidget(divider(QFrame::HLine, this));
     root->addWidget(makeFooter());
 
-    connect(&m_store, &Store::remindersReset, this, &ManagerView::rebuildList);
-    connect(&m_store, &Store::reminderChanged, this, &ManagerView::updateRow);
     connect(&m_store, &Store::pausedChanged, this, [this](bool paused) {
         const QSignalBlocker blocker(m_pause);
         m_pause->setChecked(paused);
     });
-    rebuildList();
+    showDetail();
 }
 
 QWidget* ManagerView::makeLeftColumn()
@@ -77,7 +75,14 @@ QWidget* ManagerView::makeLeftColumn()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    m_list = new QListWidget(column);
+    m_model = new ReminderListModel(m_store, this);
+    m_list = new QListView(column);
+    m_list->setModel(m_model);
+    m_delegate = new ReminderDelegate(m_list);
+    m_list->setItemDelegate(m_delegate);
+    // Every row is the same height, so a long list lays out without measuring each.
+    m_list->setUniformItemSizes(true);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -92,7 +97,11 @@ QWidget* ManagerView::makeLeftColumn()
                                     base.blueF() * 0.75f + accent.blueF() * 0.25f));
     quiet.setColor(QPalette::HighlightedText, quiet.color(QPalette::Text));
     m_list->setPalette(quiet);
-    connect(m_list, &QListWidget::itemSelectionChanged, this, &ManagerView::onSelectionChanged);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ManagerView::onSelectionChanged);
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { m_scroll = m_list->verticalScrollBar()->value(); });
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ManagerView::listReset);
     layout->addWidget(m_list, 1);
     layout->addWidget(divider(QFrame::HLine, column));
 
@@ -165,69 +174,38 @@ QWidget* ManagerView::makeFooter()
     return footer;
 }
 
-ReminderRow* ManagerView::row(int index) const
+void ManagerView::listReset()
 {
-    return qobject_cast<ReminderRow*>(m_list->itemWidget(m_list->item(index)));
-}
-
-void ManagerView::rebuildList()
-{
-    const int scroll = m_list->verticalScrollBar()->value();
-    {
-        const QSignalBlocker blocker(m_list);
-        m_list->clear();
-        const QList<Reminder>& reminders = m_store.reminders();
-        for (qsizetype i = 0; i < reminders.size(); ++i) {
-            auto* item = new QListWidgetItem(m_list);
-            item->setData(idRole, reminders[i].id);
-            auto* reminderRow = new ReminderRow(reminders[i], m_list);
-            connect(reminderRow, &ReminderRow::enabledToggled, this, [this, reminderRow](bool on) {
-                int index = 0;
-                while (index < m_list->count() && row(index) != reminderRow)
-                    ++index;
-                if (index >= m_store.reminders().size())
-                    return;
-                Reminder changed = m_store.reminders().at(index);
-                changed.enabled = on;
-                m_store.setReminder(index, changed);
-            });
-            item->setSizeHint(reminderRow->sizeHint());
-            m_list->setItemWidget(item, reminderRow);
-        }
-        // Keep the selection on the same reminder wherever it now stands.
-        const qsizetype selected = m_store.indexOf(m_selection);
-        if (selected >= 0)
-            m_list->setCurrentRow(static_cast<int>(selected));
-    }
-    m_list->verticalScrollBar()->setValue(scroll);
-    showDetail();
-}
-
-void ManagerView::updateRow(qsizetype index)
-{
-    ReminderRow* reminderRow = row(static_cast<int>(index));
-    if (reminderRow && index < m_store.reminders().size())
-        reminderRow->setReminder(m_store.reminders().at(index));
+    // The selection follows its reminder wherever the list now holds it, and
+    // goes when the reminder does.
+    if (!m_model->indexOf(m_selection).isValid())
+        m_selection = QUuid();
+    select(m_selection);
+    m_list->verticalScrollBar()->setValue(m_scroll);
 }
 
 void ManagerView::onSelectionChanged()
 {
-    const QList<QListWidgetItem*> selected = m_list->selectedItems();
-    m_selection = selected.isEmpty() ? QUuid() : selected.first()->data(idRole).toUuid();
+    if (m_selecting)
+        return;
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    m_selection =
+        selected.isEmpty() ? QUuid() : selected.first().data(ReminderListModel::IdRole).toUuid();
     showDetail();
 }
 
 void ManagerView::select(const QUuid& id)
 {
     m_selection = id;
-    const qsizetype index = m_store.indexOf(id);
-    const QSignalBlocker blocker(m_list);
-    if (index >= 0) {
-        m_list->setCurrentRow(static_cast<int>(index));
-        m_list->scrollToItem(m_list->item(static_cast<int>(index)));
+    const QModelIndex index = m_model->indexOf(id);
+    m_selecting = true;
+    if (index.isValid()) {
+        m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        m_list->scrollTo(index);
     } else {
-        m_list->clearSelection();
+        m_list->selectionModel()->clear();
     }
+    m_selecting = false;
     showDetail();
 }
 
@@ -261,6 +239,10 @@ void ManagerView::add()
 {
     const QUuid id = m_store.add();
     select(id);
+    // Typing names the new reminder straight away.
+    QLineEdit* name = m_editor->nameField();
+    name->setFocus(Qt::OtherFocusReason);
+    name->selectAll();
 }
 
 void ManagerView::remove()

@@ -11,10 +11,11 @@ class ChimeOutput;
 class EditorView;
 class LoginSwitch;
 class QCheckBox;
-class QListWidget;
+class QListView;
 class QStackedWidget;
 class QToolButton;
-class ReminderRow;
+class ReminderDelegate;
+class ReminderListModel;
 class Store;
 
 // The manager window's content: the reminder list with add and remove on the
@@ -30,8 +31,9 @@ public:
     QUuid selection() const { return m_selection; }
     void select(const QUuid& id);
 
-    QListWidget* list() const { return m_list; }
-    ReminderRow* row(int index) const;
+    QListView* list() const { return m_list; }
+    ReminderListModel* model() const { return m_model; }
+    ReminderDelegate* delegate() const { return m_delegate; }
     QToolButton* addButton() const { return m_add; }
     QToolButton* removeButton() const { return m_remove; }
     EditorView* editor() const { return m_editor; }
@@ -52,8 +54,7 @@ private:
     QWidget* makeEmptyState();
     QWidget* makeFooter();
 
-    void rebuildList();
-    void updateRow(qsizetype index);
+    void listReset();
     void onSelectionChanged();
     void showDetail();
     void add();
@@ -62,8 +63,13 @@ private:
     Store& m_store;
     LoginSwitch& m_login;
     QUuid m_selection;
+    // Set while the view itself moves the list's selection.
+    bool m_selecting = false;
+    int m_scroll = 0;
 
-    QListWidget* m_list = nullptr;
+    ReminderListModel* m_model = nullptr;
+    ReminderDelegate* m_delegate = nullptr;
+    QListView* m_list = nullptr;
     QToolButton* m_add = nullptr;
     QToolButton* m_remove = nullptr;
     QStackedWidget* m_detail = nullptr;

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QtTest>
 
 namespace {
@@ -16,6 +17,17 @@ constexpr qint64 msecsPerTestMinute = 20;
 QPushButton* button(QWidget* panel, const char* name)
 {
     return panel->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// What a tooltip shows, as plain text.
+QString shownToolTip(const QString& toolTip)
+{
+    QTextDocument document;
+    if (Qt::mightBeRichText(toolTip))
+        document.setHtml(toolTip);
+    else
+        document.setPlainText(toolTip);
+    return document.toPlainText();
 }
 
 QPoint firstPosition()
@@ -42,6 +54,12 @@ private Q_SLOTS:
     void windowManagerCloseStopsLoopingChime();
     void silentAndUnknownSounds();
     void longTextsStayInsideTheFrame();
+    void textsShownAsWritten();
+    void breaksInLabels_data();
+    void breaksInLabels();
+    void directionAsQLabel_data();
+    void directionAsQLabel();
+    void keyboardFollowsTheButtons();
 
 private:
     std::unique_ptr<FakeChimes> m_chimes;
@@ -140,6 +158,8 @@ void TestAlerts::buttonsWithoutWebsite()
     QVERIFY(!panel->findChild<QWidget*>(QStringLiteral("website")));
     QVERIFY(!panel->findChild<QWidget*>(QStringLiteral("note")));
     QVERIFY(button(panel, "done")->isDefault());
+    // Opaque behind the texts, so windows behind never show through them.
+    QCOMPARE(panel->grab().toImage().pixelColor(220, 60).alpha(), 255);
     panel->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(panel));
     QTest::keyClick(panel, Qt::Key_Escape); // no website: Escape is not bound
@@ -155,9 +175,15 @@ void TestAlerts::websiteLineShowsHostOrWholeUrl()
     QWidget* panel = m_controller->openPanels().first();
     QCOMPARE(panel->findChild<QLabel*>(QStringLiteral("website"))->text(),
              QStringLiteral("example.com"));
+    QCOMPARE(shownToolTip(panel->findChild<QLabel*>(QStringLiteral("website"))->toolTip()),
+             QStringLiteral("https://example.com/a/b"));
     QVERIFY(panel->findChild<QLabel*>(QStringLiteral("note"))); // a note of spaces is shown
     QCOMPARE(AlertView::websiteText(QUrl(QStringLiteral("https:///local/path"))),
              QStringLiteral("https:///local/path"));
+    QCOMPARE(AlertView::websiteText(QUrl(QStringLiteral("zoommtg://zoom.us/join?confno=123"))),
+             QStringLiteral("zoom.us"));
+    QCOMPARE(AlertView::websiteText(QUrl(QStringLiteral("msteams:/l/meetup-join/x"))),
+             QStringLiteral("msteams:/l/meetup-join/x"));
 }
 
 void TestAlerts::snoozeComesBackAsTheSameCopy()
@@ -237,6 +263,98 @@ void TestAlerts::longTextsStayInsideTheFrame()
         QVERIFY2(label->isElided(), name);
         QVERIFY(QRect(label->mapTo(panel, QPoint(0, 0)), label->size()).right() <= 440 - 20);
     }
+    // The message fills the panel: no room for another line is left unused.
+    auto* note = panel->findChild<ElidedLabel*>(QStringLiteral("note"));
+    QWidget* website = panel->findChild<ElidedLabel*>(QStringLiteral("website"));
+    const int unused = button(panel, "done")->mapTo(panel, QPoint(0, 0)).y() -
+                       (website->mapTo(panel, QPoint(0, 0)).y() + website->height());
+    QVERIFY2(unused < 2 * 14 + note->fontMetrics().lineSpacing(),
+             qPrintable(QString::number(unused)));
+    QVERIFY(note->height() > 3 * note->fontMetrics().lineSpacing());
+}
+
+void TestAlerts::textsShownAsWritten()
+{
+    const QString title = QStringLiteral("<b>bold</b> &amp; <i>it</i>");
+    const QString note =
+        QStringLiteral("<h1>Big</h1><a href='https://evil.example'>click</a> <img src=x>");
+    m_controller->show(Reminder{.title = title, .note = note});
+    QWidget* panel = m_controller->openPanels().first();
+    for (const auto& [name, text] : {std::pair{"title", title}, std::pair{"note", note}}) {
+        auto* label = panel->findChild<ElidedLabel*>(QString::fromLatin1(name));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(shownToolTip(label->toolTip()), text);
+    }
+    QCOMPARE(shownToolTip(ElidedLabel::plainToolTip(QStringLiteral("a  b\u2029c"))),
+             QStringLiteral("a  b\nc"));
+}
+
+void TestAlerts::breaksInLabels_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("asLines");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("elided");
+    QTest::newRow("line separator in a title") << "one\u2028two" << false << 1 << false;
+    QTest::newRow("paragraph separator in a title") << "one\u2029two" << false << 1 << false;
+    QTest::newRow("paragraph separator in a message") << "one\u2029two" << true << 2 << false;
+    QTest::newRow("CR LF is one break") << "one\r\ntwo" << true << 2 << false;
+    QTest::newRow("empty line kept") << "one\n\ntwo" << true << 3 << false;
+    QTest::newRow("more lines than room") << "1\n2\n3\n4\n5" << true << 4 << true;
+}
+
+void TestAlerts::breaksInLabels()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, asLines);
+    QFETCH(int, lines);
+    QFETCH(bool, elided);
+    ElidedLabel label(text, 4, nullptr,
+                      asLines ? ElidedLabel::Breaks::AsLines : ElidedLabel::Breaks::AsSpaces);
+    label.resize(400, label.heightForWidth(400));
+    QCOMPARE(label.height(), lines * label.fontMetrics().lineSpacing());
+    QCOMPARE(label.isElided(), elided);
+}
+
+void TestAlerts::directionAsQLabel_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("hebrew") << QStringLiteral("\u05d0\u05d0\u05d0!!!");
+    QTest::newRow("hebrew sentence")
+        << QStringLiteral("\u05e4\u05d2\u05d9\u05e9\u05d4 \u05e2\u05dd "
+                          "\u05d3\u05e0\u05d9!");
+    QTest::newRow("arabic sentence")
+        << QStringLiteral("\u0627\u062c\u062a\u0645\u0627\u0639 \u0641\u064a "
+                          "\u0627\u0644\u0645\u0643\u062a\u0628 10.");
+    QTest::newRow("latin") << QStringLiteral("Stand-up!");
+}
+
+void TestAlerts::directionAsQLabel()
+{
+    QFETCH(QString, text);
+    ElidedLabel elided(text);
+    QLabel plain(text);
+    for (QLabel* label : {static_cast<QLabel*>(&elided), &plain})
+        label->setFixedSize(300, label->fontMetrics().lineSpacing());
+    const QImage expected = plain.grab().toImage();
+    QCOMPARE(elided.grab().toImage(), expected);
+}
+
+void TestAlerts::keyboardFollowsTheButtons()
+{
+    m_controller->show(Reminder{.url = QStringLiteral("example.com")});
+    QWidget* panel = m_controller->openPanels().first();
+    panel->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(panel));
+    QCOMPARE(QApplication::focusWidget(), button(panel, "openWebsite"));
+    const char* order[] = {"done", "snooze", "openWebsite", "done"};
+    for (const char* name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), button(panel, name));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // presses the focused Done
+    QVERIFY(m_controller->openPanels().isEmpty());
+    QVERIFY(m_opener->opened.isEmpty());
 }
 
 QTEST_MAIN(TestAlerts)

@@ -1,56 +1,102 @@
-// Plays chimes for real through a PulseAudio daemon with a null sink and
-// records what reaches the sink's monitor.
-#include "alerts/audio_chime_output.h"
+// Plays chimes for real, through the audio plugin, to a PulseAudio daemon
+// with a null sink, and records what reaches the sink's monitor.
+#include "alerts/chime_synth.h"
+#include "alerts/plugin_chime_output.h"
+#include "model/reminder.h"
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
-bool run(const QString& program, const QStringList& arguments, QString* output = nullptr)
+bool run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
-    if (!process.waitForFinished(15000))
-        return false;
-    if (output)
-        *output = QString::fromLocal8Bit(process.readAll());
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return process.waitForFinished(15000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
 }
 
-// Records the null sink's monitor while `during` runs, then returns the
-// recording's RMS amplitude as sox measures it (0 = silence, 1 = full scale).
-double recordedLevel(const QString& file, int milliseconds, const std::function<void()>& during)
+// Records the null sink's monitor, as mono at the chimes' rate, while
+// `during` runs and for `milliseconds` after.
+QList<float> record(const QString& file, int milliseconds, const std::function<void()>& during)
 {
     QProcess recorder;
     recorder.start(QStringLiteral("parecord"),
-                   {QStringLiteral("--device=ci_null.monitor"), QStringLiteral("--file-format=wav"),
+                   {QStringLiteral("--device=ci_null.monitor"), QStringLiteral("--raw"),
+                    QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
+                    QStringLiteral("--rate=%1").arg(ChimeSynth::sampleRate),
                     QStringLiteral("--latency-msec=50"), file});
     if (!recorder.waitForStarted(5000))
-        return -1;
+        return {};
     // Wait until the stream delivers data, so nothing played is missed.
     QElapsedTimer connecting;
     connecting.start();
-    while (QFileInfo(file).size() <= 44 && connecting.elapsed() < 10000)
-        QTest::qWait(50);
+    while (QFileInfo(file).size() == 0 && connecting.elapsed() < 10000)
+        QTest::qWait(20);
     during();
     QTest::qWait(milliseconds);
     recorder.terminate();
     recorder.waitForFinished(5000);
-    QString stats;
-    run(QStringLiteral("sox"), {file, QStringLiteral("-n"), QStringLiteral("stats")}, &stats);
-    const QRegularExpression rmsLine(QStringLiteral("RMS lev dB\\s+(-?[0-9.]+|-inf)"));
-    const auto match = rmsLine.match(stats);
-    if (!match.hasMatch())
-        qWarning().noquote() << "sox:" << stats;
-    if (!match.hasMatch())
-        return -1;
-    if (match.captured(1) == QStringLiteral("-inf"))
-        return 0;
-    return std::pow(10.0, match.captured(1).toDouble() / 20.0);
+    QFile raw(file);
+    if (!raw.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = raw.readAll();
+    QList<float> samples(bytes.size() / 2);
+    for (qsizetype i = 0; i < samples.size(); ++i) {
+        const auto value = static_cast<qint16>(static_cast<quint8>(bytes[2 * i]) |
+                                               (static_cast<quint8>(bytes[2 * i + 1]) << 8));
+        samples[i] = static_cast<float>(value) / 32768.0f;
+    }
+    return samples;
+}
+
+double rms(const QList<float>& samples)
+{
+    double sum = 0;
+    for (float s : samples)
+        sum += static_cast<double>(s) * s;
+    return samples.isEmpty() ? -1 : std::sqrt(sum / static_cast<double>(samples.size()));
+}
+
+// Where the sound is: first and last sample above a few steps of 16 bits.
+struct Span {
+    qsizetype first = -1;
+    qsizetype last = -1;
+    double seconds() const
+    {
+        return static_cast<double>(last - first + 1) / ChimeSynth::sampleRate;
+    }
+};
+
+Span audible(const QList<float>& samples)
+{
+    constexpr float floor = 3.0f / 32768.0f;
+    Span span;
+    for (qsizetype i = 0; i < samples.size(); ++i) {
+        if (std::abs(samples[i]) > floor) {
+            if (span.first < 0)
+                span.first = i;
+            span.last = i;
+        }
+    }
+    return span;
+}
+
+// The loudest sample of the last five milliseconds before silence.
+double endLoudness(const QList<float>& samples, const Span& span)
+{
+    float peak = 0;
+    for (qsizetype i =
+             std::max<qsizetype>(span.first, span.last - ChimeSynth::sampleRate / 200 + 1);
+         i <= span.last; ++i)
+        peak = std::max(peak, std::abs(samples[i]));
+    return peak;
 }
 
 } // namespace
@@ -61,17 +107,18 @@ class TestChimeAudio : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
-    void chimeReachesTheSink();
+    void chimeIsHeardWhole_data();
+    void chimeIsHeardWhole();
     void dismissedLoopReallyStops();
 
 private:
     QTemporaryDir m_dir;
-    AudioChimeOutput m_output;
+    PluginChimeOutput m_output{{QStringLiteral(AUDIO_PLUGIN_DIR)}};
 };
 
 void TestChimeAudio::initTestCase()
 {
-    for (const char* tool : {"pulseaudio", "pactl", "parecord", "sox"}) {
+    for (const char* tool : {"pulseaudio", "pactl", "parecord"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             QFAIL(qPrintable(
                 QStringLiteral("%1 is missing: run scripts/setup").arg(QLatin1String(tool))));
@@ -80,7 +127,8 @@ void TestChimeAudio::initTestCase()
                 {QStringLiteral("-D"), QStringLiteral("--exit-idle-time=-1"),
                  QStringLiteral("--system=false"), QStringLiteral("--disallow-exit"),
                  QStringLiteral("-n"), QStringLiteral("--load=module-native-protocol-unix"),
-                 QStringLiteral("--load=module-null-sink sink_name=ci_null"),
+                 // Without rewinds the monitor records a new stream from its first sample.
+                 QStringLiteral("--load=module-null-sink sink_name=ci_null norewinds=1"),
                  QStringLiteral("--log-target=stderr")}));
     QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("pactl"), {QStringLiteral("info")}), 10000);
     QVERIFY(run(QStringLiteral("pactl"),
@@ -92,25 +140,43 @@ void TestChimeAudio::cleanupTestCase()
     run(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")});
 }
 
-void TestChimeAudio::chimeReachesTheSink()
+void TestChimeAudio::chimeIsHeardWhole_data()
 {
-    auto player = m_output.player(QStringLiteral("Submarine"));
-    const double level = recordedLevel(m_dir.filePath(QStringLiteral("once.wav")), 1500,
-                                       [&] { player->play(false); });
-    QVERIFY2(level > 0.01, qPrintable(QString::number(level)));
+    QTest::addColumn<QString>("name");
+    for (const QString& name : systemSounds())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestChimeAudio::chimeIsHeardWhole()
+{
+    QFETCH(QString, name);
+    const QList<float> rendered = ChimeSynth::render(name);
+    const Span made = audible(rendered);
+    auto player = m_output.player(name);
+    QVERIFY(player);
+    const QList<float> heard =
+        record(m_dir.filePath(name + QStringLiteral(".raw")),
+               static_cast<int>(made.seconds() * 1000) + 1500, [&] { player->play(false); });
+    const Span span = audible(heard);
+    QVERIFY2(span.first >= 0, "nothing heard");
+    const double loudness = endLoudness(heard, span);
+    qInfo("%s | %.3f s | %.3f s | %.2f %%", qPrintable(name), made.seconds(), span.seconds(),
+          100 * loudness);
+    QVERIFY(std::abs(span.seconds() - made.seconds()) <= 0.030);
+    QVERIFY(loudness < 0.02);                             // faded out, not cut off
     QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 3000); // a single chime ends by itself
 }
 
 void TestChimeAudio::dismissedLoopReallyStops()
 {
     auto player = m_output.player(QStringLiteral("Morse"));
-    const double looping = recordedLevel(m_dir.filePath(QStringLiteral("loop.wav")), 2500,
-                                         [&] { player->play(true); });
+    const double looping =
+        rms(record(m_dir.filePath(QStringLiteral("loop.raw")), 2500, [&] { player->play(true); }));
     QVERIFY2(looping > 0.01, qPrintable(QString::number(looping)));
     QVERIFY(player->isPlaying()); // still going after several repetitions
     player->stop();
     QVERIFY(!player->isPlaying());
-    const double after = recordedLevel(m_dir.filePath(QStringLiteral("after.wav")), 1500, [] {});
+    const double after = rms(record(m_dir.filePath(QStringLiteral("after.raw")), 1500, [] {}));
     QVERIFY2(after >= 0 && after < 0.001, qPrintable(QString::number(after)));
 }
 

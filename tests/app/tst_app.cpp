@@ -6,21 +6,26 @@
 #include "app/login_item.h"
 #include "app/single_instance.h"
 #include "app/system_log.h"
+#include "app/translations.h"
 #include "common/fake_chimes.h"
 #include "common/fake_clock.h"
 #include "scheduler/scheduler.h"
 #include "store/store.h"
 #include "store/user_defaults.h"
+#include "ui/editor_view.h"
 #include "ui/manager_view.h"
+#include "ui/reminder_row.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include "common/files.h"
@@ -67,6 +72,7 @@ private Q_SLOTS:
     void firstLaunchOpensManagerOnce();
     void demoShowsSilentPopupAfterOneSecond();
     void pauseFromTheMenu();
+    void germanDesktop();
 
 private:
     LoginItem makeLogin(const QString& program);
@@ -467,6 +473,40 @@ void TestApp::pauseFromTheMenu()
     QCOMPARE(titles, (QStringList{QStringLiteral("Open Pendrel\u2026"), QStringLiteral("-"),
                                   QStringLiteral("Pause all reminders"), QStringLiteral("-"),
                                   QStringLiteral("Quit Pendrel")}));
+}
+
+void TestApp::germanDesktop()
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Translations::install(QLocale());
+    m_store =
+        std::make_unique<Store>(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
+    m_store->setReminders(
+        {Reminder{.title = QStringLiteral("Standup"), .hour = 8, .minute = 5, .days = {2, 4, 6}},
+         Reminder{.title = QStringLiteral("Water"), .days = {2, 3, 4, 5, 6}}});
+    auto delegate = makeDelegate(args({}));
+    delegate->launch();
+    ManagerView* view = delegate->managerWindow()->view();
+    const QString summary = view->row(0)->summaryText();
+    const QString weekdays = view->row(1)->summaryText();
+    const QString pause = view->pauseBox()->text();
+    const QString test = view->editor()->testButton()->text();
+    const QString quit = delegate->statusMenu()->actions().constLast()->text();
+    const QString copy = QCoreApplication::translate("QLineEdit", "&Copy"); // Qt's own texts
+    view->addButton()->click();
+    const QString added = m_store->reminders().constLast().title;
+    // The other tests read English texts.
+    QLocale::setDefault(before);
+    qDeleteAll(qApp->findChildren<QTranslator*>());
+
+    QCOMPARE(summary, QStringLiteral("08:05 \u00b7 Mo Mi Fr"));
+    QVERIFY(weekdays.endsWith(QStringLiteral("Wochentags")));
+    QCOMPARE(pause, QStringLiteral("Alle Erinnerungen pausieren"));
+    QCOMPARE(test, QStringLiteral("Jetzt testen"));
+    QCOMPARE(quit, QStringLiteral("Pendrel beenden"));
+    QCOMPARE(copy, QStringLiteral("&Kopieren"));
+    QCOMPARE(added, QStringLiteral("Neue Erinnerung"));
 }
 
 QTEST_MAIN(TestApp)

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void shortDelayHasManagerOnly();
     void missingFolderStillQuits();
     void snapshotAsLastArgumentKeepsRunning();
+    void reminderDueTwentyMinutesAgoFires_data();
     void reminderDueTwentyMinutesAgoFires();
     void secondLaunchOpensTheFirstsManager();
     void twoStartsAtOnceLeaveOne();
@@ -51,6 +52,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_home;
     QString m_out;
+    QString m_binary;
 };
 
 void TestEndToEnd::init()
@@ -61,6 +63,7 @@ void TestEndToEnd::init()
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     m_out = home(QStringLiteral("shots"));
     QDir().mkpath(m_out);
+    m_binary = QStringLiteral(PENDREL_BINARY);
 }
 
 QProcessEnvironment TestEndToEnd::environment() const
@@ -95,7 +98,7 @@ std::unique_ptr<QProcess> TestEndToEnd::start(const QStringList& arguments, cons
     env.insert(QStringLiteral("LD_PRELOAD"), QString::fromLatin1(fakeTimeLibrary));
     env.insert(QStringLiteral("FAKETIME"), QLatin1Char('@') + moment);
     process->setProcessEnvironment(env);
-    process->start(QStringLiteral(PENDREL_BINARY), arguments);
+    process->start(m_binary, arguments);
     process->waitForStarted(5000);
     return process;
 }
@@ -217,9 +220,21 @@ void TestEndToEnd::snapshotAsLastArgumentKeepsRunning()
     QVERIFY(process->waitForFinished(5000));
 }
 
+void TestEndToEnd::reminderDueTwentyMinutesAgoFires_data()
+{
+    QTest::addColumn<bool>("audioPlugin");
+    QTest::newRow("with its chime") << true;
+    QTest::newRow("silently, without the audio plugin") << false;
+}
+
 void TestEndToEnd::reminderDueTwentyMinutesAgoFires()
 {
+    QFETCH(bool, audioPlugin);
     markLaunched();
+    if (!audioPlugin) { // a copy of the program alone in a folder
+        m_binary = home(QStringLiteral("pendrel"));
+        QVERIFY(QFile::copy(QStringLiteral(PENDREL_BINARY), m_binary));
+    }
     QDir().mkpath(home(QStringLiteral("data/Pendrel")));
     const Reminder due{.title = QStringLiteral("Stand-up"), .hour = 8, .minute = 10, .days = {2}};
     const Reminder later{.title = QStringLiteral("Lunch"), .hour = 12, .minute = 0, .days = {2}};
@@ -239,6 +254,7 @@ void TestEndToEnd::reminderDueTwentyMinutesAgoFires()
     QVERIFY(saved);
     QCOMPARE(saved->at(0).lastFired, QStringLiteral("2026-03-09"));
     QVERIFY(saved->at(1).lastFired.isEmpty());
+    QCOMPARE(r.err.contains("Chimes are silent"), !audioPlugin);
 }
 
 void TestEndToEnd::secondLaunchOpensTheFirstsManager()

@@ -101,6 +101,22 @@ void TestModel::normalizedUrl_data()
                                           << "";
     QTest::newRow("bad port rejected") << "javascript:alert(1)"
                                        << "";
+    QTest::newRow("meeting link as written") << "zoommtg://zoom.us/join?confno=123"
+                                             << "zoommtg://zoom.us/join?confno=123";
+    QTest::newRow("scheme with one slash") << "msteams:/l/meetup-join/x"
+                                           << "msteams:/l/meetup-join/x";
+    QTest::newRow("local file never") << "file:///etc/passwd"
+                                      << "";
+    QTest::newRow("script with slashes never") << "JavaScript://%0Aalert(1)"
+                                               << "";
+    QTest::newRow("data never") << "data:/text/html,<b>x</b>"
+                                << "";
+    QTest::newRow("host with port keeps the web rule") << "localhost:8080/x"
+                                                       << "https://localhost:8080/x";
+    QTest::newRow("web address without host") << "https:/example.com"
+                                              << "";
+    QTest::newRow("words are no address") << "intranet/team wiki"
+                                          << "";
     QTest::newRow("unicode space trimmed")
         << QString::fromUtf8("\u00a0example.net\u2003") << "https://example.net";
 }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+class Store;
+
+// The Store's reminders as a flat list for the manager's list view. Rows
+// change in place when one reminder changes and the model resets when the
+// Store replaces, adds or removes reminders. The check state is the
+// reminder's on/off switch and can be written.
+class ReminderListModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    enum Role {
+        IdRole = Qt::UserRole, // QUuid
+        SummaryRole,           // "time · days"
+        SilentRole,            // bool: plays no chime
+        WebsiteRole,           // bool: has a website to open
+        ValidTimeRole,         // bool: the time can ever ring
+    };
+
+    explicit ReminderListModel(Store& store, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The row of the reminder with this id, or an invalid index.
+    QModelIndex indexOf(const QUuid& id) const;
+
+private:
+    void changeRow(qsizetype row);
+    void reset();
+
+    Store& m_store;
+    int m_rows = 0;
+};
