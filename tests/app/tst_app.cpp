@@ -14,7 +14,7 @@
 #include "store/user_defaults.h"
 #include "ui/editor_view.h"
 #include "ui/manager_view.h"
-#include "ui/reminder_row.h"
+#include "ui/reminder_list_model.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -488,8 +488,9 @@ void TestApp::germanDesktop()
     auto delegate = makeDelegate(args({}));
     delegate->launch();
     ManagerView* view = delegate->managerWindow()->view();
-    const QString summary = view->row(0)->summaryText();
-    const QString weekdays = view->row(1)->summaryText();
+    const QString summary = view->model()->index(0).data(ReminderListModel::SummaryRole).toString();
+    const QString weekdays =
+        view->model()->index(1).data(ReminderListModel::SummaryRole).toString();
     const QString pause = view->pauseBox()->text();
     const QString test = view->editor()->testButton()->text();
     const QString quit = delegate->statusMenu()->actions().constLast()->text();
