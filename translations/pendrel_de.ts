@@ -323,4 +323,19 @@
         <translation>Neue Erinnerung</translation>
     </message>
 </context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>No reminders on</source>
+        <translation>Keine Erinnerungen aktiv</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Als Nächstes: %1, %2</translation>
+    </message>
+</context>
 </TS>

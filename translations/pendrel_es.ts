@@ -323,4 +323,19 @@
         <translation>Nuevo recordatorio</translation>
     </message>
 </context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>No reminders on</source>
+        <translation>Ningún recordatorio activo</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Siguiente: %1, %2</translation>
+    </message>
+</context>
 </TS>

@@ -323,4 +323,19 @@
         <translation>Nouveau rappel</translation>
     </message>
 </context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>No reminders on</source>
+        <translation>Aucun rappel actif</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Prochain : %1, %2</translation>
+    </message>
+</context>
 </TS>

@@ -323,4 +323,19 @@
         <translation>Nuovo promemoria</translation>
     </message>
 </context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>No reminders on</source>
+        <translation>Nessun promemoria attivo</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Prossimo: %1, %2</translation>
+    </message>
+</context>
 </TS>

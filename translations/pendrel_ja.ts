@@ -323,4 +323,19 @@
         <translation>新しいリマインダー</translation>
     </message>
 </context>
+<context>
+    <name>TrayIcon</name>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>No reminders on</source>
+        <translation>有効なリマインダーはありません</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>次: %1、%2</translation>
+    </message>
+</context>
 </TS>

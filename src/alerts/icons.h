@@ -15,6 +15,7 @@ public:
     static QIcon minus();
     static QIcon globe();
     static QIcon speakerSlash();
-    // The tray icon: a filled alarm clock in the desktop's text colour.
-    static QIcon application();
+    // The tray icon: an alarm clock in a colour that reads on light and dark
+    // panels alike; paused, a grey one with a pause mark instead of hands.
+    static QIcon application(bool paused = false);
 };

@@ -2,13 +2,13 @@
 
 #include "alerts/alert_controller.h"
 #include "alerts/chime_output.h"
-#include "alerts/icons.h"
 #include "login_item.h"
 #include "manager_window.h"
 #include "scheduler/scheduler.h"
 #include "snapshot.h"
 #include "store/store.h"
 #include "store/user_defaults.h"
+#include "tray_icon.h"
 #include "ui/manager_view.h"
 
 #include <QApplication>
@@ -83,29 +83,38 @@ void AppDelegate::createTrayIcon()
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
     connect(m_menu.get(), &QMenu::aboutToShow, this, &AppDelegate::refreshStatusMenu);
 
-    m_tray = new QSystemTrayIcon(Icons::application(), this);
-    m_tray->setToolTip(QStringLiteral("Pendrel"));
-    m_tray->setContextMenu(m_menu.get());
-    // A plain click opens the manager; the menu is on the other button, as
-    // tray icons on Linux desktops do.
-    connect(m_tray, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
-                    openManager();
-            });
-    // Without a tray Pendrel still runs; a second launch opens the manager.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_tray->show();
+    // Shown even without a tray yet; where none ever comes Pendrel still
+    // runs and a second launch opens the manager.
+    m_tray = new TrayIcon(m_menu.get(), this);
+    connect(m_tray, &TrayIcon::activated, this, &AppDelegate::openManager);
+
+    // The icon and the tooltip follow every change at once, wherever it was made.
+    Store& store = m_services.store();
+    connect(&store, &Store::pausedChanged, this, &AppDelegate::refreshStatusMenu);
+    connect(&store, &Store::reminderChanged, this, &AppDelegate::refreshToolTip);
+    connect(&store, &Store::remindersReset, this, &AppDelegate::refreshToolTip);
+    connect(&m_services.scheduler, &Scheduler::ticked, this, &AppDelegate::refreshToolTip);
     refreshStatusMenu();
+}
+
+QSystemTrayIcon* AppDelegate::trayIcon() const
+{
+    return m_tray ? m_tray->systemTrayIcon() : nullptr;
 }
 
 void AppDelegate::refreshStatusMenu()
 {
     const bool paused = m_services.store().paused();
     m_pauseItem->setChecked(paused);
-    const QIcon icon = Icons::application();
-    // The dimmed icon tells at a glance that nothing will ring.
-    m_tray->setIcon(paused ? QIcon(icon.pixmap(64, 64, QIcon::Disabled)) : icon);
+    m_tray->setPaused(paused);
+    refreshToolTip();
+}
+
+void AppDelegate::refreshToolTip()
+{
+    const Store& store = m_services.store();
+    m_tray->setToolTip(TrayIcon::statusText(store.paused(), store.reminders(),
+                                            m_services.clock.now(), m_services.clock.zone()));
 }
 
 void AppDelegate::openManager()

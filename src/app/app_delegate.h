@@ -16,6 +16,7 @@ class QAction;
 class QMenu;
 class QSystemTrayIcon;
 class Scheduler;
+class TrayIcon;
 class Store;
 class UserDefaults;
 
@@ -48,7 +49,7 @@ public:
     ManagerWindow* managerWindow() const { return m_window; }
     QMenu* statusMenu() const { return m_menu.get(); }
     QAction* pauseAction() const { return m_pauseItem; }
-    QSystemTrayIcon* trayIcon() const { return m_tray; }
+    QSystemTrayIcon* trayIcon() const;
 
     // The website a demonstration pop-up shows when its reminder has none.
     static QString demoWebsite() { return QStringLiteral("www.example.com/pendrel"); }
@@ -56,13 +57,14 @@ public:
 private:
     void createTrayIcon();
     void refreshStatusMenu();
+    void refreshToolTip();
     void scheduleDemo();
     void scheduleSnapshot();
     void takeSnapshots(const QString& folder);
 
     CommandLine m_commandLine;
     AppServices m_services;
-    QSystemTrayIcon* m_tray = nullptr;
+    TrayIcon* m_tray = nullptr;
     std::unique_ptr<QMenu> m_menu;
     QAction* m_pauseItem = nullptr;
     QPointer<ManagerWindow> m_window;

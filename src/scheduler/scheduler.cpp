@@ -92,6 +92,7 @@ void Scheduler::fire()
     Store& store = m_store();
     if (store.paused()) {
         m_lastTick = now;
+        Q_EMIT ticked();
         return;
     }
     const QTimeZone zone = LocalTime::usableZone(m_clock.zone());
@@ -139,4 +140,5 @@ void Scheduler::fire()
     }
     disconnect(watch);
     m_lastTick = now;
+    Q_EMIT ticked();
 }

@@ -48,6 +48,10 @@ public:
     // The moment the on-the-minute timer is armed for, if it is armed.
     std::optional<QDateTime> armedFor() const { return m_armedFor; }
 
+Q_SIGNALS:
+    // After every tick, paused or not, for views that tell what comes next.
+    void ticked();
+
 private:
     void onTimer();
     void onResumed();

@@ -1,4 +1,5 @@
 #include "alerts/alert_controller.h"
+#include "alerts/icons.h"
 #include "app/app_delegate.h"
 #include "app/command_line.h"
 #include "app/desktop_entry.h"
@@ -18,12 +19,14 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 #include <QListView>
+#include <QLocalSocket>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QtTest>
 
@@ -436,10 +439,34 @@ void TestApp::pauseFromTheMenu()
     delegate->launch();
     QAction* pause = delegate->pauseAction();
     QCOMPARE(pause->text(), QStringLiteral("Pause all reminders"));
+    QSystemTrayIcon* tray = delegate->trayIcon();
+    // The tooltip as it shows: rich text, which a reminder's title never is.
+    const auto shown = [tray] {
+        QTextDocument document;
+        document.setHtml(tray->toolTip());
+        return document.toPlainText();
+    };
     pause->trigger();
     QVERIFY(m_store->paused());
     QVERIFY(m_defaults->boolValue(QStringLiteral("paused")));
+    // The icon and tooltip follow at once, with no menu opened in between.
+    QCOMPARE(tray->icon().cacheKey(), Icons::application(true).cacheKey());
+    QCOMPARE(shown(), QStringLiteral("Paused"));
     m_store->setPaused(false); // as from the manager window
+    QCOMPARE(tray->icon().cacheKey(), Icons::application(false).cacheKey());
+    m_clock.setUtc(QDateTime(QDate(2026, 3, 9), QTime(8, 0), QTimeZone("Europe/Berlin")));
+    m_store->setReminders(
+        {Reminder{.title = QStringLiteral("Later"), .hour = 8, .minute = 50, .days = {2}},
+         Reminder{.title = QStringLiteral("Take\nattendance"), .days = {2, 3}}});
+    QCOMPARE(shown(), QStringLiteral("Next: Take attendance, Mon 08:10"));
+    m_clock.advance(
+        3600); // past its minute, unrung (the last tick lies later): the tick moves it on
+    m_scheduler->tick();
+    QCOMPARE(shown(), QStringLiteral("Next: Take attendance, Tue 08:10"));
+    m_store->setReminder(1, Reminder{.title = QStringLiteral("<b>Pay</b> &amp;"), .days = {3}});
+    QCOMPARE(shown(), QStringLiteral("Next: <b>Pay</b> &amp;, Tue 08:10"));
+    m_store->setReminders({});
+    QCOMPARE(shown(), QStringLiteral("No reminders on"));
     Q_EMIT delegate->statusMenu()->aboutToShow();
     QVERIFY(!pause->isChecked());
     pause->trigger();

@@ -1,4 +1,5 @@
 #include "common/fake_clock.h"
+#include "model/local_time.h"
 #include "model/reminder_json.h"
 #include "scheduler/scheduler.h"
 #include "scheduler/wake_monitor.h"
@@ -289,6 +290,10 @@ void TestScheduler::daylightSavingChanges()
     m_clock.setZone(zone);
     makeStore({Reminder{.hour = hour, .minute = minute, .days = {1, 2, 3, 4, 5, 6, 7}}});
     m_clock.setUtc(firesAt.addSecs(-15));
+    // What the tray announces is the moment the ticks ring it.
+    const auto announced = LocalTime::nextDue(m_store->reminders(), m_clock.now(), m_clock.zone());
+    QVERIFY(announced);
+    QCOMPARE(*announced, firesAt);
     auto scheduler = makeScheduler();
     scheduler->tick();
     QVERIFY(m_shown.isEmpty());
@@ -305,6 +310,8 @@ void TestScheduler::daylightSavingChanges()
         scheduler->tick();
     }
     QCOMPARE(m_shown.size(), 1);
+    const auto after = LocalTime::nextDue(m_store->reminders(), m_clock.now(), m_clock.zone());
+    QVERIFY(after && LocalTime::dateOf(*after, m_clock.zone()) == date.addDays(1));
 }
 
 void TestScheduler::zoneIsReadAtEveryTick()

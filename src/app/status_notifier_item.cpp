@@ -1,0 +1,140 @@
+#include "status_notifier_item.h"
+
+#include "dbus_menu.h"
+
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusPendingCall>
+#include <QImage>
+#include <QMenu>
+#include <QtEndian>
+
+namespace {
+
+const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString itemPath = QStringLiteral("/StatusNotifierItem");
+const QString menuObjectPath = QStringLiteral("/MenuBar");
+
+int instances = 0;
+
+} // namespace
+
+QDBusArgument& operator<<(QDBusArgument& arg, const SniPixmap& pixmap)
+{
+    arg.beginStructure();
+    arg << pixmap.width << pixmap.height << pixmap.bytes;
+    arg.endStructure();
+    return arg;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& arg, SniPixmap& pixmap)
+{
+    arg.beginStructure();
+    arg >> pixmap.width >> pixmap.height >> pixmap.bytes;
+    arg.endStructure();
+    return arg;
+}
+
+QDBusArgument& operator<<(QDBusArgument& arg, const SniToolTip& tip)
+{
+    arg.beginStructure();
+    arg << tip.iconName << tip.icon << tip.title << tip.text;
+    arg.endStructure();
+    return arg;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& arg, SniToolTip& tip)
+{
+    arg.beginStructure();
+    arg >> tip.iconName >> tip.icon >> tip.title >> tip.text;
+    arg.endStructure();
+    return arg;
+}
+
+StatusNotifierItem::StatusNotifierItem(QMenu* menu, QObject* parent)
+    : QObject(parent), m_menu(menu),
+      m_serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-p%2")
+                        .arg(QCoreApplication::applicationPid())
+                        .arg(++instances)),
+      m_bus(QDBusConnection::sessionBus()), m_dbusMenu(new DBusMenu(menu, this)),
+      m_watcher(watcherService, m_bus, QDBusServiceWatcher::WatchForRegistration)
+{
+    qDBusRegisterMetaType<SniPixmap>();
+    qDBusRegisterMetaType<QList<SniPixmap>>();
+    qDBusRegisterMetaType<SniToolTip>();
+    // A watcher that restarts, or another that takes over, learns of it anew.
+    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this,
+            &StatusNotifierItem::registerWithWatcher);
+}
+
+StatusNotifierItem::~StatusNotifierItem()
+{
+    m_bus.unregisterObject(itemPath);
+    m_bus.unregisterObject(menuObjectPath);
+    m_bus.unregisterService(m_serviceName);
+}
+
+bool StatusNotifierItem::start()
+{
+    const auto exports = QDBusConnection::ExportScriptableSlots |
+                         QDBusConnection::ExportScriptableProperties |
+                         QDBusConnection::ExportScriptableSignals;
+    if (!m_bus.registerObject(itemPath, this, exports) ||
+        !m_dbusMenu->exportOn(m_bus, menuObjectPath) || !m_bus.registerService(m_serviceName))
+        return false;
+    registerWithWatcher();
+    return true;
+}
+
+void StatusNotifierItem::registerWithWatcher()
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
+        QStringLiteral("RegisterStatusNotifierItem"));
+    call << m_serviceName;
+    m_bus.asyncCall(call); // never waits on a watcher that hangs
+}
+
+void StatusNotifierItem::setIcon(const QIcon& icon)
+{
+    m_pixmaps.clear();
+    for (int size : {16, 22, 24, 32, 48, 64}) {
+        const QImage image =
+            icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+        SniPixmap pixmap{image.width(), image.height(), {}};
+        pixmap.bytes.resize(qsizetype(image.width()) * image.height() * 4);
+        auto* out = reinterpret_cast<quint32*>(pixmap.bytes.data());
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                *out++ = qToBigEndian(quint32(line[x]));
+        }
+        m_pixmaps << pixmap;
+    }
+    Q_EMIT NewIcon();
+}
+
+void StatusNotifierItem::setToolTip(const QString& text)
+{
+    m_toolTip = text;
+    Q_EMIT NewToolTip();
+}
+
+QDBusObjectPath StatusNotifierItem::menuPath() const
+{
+    return QDBusObjectPath(menuObjectPath);
+}
+
+void StatusNotifierItem::ContextMenu(int x, int y)
+{
+    // For hosts that draw no menu of their own.
+    if (m_menu)
+        m_menu->popup(QPoint(x, y));
+}
+
+void StatusNotifierItem::Activate(int, int)
+{
+    Q_EMIT activated();
+}

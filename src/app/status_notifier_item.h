@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusObjectPath>
+#include <QDBusServiceWatcher>
+#include <QIcon>
+#include <QObject>
+
+class DBusMenu;
+class QMenu;
+
+// One ARGB32 image, in network byte order, as StatusNotifier hosts take it.
+struct SniPixmap {
+    int width = 0;
+    int height = 0;
+    QByteArray bytes;
+};
+Q_DECLARE_METATYPE(SniPixmap)
+Q_DECLARE_METATYPE(QList<SniPixmap>)
+
+struct SniToolTip {
+    QString iconName;
+    QList<SniPixmap> icon;
+    QString title;
+    QString text;
+};
+Q_DECLARE_METATYPE(SniToolTip)
+
+// Pendrel's own StatusNotifierItem with its menu over dbusmenu. Qt chooses
+// between its StatusNotifier and XEmbed icons once per run, so for a watcher
+// that appears later a Qt icon never shows; this one registers with every
+// watcher that appears.
+class StatusNotifierItem : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
+    Q_PROPERTY(QString Category READ category SCRIPTABLE true)
+    Q_PROPERTY(QString Id READ id SCRIPTABLE true)
+    Q_PROPERTY(QString Title READ title SCRIPTABLE true)
+    Q_PROPERTY(QString Status READ status SCRIPTABLE true)
+    Q_PROPERTY(int WindowId READ windowId SCRIPTABLE true)
+    Q_PROPERTY(QString IconName READ empty SCRIPTABLE true)
+    Q_PROPERTY(QList<SniPixmap> IconPixmap READ iconPixmap SCRIPTABLE true)
+    Q_PROPERTY(QString OverlayIconName READ empty SCRIPTABLE true)
+    Q_PROPERTY(QList<SniPixmap> OverlayIconPixmap READ noPixmap SCRIPTABLE true)
+    Q_PROPERTY(QString AttentionIconName READ empty SCRIPTABLE true)
+    Q_PROPERTY(QList<SniPixmap> AttentionIconPixmap READ noPixmap SCRIPTABLE true)
+    Q_PROPERTY(QString AttentionMovieName READ empty SCRIPTABLE true)
+    Q_PROPERTY(SniToolTip ToolTip READ toolTip SCRIPTABLE true)
+    Q_PROPERTY(bool ItemIsMenu READ itemIsMenu SCRIPTABLE true)
+    Q_PROPERTY(QDBusObjectPath Menu READ menuPath SCRIPTABLE true)
+    Q_PROPERTY(QString IconThemePath READ empty SCRIPTABLE true)
+
+public:
+    explicit StatusNotifierItem(QMenu* menu, QObject* parent = nullptr);
+    ~StatusNotifierItem() override;
+
+    // Claims a bus name, exports the item and registers it with the watcher.
+    bool start();
+    void setIcon(const QIcon& icon);
+    void setToolTip(const QString& text);
+    QString serviceName() const { return m_serviceName; }
+
+    QString category() const { return QStringLiteral("ApplicationStatus"); }
+    QString id() const { return QStringLiteral("pendrel"); }
+    QString title() const { return QStringLiteral("Pendrel"); }
+    QString status() const { return QStringLiteral("Active"); }
+    int windowId() const { return 0; }
+    QString empty() const { return {}; }
+    QList<SniPixmap> iconPixmap() const { return m_pixmaps; }
+    QList<SniPixmap> noPixmap() const { return {}; }
+    SniToolTip toolTip() const { return {{}, {}, m_toolTip, {}}; }
+    bool itemIsMenu() const { return false; }
+    QDBusObjectPath menuPath() const;
+
+public Q_SLOTS:
+    Q_SCRIPTABLE void ContextMenu(int x, int y);
+    Q_SCRIPTABLE void Activate(int x, int y);
+    Q_SCRIPTABLE void SecondaryActivate(int, int) {}
+    Q_SCRIPTABLE void Scroll(int, const QString&) {}
+
+Q_SIGNALS:
+    void activated();
+
+    Q_SCRIPTABLE void NewTitle();
+    Q_SCRIPTABLE void NewIcon();
+    Q_SCRIPTABLE void NewAttentionIcon();
+    Q_SCRIPTABLE void NewOverlayIcon();
+    Q_SCRIPTABLE void NewToolTip();
+    Q_SCRIPTABLE void NewStatus(const QString& status);
+
+private:
+    void registerWithWatcher();
+
+    QMenu* m_menu;
+    QString m_serviceName;
+    QDBusConnection m_bus;
+    DBusMenu* m_dbusMenu;
+    QDBusServiceWatcher m_watcher;
+    QList<SniPixmap> m_pixmaps;
+    QString m_toolTip;
+};

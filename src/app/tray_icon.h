@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/reminder.h"
+
+#include <QDBusServiceWatcher>
+#include <QObject>
+
+class QDateTime;
+class QMenu;
+class QSystemTrayIcon;
+class QTimeZone;
+class StatusNotifierItem;
+
+// Pendrel's icon in the desktop's tray, shown from the start even when no
+// tray is there yet: trays often start after the programs of a login.
+// An XEmbed tray that appears later is found by Qt itself. A StatusNotifier
+// watcher that appears later is not: when one appears and the icon is not
+// among its items, Pendrel's own StatusNotifierItem takes over.
+class TrayIcon : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TrayIcon(QMenu* menu, QObject* parent = nullptr);
+    ~TrayIcon() override;
+
+    void setPaused(bool paused);
+    void setToolTip(const QString& text);
+    QSystemTrayIcon* systemTrayIcon() const { return m_icon; }
+
+    // "Next: <title>, <day> <time>", "Paused" or "No reminders on".
+    static QString statusText(bool paused, const QList<Reminder>& reminders, const QDateTime& now,
+                              const QTimeZone& zone);
+
+Q_SIGNALS:
+    // A plain click or double-click: the user wants the manager.
+    void activated();
+
+private:
+    void onWatcherRegistered();
+    void checkRegistration();
+
+    QMenu* m_menu;
+    QSystemTrayIcon* m_icon = nullptr;
+    StatusNotifierItem* m_item = nullptr;
+    QDBusServiceWatcher m_watcher;
+    bool m_paused = false;
+    QString m_toolTip;
+};
