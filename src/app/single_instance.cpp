@@ -6,11 +6,13 @@
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -117,9 +119,20 @@ void SingleInstance::onConnection()
     for (;;) {
         const int connection =
             ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (connection < 0)
-            return;
-        serve(connection);
+        if (connection >= 0) {
+            serve(connection);
+            continue;
+        }
+        if (errno == EINTR)
+            continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK) {
+            // Out of descriptors, say: the listener stays readable, so pause it
+            // instead of spinning on it.
+            m_notifier->setEnabled(false);
+            QTimer::singleShot(1000, m_notifier,
+                               [notifier = m_notifier] { notifier->setEnabled(true); });
+        }
+        return;
     }
 }
 
@@ -127,7 +140,17 @@ void SingleInstance::serve(int connection)
 {
     auto* notifier = new QSocketNotifier(connection, QSocketNotifier::Read, this);
     auto received = std::make_shared<QByteArray>();
-    connect(notifier, &QSocketNotifier::activated, this, [this, notifier, connection, received] {
+    auto open = std::make_shared<bool>(true);
+    const auto end = [notifier, connection, open] {
+        if (!std::exchange(*open, false))
+            return;
+        notifier->setEnabled(false);
+        notifier->deleteLater();
+        ::close(connection);
+    };
+    // A client that says nothing is not waited for.
+    QTimer::singleShot(2000, notifier, end);
+    connect(notifier, &QSocketNotifier::activated, this, [this, connection, received, end] {
         const QByteArray expected = request();
         char buffer[64];
         const qsizetype wanted = std::min<qsizetype>(expected.size() - received->size(), 64);
@@ -145,9 +168,7 @@ void SingleInstance::serve(int connection)
             // A client gone already is no reason to stop; no SIGPIPE either.
             [[maybe_unused]] const ssize_t sent = ::send(connection, "ok\n", 3, MSG_NOSIGNAL);
         }
-        notifier->setEnabled(false);
-        notifier->deleteLater();
-        ::close(connection);
+        end();
         if (understood)
             Q_EMIT openRequested();
     });

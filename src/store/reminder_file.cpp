@@ -137,13 +137,17 @@ void ReminderFile::removeLeftovers()
     const QFileInfo info(m_path);
     static const QRegularExpression temporary(QStringLiteral("^[A-Za-z]{6}$"));
     static const QRegularExpression word(QStringLiteral("^[A-Z]?[a-z]+$|^[A-Z]+$"));
+    // An interrupted save is never older than the file it was to replace; a
+    // copy the user made by hand mostly is.
+    const QDateTime current = info.exists() ? info.lastModified() : QDateTime();
     const QString prefix = info.fileName() + u'.';
     const QDir folder = info.absoluteDir();
     const auto candidates = folder.entryInfoList({prefix + QStringLiteral("??????")},
                                                  QDir::Files | QDir::Hidden | QDir::CaseSensitive);
     for (const QFileInfo& candidate : candidates) {
         const QString suffix = candidate.fileName().mid(prefix.size());
-        if (!candidate.isSymLink() && temporary.match(suffix).hasMatch() &&
+        const bool older = current.isValid() && candidate.lastModified() < current;
+        if (!candidate.isSymLink() && !older && temporary.match(suffix).hasMatch() &&
             !word.match(suffix).hasMatch())
             QFile::remove(candidate.absoluteFilePath());
     }

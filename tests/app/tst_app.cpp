@@ -332,6 +332,11 @@ void TestApp::singleInstanceIgnoresStrangers()
     socket.write(QByteArray(4096, 'x'));
     socket.flush();
     QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState);
+    // One that says nothing is not waited for either.
+    QLocalSocket silent;
+    silent.connectToServer(folder + QStringLiteral("/instance"));
+    QVERIFY(silent.waitForConnected(1000));
+    QTRY_COMPARE_WITH_TIMEOUT(silent.state(), QLocalSocket::UnconnectedState, 5000);
     QCOMPARE(opened.size(), 0);
 }
 

@@ -525,9 +525,18 @@ void TestStore::leftoversOfSavesAreRemoved()
         QVERIFY(writeFile(m_folder + u'/' + name, "[]"));
     QVERIFY(QFile::link(m_folder + QStringLiteral("/notes.txt"),
                         m_folder + QStringLiteral("/reminders.json.LiNkEd")));
+    // A copy older than the file cannot be a save that was cut off.
+    const QString copy = m_folder + QStringLiteral("/reminders.json.MyCopy");
+    QVERIFY(writeFile(copy, "[]"));
+    QFile old(copy);
+    QVERIFY(old.open(QIODevice::ReadWrite) &&
+            old.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                            QFileDevice::FileModificationTime));
+    old.close();
     makeStore();
     QStringList left = QDir(m_folder).entryList(QDir::Files | QDir::System);
-    QStringList expected = kept + QStringList{QStringLiteral("reminders.json.LiNkEd")};
+    QStringList expected = kept + QStringList{QStringLiteral("reminders.json.LiNkEd"),
+                                              QStringLiteral("reminders.json.MyCopy")};
     left.sort();
     expected.sort();
     QCOMPARE(left, expected);
