@@ -88,8 +88,8 @@ QPen roundPen(const QColor& color, double width)
     return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// The filled clock, bells and legs, without hands.
-void drawClock(QPainter& p, const QColor& c)
+// The clock, bells and legs, without hands; the face filled or outlined.
+void drawClock(QPainter& p, const QColor& c, bool filledFace = true)
 {
     p.setPen(roundPen(c, 2));
     p.setBrush(c);
@@ -97,6 +97,7 @@ void drawClock(QPainter& p, const QColor& c)
     p.drawPie(QRectF(14.5, 1.5, 8, 8), -45 * 16, 180 * 16);
     p.drawLine(QPointF(6.5, 19.5), QPointF(4.5, 22));
     p.drawLine(QPointF(17.5, 19.5), QPointF(19.5, 22));
+    p.setBrush(filledFace ? QBrush(c) : Qt::NoBrush);
     p.drawEllipse(QPointF(12, 13.5), 8, 8);
 }
 
@@ -111,15 +112,7 @@ QIcon Icons::alarm(const QColor& color, bool filled)
     if (const auto found = made.constFind(key); found != made.constEnd())
         return *found;
     const QIcon icon = drawn(color, [filled](QPainter& p, const QColor& c) {
-        p.setPen(roundPen(c, 2));
-        // Bells, legs, then the face.
-        p.setBrush(c);
-        p.drawPie(QRectF(1.5, 1.5, 8, 8), 45 * 16, 180 * 16);
-        p.drawPie(QRectF(14.5, 1.5, 8, 8), -45 * 16, 180 * 16);
-        p.drawLine(QPointF(6.5, 19.5), QPointF(4.5, 22));
-        p.drawLine(QPointF(17.5, 19.5), QPointF(19.5, 22));
-        p.setBrush(filled ? QBrush(c) : Qt::NoBrush);
-        p.drawEllipse(QPointF(12, 13.5), 8, 8);
+        drawClock(p, c, filled);
         QColor hands = filled ? QColor(Qt::white) : c;
         p.setPen(roundPen(hands, 1.8));
         p.drawLine(QPointF(12, 13.5), QPointF(12, 8.5));

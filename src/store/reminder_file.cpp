@@ -65,14 +65,7 @@ std::optional<QList<Reminder>> ReminderFile::load()
     removeLeftovers();
     QTimer::singleShot(0, this, &ReminderFile::startWatching);
     m_known = snapshot(true);
-    if (m_known.bytes) {
-        if (auto decoded = ReminderJson::decodeList(*m_known.bytes))
-            return decoded;
-    }
-    // A regular file that is there but unusable still holds the user's text.
-    if (m_known.regular)
-        m_keepAs = corruptKind;
-    return std::nullopt;
+    return decodeKnown();
 }
 
 std::optional<QList<Reminder>> ReminderFile::outsideChange()
@@ -82,10 +75,16 @@ std::optional<QList<Reminder>> ReminderFile::outsideChange()
         return std::nullopt;
     m_known = std::move(now);
     m_keepAs.clear();
+    return decodeKnown();
+}
+
+std::optional<QList<Reminder>> ReminderFile::decodeKnown()
+{
     if (m_known.bytes) {
         if (auto decoded = ReminderJson::decodeList(*m_known.bytes))
             return decoded;
     }
+    // A regular file that is there but unusable still holds the user's text.
     if (m_known.regular)
         m_keepAs = corruptKind;
     return std::nullopt;

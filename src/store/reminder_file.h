@@ -58,6 +58,9 @@ private:
     };
 
     Snapshot snapshot(bool read) const;
+    // The list in the file last seen, or none; an unusable regular file is
+    // marked to be kept aside before it is replaced.
+    std::optional<QList<Reminder>> decodeKnown();
     void removeLeftovers();
     bool keepAside(const QString& kind);
     void startWatching();
