@@ -117,14 +117,19 @@ QString TrayIcon::statusText(bool paused, const QList<Reminder>& reminders, cons
 {
     if (paused)
         return tr("Paused");
-    const auto next = LocalTime::nextDue(reminders, now, zone);
+    // One pass: the earliest due moment, and of several at that moment the
+    // first in the list, as they ring.
+    std::optional<QDateTime> next;
+    qsizetype index = -1;
+    for (qsizetype i = 0; i < reminders.size(); ++i) {
+        const auto due = LocalTime::nextDue(reminders.at(i), now, zone);
+        if (due && (!next || *due < *next)) {
+            next = due;
+            index = i;
+        }
+    }
     if (!next)
         return tr("No reminders on");
-    // Of several due at that moment, the first in the list, as they ring.
-    qsizetype index = 0;
-    while (index + 1 < reminders.size() &&
-           LocalTime::nextDue(reminders.at(index), now, zone) != next)
-        ++index;
     const QDateTime wall = LocalTime::wallClock(*next, LocalTime::usableZone(zone));
     const QLocale locale = QLocale::system();
     const QString when = locale.dayName(wall.date().dayOfWeek(), QLocale::ShortFormat) +
