@@ -1,5 +1,9 @@
 #include "icons.h"
 
+#include "clock_drawing.h"
+#include "prerendered_icon_engine.h"
+#include "tray_icon_pixels.h"
+
 #include <QApplication>
 #include <QHash>
 #include <QIconEngine>
@@ -18,16 +22,9 @@ using Drawing = std::function<void(QPainter&, const QColor&)>;
 QIcon drawn(const QColor& color, const Drawing& draw)
 {
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 24.0, size / 24.0);
-        draw(painter, color);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : ClockDrawing::sizes)
+        icon.addPixmap(QPixmap::fromImage(
+            ClockDrawing::rendered(size, [&](QPainter& painter) { draw(painter, color); })));
     return icon;
 }
 
@@ -88,19 +85,6 @@ QPen roundPen(const QColor& color, double width)
     return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// The clock, bells and legs, without hands; the face filled or outlined.
-void drawClock(QPainter& p, const QColor& c, bool filledFace = true)
-{
-    p.setPen(roundPen(c, 2));
-    p.setBrush(c);
-    p.drawPie(QRectF(1.5, 1.5, 8, 8), 45 * 16, 180 * 16);
-    p.drawPie(QRectF(14.5, 1.5, 8, 8), -45 * 16, 180 * 16);
-    p.drawLine(QPointF(6.5, 19.5), QPointF(4.5, 22));
-    p.drawLine(QPointF(17.5, 19.5), QPointF(19.5, 22));
-    p.setBrush(filledFace ? QBrush(c) : Qt::NoBrush);
-    p.drawEllipse(QPointF(12, 13.5), 8, 8);
-}
-
 } // namespace
 
 QIcon Icons::alarm(const QColor& color, bool filled)
@@ -111,13 +95,8 @@ QIcon Icons::alarm(const QColor& color, bool filled)
     const auto key = qMakePair(color.rgba(), filled);
     if (const auto found = made.constFind(key); found != made.constEnd())
         return *found;
-    const QIcon icon = drawn(color, [filled](QPainter& p, const QColor& c) {
-        drawClock(p, c, filled);
-        QColor hands = filled ? QColor(Qt::white) : c;
-        p.setPen(roundPen(hands, 1.8));
-        p.drawLine(QPointF(12, 13.5), QPointF(12, 8.5));
-        p.drawLine(QPointF(12, 13.5), QPointF(15.5, 15.5));
-    });
+    const QIcon icon =
+        drawn(color, [filled](QPainter& p, const QColor& c) { ClockDrawing::alarm(p, c, filled); });
     made.insert(key, icon);
     return icon;
 }
@@ -176,21 +155,9 @@ QIcon Icons::speakerSlash()
 
 QIcon Icons::application(bool paused)
 {
-    // Mid-luminance bodies: about 3.9:1 against a light panel and 3.6:1
-    // against a dark one, where a glyph in the text colour vanishes on one.
-    static const QColor active(0xd9, 0x48, 0x0f);
-    static const QColor grey(0x79, 0x79, 0x79);
-    static const QIcon normal = drawn(active, [](QPainter& p, const QColor& c) {
-        drawClock(p, c);
-        p.setPen(roundPen(Qt::white, 2));
-        p.drawLine(QPointF(12, 13.5), QPointF(12, 8.5));
-        p.drawLine(QPointF(12, 13.5), QPointF(15.5, 15.5));
-    });
-    static const QIcon dimmed = drawn(grey, [](QPainter& p, const QColor& c) {
-        drawClock(p, c);
-        p.setPen(roundPen(Qt::white, 2.2));
-        p.drawLine(QPointF(10, 10.5), QPointF(10, 16.5));
-        p.drawLine(QPointF(14, 10.5), QPointF(14, 16.5));
-    });
+    // Rendered by the build: a tray-only Pendrel then never loads the
+    // painter's stroking code, which costs more memory than the pixels.
+    static const QIcon normal(new PrerenderedIconEngine(TrayIconPixels::normal));
+    static const QIcon dimmed(new PrerenderedIconEngine(TrayIconPixels::paused));
     return paused ? dimmed : normal;
 }

@@ -1,6 +1,8 @@
 #include "alerts/alert_controller.h"
 #include "alerts/alert_panel.h"
+#include "alerts/clock_drawing.h"
 #include "alerts/elided_label.h"
+#include "alerts/icons.h"
 #include "common/fake_chimes.h"
 
 #include <QAccessible>
@@ -63,6 +65,7 @@ private Q_SLOTS:
     void keyboardFollowsTheButtons();
     void screenReadersHearAnAlert_data();
     void screenReadersHearAnAlert();
+    void trayIconIsTheDrawingAtEverySize();
 
 private:
     std::unique_ptr<FakeChimes> m_chimes;
@@ -384,4 +387,24 @@ void TestAlerts::screenReadersHearAnAlert()
 }
 
 QTEST_MAIN(TestAlerts)
+void TestAlerts::trayIconIsTheDrawingAtEverySize()
+{
+    // The build renders the icon ahead of time; it must be the drawing, not a
+    // stale or garbled copy of it, and in-between sizes come from the next larger.
+    for (const bool paused : {false, true}) {
+        const QIcon icon = Icons::application(paused);
+        for (int size : ClockDrawing::sizes) {
+            const QImage drawn = ClockDrawing::rendered(
+                size, [paused](QPainter& p) { ClockDrawing::application(p, paused); });
+            QCOMPARE(icon.pixmap(size).toImage().convertToFormat(drawn.format()), drawn);
+        }
+        const QImage between = icon.pixmap(20).toImage();
+        QCOMPARE(between.size(), QSize(20, 20));
+        QVERIFY(qAlpha(between.pixel(10, 12)) == 255 && qAlpha(between.pixel(0, 19)) == 0);
+        QCOMPARE(icon.pixmap(200).size(), QSize(128, 128));
+    }
+    QVERIFY(Icons::application(true).pixmap(22).toImage() !=
+            Icons::application(false).pixmap(22).toImage());
+}
+
 #include "tst_alerts.moc"

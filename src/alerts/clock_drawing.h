@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+#include <functional>
+
+class QPainter;
+
+// Pendrel's alarm clock, drawn on a 24 x 24 grid. Kept apart from the icons
+// so the build can render the tray icon ahead of time from the same drawing.
+class ClockDrawing {
+public:
+    using Drawing = std::function<void(QPainter&)>;
+
+    // The sizes every drawn icon is rendered at.
+    static constexpr int sizes[] = {16, 22, 24, 32, 48, 64, 128};
+
+    // Filled face with white hands, or an outline with hands in the colour.
+    static void alarm(QPainter& painter, const QColor& color, bool filled);
+    // The tray icon: the clock in a colour that reads on light and dark
+    // panels alike; paused, a grey one with a pause mark instead of hands.
+    static void application(QPainter& painter, bool paused);
+    // A drawing at size x size pixels, premultiplied ARGB, antialiased.
+    static QImage rendered(int size, const Drawing& draw);
+};
