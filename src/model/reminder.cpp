@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTime>
 #include <QTimeZone>
 
@@ -42,9 +41,22 @@ QString Reminder::timeString() const
 
 QString Reminder::shortTimeFormat(const QLocale& locale)
 {
-    static const QRegularExpression seconds(QStringLiteral("[^HhmAaPp]*s+"));
-    QString format = locale.timeFormat(QLocale::ShortFormat);
-    format.remove(seconds);
+    // Seconds go with what separates them from the hours, minutes and day
+    // period before them: "HH:mm:ss" and "h.mm.ss a" lose ":ss" and ".ss".
+    const QString pattern = locale.timeFormat(QLocale::ShortFormat);
+    QString format;
+    QString separator;
+    for (const QChar c : pattern) {
+        if (c == u's') {
+            separator.clear();
+        } else if (QStringView(u"HhmAaPp").contains(c)) {
+            format += separator + c;
+            separator.clear();
+        } else {
+            separator += c;
+        }
+    }
+    format += separator;
     // Some locales' patterns use letters Qt does not know, and Qt would write
     // them literally (zh_TW's day period "B" gave "B8:10"). Map them to the
     // nearest letters Qt knows, or drop them.
@@ -110,8 +122,14 @@ std::optional<QUrl> Reminder::normalizedURL() const
         return std::nullopt;
     // Links with their own scheme ("https://", "zoommtg://", "msteams:/") are
     // used as written; anything else is taken as a web address.
-    static const QRegularExpression ownScheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:/"));
-    if (!ownScheme.match(text).hasMatch())
+    const qsizetype colon = text.indexOf(u':');
+    const bool ownScheme =
+        colon > 0 && text.at(0).isLetter() && text.at(0).unicode() < 0x80 &&
+        text.mid(colon + 1).startsWith(u'/') &&
+        std::all_of(text.cbegin(), text.cbegin() + colon, [](QChar c) {
+            return c.unicode() < 0x80 && (c.isLetterOrNumber() || QStringView(u"+.-").contains(c));
+        });
+    if (!ownScheme)
         text.prepend(u"https://");
     QUrl parsed(text, QUrl::StrictMode);
     if (!parsed.isValid() || parsed.isRelative())

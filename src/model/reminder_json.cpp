@@ -3,7 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cctype>
@@ -67,12 +66,23 @@ public:
     }
     void uuid(QStringView key, QUuid& out)
     {
-        // Anchored whole: "$" alone would let a trailing newline through.
-        static const QRegularExpression form(QRegularExpression::anchoredPattern(
-            u"[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}"));
+        // Exactly 8-4-4-4-12 hex digits: no braces, nothing after.
         QString textForm;
         text(key, textForm);
-        if (m_ok && !form.match(textForm).hasMatch())
+        const auto inForm = [](QStringView id) {
+            if (id.size() != 36)
+                return false;
+            for (qsizetype i = 0; i < id.size(); ++i) {
+                const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
+                const char16_t c = id.at(i).unicode();
+                const bool hex = (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') ||
+                                 (c >= u'A' && c <= u'F');
+                if (dash ? c != u'-' : !hex)
+                    return false;
+            }
+            return true;
+        };
+        if (m_ok && !inForm(textForm))
             m_ok = false;
         if (m_ok)
             out = QUuid::fromString(textForm);

@@ -7,11 +7,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <sys/stat.h>
 
 namespace {
+
+// Saves write to the file's name plus six random letters, then rename. A
+// word there, like "backup", "Backup" or "BACKUP", is more likely the user's
+// own copy.
+bool isSaveTemporary(QStringView suffix)
+{
+    const auto upper = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    const auto lower = [](QChar c) { return c >= u'a' && c <= u'z'; };
+    if (suffix.size() != 6 ||
+        !std::all_of(suffix.begin(), suffix.end(), [&](QChar c) { return upper(c) || lower(c); }))
+        return false;
+    return !std::all_of(suffix.begin(), suffix.end(), upper) &&
+           !std::all_of(suffix.begin() + 1, suffix.end(), lower);
+}
 
 const QString corruptKind = QStringLiteral("corrupt");
 const QString conflictKind = QStringLiteral("conflict");
@@ -131,23 +144,17 @@ bool ReminderFile::keepAside(const QString& kind)
 
 void ReminderFile::removeLeftovers()
 {
-    // Saves write to the file's name plus six random letters, then rename.
-    // A word like "backup" or "Backup" there is more likely the user's own copy.
     const QFileInfo info(m_path);
-    static const QRegularExpression temporary(QStringLiteral("^[A-Za-z]{6}$"));
-    static const QRegularExpression word(QStringLiteral("^[A-Z]?[a-z]+$|^[A-Z]+$"));
     // An interrupted save is never older than the file it was to replace; a
     // copy the user made by hand mostly is.
     const QDateTime current = info.exists() ? info.lastModified() : QDateTime();
     const QString prefix = info.fileName() + u'.';
-    const QDir folder = info.absoluteDir();
-    const auto candidates = folder.entryInfoList({prefix + QStringLiteral("??????")},
-                                                 QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+    const auto candidates = info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden);
     for (const QFileInfo& candidate : candidates) {
-        const QString suffix = candidate.fileName().mid(prefix.size());
+        const QString name = candidate.fileName();
         const bool older = current.isValid() && candidate.lastModified() < current;
-        if (!candidate.isSymLink() && !older && temporary.match(suffix).hasMatch() &&
-            !word.match(suffix).hasMatch())
+        if (name.startsWith(prefix) && isSaveTemporary(QStringView(name).sliced(prefix.size())) &&
+            !candidate.isSymLink() && !older)
             QFile::remove(candidate.absoluteFilePath());
     }
 }
@@ -161,7 +168,11 @@ void ReminderFile::startWatching()
     };
     connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, this, onEvent);
     connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, this, onEvent);
-    onEvent(); // a change made since loading
+    rearm();
+    // A change made since loading is taken in once settled, like any other;
+    // with none, start-up ends without another wake-up.
+    if (!snapshot(true).sameAs(m_known))
+        m_settle.start();
 }
 
 void ReminderFile::rearm()
