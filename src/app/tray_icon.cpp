@@ -117,23 +117,13 @@ QString TrayIcon::statusText(bool paused, const QList<Reminder>& reminders, cons
 {
     if (paused)
         return tr("Paused");
-    // One pass: the earliest due moment, and of several at that moment the
-    // first in the list, as they ring.
-    std::optional<QDateTime> next;
-    qsizetype index = -1;
-    for (qsizetype i = 0; i < reminders.size(); ++i) {
-        const auto due = LocalTime::nextDue(reminders.at(i), now, zone);
-        if (due && (!next || *due < *next)) {
-            next = due;
-            index = i;
-        }
-    }
+    const auto next = LocalTime::nextDueReminder(reminders, now, zone);
     if (!next)
         return tr("No reminders on");
-    const QDateTime wall = LocalTime::wallClock(*next, LocalTime::usableZone(zone));
+    const QDateTime wall = LocalTime::wallClock(next->moment, LocalTime::usableZone(zone));
     const QLocale locale = QLocale::system();
     const QString when = locale.dayName(wall.date().dayOfWeek(), QLocale::ShortFormat) +
                          QLatin1Char(' ') +
                          locale.toString(wall.time(), Reminder::shortTimeFormat(locale));
-    return tr("Next: %1, %2").arg(oneLineText(reminders.at(index).title), when);
+    return tr("Next: %1, %2").arg(oneLineText(reminders.at(next->index).title), when);
 }

@@ -123,6 +123,14 @@ std::optional<QDateTime> LocalTime::nextDue(const Reminder& reminder, const QDat
 std::optional<QDateTime> LocalTime::nextDue(const QList<Reminder>& reminders,
                                             const QDateTime& after, const QTimeZone& zone)
 {
+    const auto due = nextDueReminder(reminders, after, zone);
+    return due ? std::optional(due->moment) : std::nullopt;
+}
+
+std::optional<LocalTime::Due> LocalTime::nextDueReminder(const QList<Reminder>& reminders,
+                                                         const QDateTime& after,
+                                                         const QTimeZone& zone)
+{
     const QTimeZone usable = usableZone(zone);
     const qint64 afterMsecs = after.toMSecsSinceEpoch();
     const QDate today = dateOf(after, usable);
@@ -133,15 +141,19 @@ std::optional<QDateTime> LocalTime::nextDue(const QList<Reminder>& reminders,
         const qint64 weekday = date.dayOfWeek() % 7 + 1;
         const QString key = date.toString(u"yyyy-MM-dd");
         std::optional<qint64> earliest;
-        for (const Reminder& r : reminders) {
+        qsizetype index = -1;
+        for (qsizetype n = 0; n < reminders.size(); ++n) {
+            const Reminder& r = reminders.at(n);
             if (!r.enabled || !r.days.contains(weekday) || r.lastFired == key)
                 continue;
             const auto due = localDay.resolveSecs(r.hour, r.minute);
-            if (due && *due * 1000 > afterMsecs && (!earliest || *due < *earliest))
+            if (due && *due * 1000 > afterMsecs && (!earliest || *due < *earliest)) {
                 earliest = due;
+                index = n;
+            }
         }
         if (earliest)
-            return QDateTime::fromSecsSinceEpoch(*earliest, Qt::UTC);
+            return Due{QDateTime::fromSecsSinceEpoch(*earliest, Qt::UTC), index};
     }
     return std::nullopt;
 }

@@ -50,6 +50,14 @@ public:
     // The earliest such moment over a list.
     static std::optional<QDateTime> nextDue(const QList<Reminder>& reminders,
                                             const QDateTime& after, const QTimeZone& zone);
+    // The same, with the reminder due then: of several, the first in the
+    // list, as they ring.
+    struct Due {
+        QDateTime moment;
+        qsizetype index;
+    };
+    static std::optional<Due> nextDueReminder(const QList<Reminder>& reminders,
+                                              const QDateTime& after, const QTimeZone& zone);
 
 private:
     std::optional<qint64> resolveAcrossChange(qint64 wall) const;

@@ -540,9 +540,14 @@ void TestModel::nextDue()
     QCOMPARE(due ? due->toUTC().toString(Qt::ISODate) : QString(), expectedUtc);
     // The earliest over a list, whatever the order.
     const Reminder later{.hour = 23, .minute = 59, .days = {1, 2, 3, 4, 5, 6, 7}};
-    if (due)
+    if (due) {
+        const QDateTime laterDue = *LocalTime::nextDue(later, utc(after), QTimeZone(zone));
         QCOMPARE(LocalTime::nextDue(QList<Reminder>{later, r, later}, utc(after), QTimeZone(zone)),
-                 std::min(*due, *LocalTime::nextDue(later, utc(after), QTimeZone(zone))));
+                 std::min(*due, laterDue));
+        // Of several due at once, the first in the list is the one named.
+        const auto first = LocalTime::nextDueReminder({later, r, r}, utc(after), QTimeZone(zone));
+        QCOMPARE(first->index, *due < laterDue ? 1 : 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestModel)
