@@ -178,8 +178,10 @@ int main(int argc, char** argv)
              QStringLiteral("ratio"));
     compared(QStringLiteral("start-up to idle (s)"), median(startFloor) / 1000,
              median(startPendrel) / 1000, 3);
-    compared(QStringLiteral("resident memory at 10 s (MiB)"), median(rssFloor), median(rssPendrel),
-             1);
+    const double rssRatio = median(rssPendrel) / median(rssFloor);
+    compared(QStringLiteral("resident memory at 10 s (MiB)"),
+             QString::number(median(rssFloor), 'f', 1), QString::number(median(rssPendrel), 'f', 1),
+             QString::number(rssRatio, 'f', 3) + QStringLiteral("x   (target <= 1.1x)"));
     compared(QStringLiteral("idle wake-ups per minute"), floorWakeups, wakeups, 1);
     compared(QStringLiteral("idle CPU per minute (s)"), floorCpu, cpu, 4);
     out << Qt::endl;

@@ -19,7 +19,11 @@ struct Home {
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("runtime")));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        // On the X server it is given, as on a desktop; offscreen without one.
+        if (!env.contains(QStringLiteral("DISPLAY")))
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        else
+            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
         return env;
     }
