@@ -21,6 +21,6 @@ public:
     // The tray icon: the clock in a colour that reads on light and dark
     // panels alike; paused, a grey one with a pause mark instead of hands.
     static void application(QPainter& painter, bool paused);
-    // A drawing at size x size pixels, premultiplied ARGB, antialiased.
+    // Premultiplied, the form the tray icon's pixels are shown in as they are.
     static QImage rendered(int size, const Drawing& draw);
 };

@@ -155,7 +155,7 @@ QIcon Icons::speakerSlash()
 
 QIcon Icons::application(bool paused)
 {
-    // Rendered by the build: a tray-only Pendrel then never loads the
+    // Rendered by the build: a tray-only Pendrel then never runs the
     // painter's stroking code, which costs more memory than the pixels.
     static const QIcon normal(new PrerenderedIconEngine(TrayIconPixels::normal));
     static const QIcon dimmed(new PrerenderedIconEngine(TrayIconPixels::paused));

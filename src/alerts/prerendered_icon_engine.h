@@ -5,7 +5,8 @@
 #include <span>
 
 // An icon over square images compiled into the program. A size between two
-// images is scaled down from the larger one, never up.
+// images is scaled down from the larger one, never up. Every mode looks the
+// same: the tray never shows its icon disabled or selected.
 class PrerenderedIconEngine : public QIconEngine {
 public:
     struct Image {

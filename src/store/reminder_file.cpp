@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace {
@@ -152,9 +154,10 @@ void ReminderFile::removeLeftovers()
     const auto candidates = info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden);
     for (const QFileInfo& candidate : candidates) {
         const QString name = candidate.fileName();
+        if (!name.startsWith(prefix) || !isSaveTemporary(QStringView(name).sliced(prefix.size())))
+            continue;
         const bool older = current.isValid() && candidate.lastModified() < current;
-        if (name.startsWith(prefix) && isSaveTemporary(QStringView(name).sliced(prefix.size())) &&
-            !candidate.isSymLink() && !older)
+        if (!candidate.isSymLink() && !older)
             QFile::remove(candidate.absoluteFilePath());
     }
 }

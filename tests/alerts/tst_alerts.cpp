@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextDocument>
@@ -386,7 +387,6 @@ void TestAlerts::screenReadersHearAnAlert()
     QCOMPARE(alert->text(QAccessible::Name), spoken);
 }
 
-QTEST_MAIN(TestAlerts)
 void TestAlerts::trayIconIsTheDrawingAtEverySize()
 {
     // The build renders the icon ahead of time; it must be the drawing, not a
@@ -402,9 +402,22 @@ void TestAlerts::trayIconIsTheDrawingAtEverySize()
         QCOMPARE(between.size(), QSize(20, 20));
         QVERIFY(qAlpha(between.pixel(10, 12)) == 255 && qAlpha(between.pixel(0, 19)) == 0);
         QCOMPARE(icon.pixmap(200).size(), QSize(128, 128));
+        // As an X11 tray paints it, also at scale 2.
+        for (const qreal ratio : {1.0, 2.0}) {
+            QImage canvas(QSize(22, 22) * ratio, QImage::Format_ARGB32_Premultiplied);
+            canvas.setDevicePixelRatio(ratio);
+            canvas.fill(Qt::transparent);
+            QPainter painter(&canvas);
+            icon.paint(&painter, QRect(0, 0, 22, 22));
+            painter.end();
+            canvas.setDevicePixelRatio(1);
+            const int side = int(22 * ratio);
+            QCOMPARE(canvas, icon.pixmap(side).toImage().convertToFormat(canvas.format()));
+        }
     }
     QVERIFY(Icons::application(true).pixmap(22).toImage() !=
             Icons::application(false).pixmap(22).toImage());
 }
 
+QTEST_MAIN(TestAlerts)
 #include "tst_alerts.moc"

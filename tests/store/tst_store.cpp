@@ -516,6 +516,7 @@ void TestStore::leftoversOfSavesAreRemoved()
 {
     const QStringList kept{QStringLiteral("notes.txt"),
                            QStringLiteral("reminders.json"),
+                           QStringLiteral("reminders.json.BACKUP"),
                            QStringLiteral("reminders.json.Backup"),
                            QStringLiteral("reminders.json.backup"),
                            QStringLiteral("reminders.json.corrupt-20260309-090000"),
