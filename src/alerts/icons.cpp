@@ -28,22 +28,15 @@ QIcon drawn(const QColor& color, const Drawing& draw)
     return icon;
 }
 
-QIcon themed(std::initializer_list<const char*> names, const QColor& color, const Drawing& draw)
-{
-    for (const char* name : names) {
-        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(name));
-        if (!icon.isNull())
-            return icon;
-    }
-    return drawn(color, draw);
-}
-
 // Drawn at paint time in the palette's text colour, so the icon reads on
-// light and dark themes and follows a theme switch. Symbolic theme icons are
-// not used for these: Qt shows them in their file's fixed dark grey.
+// light and dark themes and follows a theme switch. Where the desktop's icon
+// theme has one of the named symbolic icons, its shape is used in that colour,
+// as desktops show symbolic icons (Qt alone shows their file's fixed grey).
 class PaletteIconEngine : public QIconEngine {
 public:
-    explicit PaletteIconEngine(Drawing draw) : m_draw(std::move(draw)) {}
+    explicit PaletteIconEngine(Drawing draw, QStringList themeNames = {})
+        : m_draw(std::move(draw)), m_themeNames(std::move(themeNames))
+    {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
     {
@@ -51,12 +44,24 @@ public:
         const QColor color = palette.color(
             mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active, QPalette::WindowText);
         const int side = std::min(rect.width(), rect.height());
+        const QRectF square(rect.x() + (rect.width() - side) / 2.0,
+                            rect.y() + (rect.height() - side) / 2.0, side, side);
+        const QIcon themed = themeIcon();
         painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->translate(rect.x() + (rect.width() - side) / 2.0,
-                           rect.y() + (rect.height() - side) / 2.0);
-        painter->scale(side / 24.0, side / 24.0);
-        m_draw(*painter, color);
+        if (!themed.isNull()) {
+            const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+            QPixmap shape = themed.pixmap(QSize(side, side), ratio);
+            QPainter tint(&shape);
+            tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            tint.fillRect(QRect(QPoint(), shape.size()), color);
+            tint.end();
+            painter->drawPixmap(square, shape, QRectF(shape.rect()));
+        } else {
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->translate(square.topLeft());
+            painter->scale(side / 24.0, side / 24.0);
+            m_draw(*painter, color);
+        }
         painter->restore();
     }
 
@@ -69,16 +74,23 @@ public:
         return pixmap;
     }
 
-    QIconEngine* clone() const override { return new PaletteIconEngine(m_draw); }
+    QIconEngine* clone() const override { return new PaletteIconEngine(m_draw, m_themeNames); }
 
 private:
-    Drawing m_draw;
-};
+    // Looked up at each paint, so a change of icon theme shows; Qt caches it.
+    QIcon themeIcon() const
+    {
+        for (const QString& name : m_themeNames) {
+            const QIcon icon = QIcon::fromTheme(name);
+            if (!icon.isNull())
+                return icon;
+        }
+        return {};
+    }
 
-QColor textColor()
-{
-    return QApplication::palette().color(QPalette::WindowText);
-}
+    Drawing m_draw;
+    QStringList m_themeNames;
+};
 
 QPen roundPen(const QColor& color, double width)
 {
@@ -120,37 +132,41 @@ QIcon Icons::minus()
 
 QIcon Icons::globe()
 {
-    return themed({"globe-symbolic", "web-browser-symbolic"}, textColor(),
-                  [](QPainter& p, const QColor& c) {
-                      p.setPen(roundPen(c, 1.5));
-                      p.setBrush(Qt::NoBrush);
-                      p.drawEllipse(QPointF(12, 12), 9, 9);
-                      p.drawEllipse(QPointF(12, 12), 4, 9);
-                      p.drawLine(QPointF(3, 12), QPointF(21, 12));
-                      p.drawLine(QPointF(12, 3), QPointF(12, 21));
-                  });
+    static const QIcon icon(new PaletteIconEngine(
+        [](QPainter& p, const QColor& c) {
+            p.setPen(roundPen(c, 1.5));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPointF(12, 12), 9, 9);
+            p.drawEllipse(QPointF(12, 12), 4, 9);
+            p.drawLine(QPointF(3, 12), QPointF(21, 12));
+            p.drawLine(QPointF(12, 3), QPointF(12, 21));
+        },
+        {QStringLiteral("globe-symbolic"), QStringLiteral("web-browser-symbolic")}));
+    return icon;
 }
 
 QIcon Icons::speakerSlash()
 {
-    return themed({"audio-volume-muted-symbolic", "audio-volume-muted"}, textColor(),
-                  [](QPainter& p, const QColor& c) {
-                      QPainterPath speaker;
-                      speaker.moveTo(3, 9);
-                      speaker.lineTo(7, 9);
-                      speaker.lineTo(12, 4.5);
-                      speaker.lineTo(12, 19.5);
-                      speaker.lineTo(7, 15);
-                      speaker.lineTo(3, 15);
-                      speaker.closeSubpath();
-                      p.setPen(roundPen(c, 1.5));
-                      p.setBrush(c);
-                      p.drawPath(speaker);
-                      p.setPen(roundPen(c, 2));
-                      p.drawLine(QPointF(3, 3), QPointF(21, 21));
-                      p.drawLine(QPointF(15, 9.5), QPointF(20, 14.5));
-                      p.drawLine(QPointF(20, 9.5), QPointF(17.5, 12));
-                  });
+    static const QIcon icon(new PaletteIconEngine(
+        [](QPainter& p, const QColor& c) {
+            QPainterPath speaker;
+            speaker.moveTo(3, 9);
+            speaker.lineTo(7, 9);
+            speaker.lineTo(12, 4.5);
+            speaker.lineTo(12, 19.5);
+            speaker.lineTo(7, 15);
+            speaker.lineTo(3, 15);
+            speaker.closeSubpath();
+            p.setPen(roundPen(c, 1.5));
+            p.setBrush(c);
+            p.drawPath(speaker);
+            p.setPen(roundPen(c, 2));
+            p.drawLine(QPointF(3, 3), QPointF(21, 21));
+            p.drawLine(QPointF(15, 9.5), QPointF(20, 14.5));
+            p.drawLine(QPointF(20, 9.5), QPointF(17.5, 12));
+        },
+        {QStringLiteral("audio-volume-muted-symbolic")}));
+    return icon;
 }
 
 QIcon Icons::application(bool paused)

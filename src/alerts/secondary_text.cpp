@@ -48,7 +48,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::ApplicationPaletteChange && watched->isWidgetType())
+        // Windows get the application's change, the widgets in them their
+        // own; recolouring with an unchanged palette sends nothing, so no loop.
+        const auto type = event->type();
+        if ((type == QEvent::ApplicationPaletteChange || type == QEvent::PaletteChange) &&
+            watched->isWidgetType())
             recolor(static_cast<QWidget*>(watched));
         return false;
     }

@@ -88,16 +88,6 @@ QWidget* ManagerView::makeLeftColumn()
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setAccessibleName(tr("Reminders"));
-    // A quiet selection, as in a sidebar, so the rows' switches stay visible.
-    QPalette quiet = m_list->palette();
-    const QColor base = quiet.color(QPalette::Base);
-    const QColor accent = quiet.color(QPalette::Highlight);
-    quiet.setColor(QPalette::Highlight,
-                   QColor::fromRgbF(base.redF() * 0.75f + accent.redF() * 0.25f,
-                                    base.greenF() * 0.75f + accent.greenF() * 0.25f,
-                                    base.blueF() * 0.75f + accent.blueF() * 0.25f));
-    quiet.setColor(QPalette::HighlightedText, quiet.color(QPalette::Text));
-    m_list->setPalette(quiet);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ManagerView::onSelectionChanged);
     connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this,

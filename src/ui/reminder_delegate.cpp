@@ -124,6 +124,16 @@ void ReminderDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     background.features &=
         ~(QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration |
           QStyleOptionViewItem::HasCheckIndicator);
+    // A quiet selection, as in a sidebar, so the rows' switches stay visible;
+    // mixed at paint time so it follows a theme switch.
+    const QColor base = option.palette.color(QPalette::Active, QPalette::Base);
+    const QColor accent = option.palette.color(QPalette::Active, QPalette::Highlight);
+    background.palette.setColor(QPalette::Highlight,
+                                QColor::fromRgbF(base.redF() * 0.75f + accent.redF() * 0.25f,
+                                                 base.greenF() * 0.75f + accent.greenF() * 0.25f,
+                                                 base.blueF() * 0.75f + accent.blueF() * 0.25f));
+    background.palette.setColor(QPalette::HighlightedText,
+                                option.palette.color(QPalette::Active, QPalette::Text));
     const QWidget* widget = option.widget;
     const QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
@@ -158,10 +168,12 @@ void ReminderDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 
     if (parts.warning.isValid())
         warningIcon(widget).paint(painter, parts.warning);
+    // The marks as quiet as the summary, in the text's colour.
+    painter->setOpacity(0.62);
     if (parts.silent.isValid())
-        Icons::speakerSlash().paint(painter, parts.silent, Qt::AlignCenter, QIcon::Disabled);
+        Icons::speakerSlash().paint(painter, parts.silent);
     if (parts.website.isValid())
-        Icons::globe().paint(painter, parts.website, Qt::AlignCenter, QIcon::Disabled);
+        Icons::globe().paint(painter, parts.website);
     painter->restore();
 }
 
@@ -174,9 +186,7 @@ void ReminderDelegate::paintToggle(QPainter* painter, const QRectF& rect, bool o
     QColor off = palette.color(QPalette::WindowText);
     off.setAlphaF(0.25f);
     painter->setPen(Qt::NoPen);
-    // The application's accent, not the list's: the list's highlight is the
-    // quiet one its selected row is painted with.
-    painter->setBrush(on ? QApplication::palette().color(QPalette::Highlight) : off);
+    painter->setBrush(on ? palette.color(QPalette::Active, QPalette::Highlight) : off);
     painter->drawRoundedRect(track, radius, radius);
     const double knob = track.height() - 4;
     const double x = on ? track.right() - 2 - knob : track.left() + 2;

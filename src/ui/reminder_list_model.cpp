@@ -1,8 +1,7 @@
 #include "reminder_list_model.h"
 
+#include "alerts/elided_label.h"
 #include "store/store.h"
-
-#include <QTextDocument>
 
 ReminderListModel::ReminderListModel(Store& store, QObject* parent)
     : QAbstractListModel(parent), m_store(store), m_rows(static_cast<int>(store.reminders().size()))
@@ -29,7 +28,7 @@ QVariant ReminderListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return title;
     case Qt::ToolTipRole:
-        return Qt::convertFromPlainText(title, Qt::WhiteSpaceNormal);
+        return ElidedLabel::plainToolTip(title);
     case Qt::AccessibleTextRole: {
         QString name = tr("%1, %2, %3, %4")
                            .arg(oneLineText(title), reminder.timeString(), reminder.daysString(),

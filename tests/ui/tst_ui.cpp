@@ -625,6 +625,8 @@ void TestUi::rowToolTips_data()
     QTest::newRow("markup title is shown as written")
         << Reminder{.title = QStringLiteral("<b>bold</b> &amp; <i>it</i>")}
         << QStringLiteral("title") << QStringLiteral("<b>bold</b> &amp; <i>it</i>");
+    QTest::newRow("spaces kept") << Reminder{.title = QStringLiteral("Call  Ann   at 3")}
+                                 << QStringLiteral("title") << QStringLiteral("Call  Ann   at 3");
     QTest::newRow("markup on the summary line")
         << Reminder{.title = QStringLiteral("<h1>Big</h1><img src=x>")} << QStringLiteral("summary")
         << QStringLiteral("<h1>Big</h1><img src=x>");
@@ -781,16 +783,20 @@ QPalette darkPalette()
     return dark;
 }
 
-// The strongest contrast any pixel of the widget's picture has with its corner.
-double glyphContrast(QWidget* widget)
+// The strongest contrast any pixel of a picture has with its corner.
+double glyphContrast(const QImage& image)
 {
-    const QImage image = widget->grab().toImage();
     const QColor background = image.pixelColor(0, 0);
     double best = 1;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             best = std::max(best, SecondaryText::contrast(image.pixelColor(x, y), background));
     return best;
+}
+
+double glyphContrast(QWidget* widget)
+{
+    return glyphContrast(widget->grab().toImage());
 }
 
 void checkSecondary(QWidget* label)
@@ -816,13 +822,16 @@ QLabel* labelWithText(QWidget* parent, const QString& start)
 void TestUi::readableInBothThemes_data()
 {
     QTest::addColumn<QPalette>("palette");
-    QTest::newRow("light") << QApplication::style()->standardPalette();
-    QTest::newRow("dark") << darkPalette();
+    QTest::addColumn<bool>("switched"); // to it while the windows are open
+    QTest::newRow("light") << QApplication::style()->standardPalette() << false;
+    QTest::newRow("dark") << darkPalette() << false;
+    QTest::newRow("switched to dark") << darkPalette() << true;
 }
 
 void TestUi::readableInBothThemes()
 {
     QFETCH(QPalette, palette);
+    QFETCH(bool, switched);
     const QPalette original = QApplication::palette();
     const QString originalTheme = QIcon::themeName();
     const QStringList originalPaths = QIcon::themeSearchPaths();
@@ -831,25 +840,37 @@ void TestUi::readableInBothThemes()
         QIcon::setThemeSearchPaths(originalPaths);
         QIcon::setThemeName(originalTheme);
     });
-    QApplication::setPalette(palette);
+    QApplication::setPalette(switched ? QApplication::style()->standardPalette() : palette);
     // A desktop icon theme whose symbolic icons are drawn in a fixed dark grey.
     QIcon::setThemeSearchPaths({QStringLiteral("/usr/share/icons")});
     QIcon::setThemeName(QStringLiteral("Adwaita"));
 
-    makeStore({Reminder{.url = QStringLiteral("example.com")}});
+    makeStore({Reminder{.sound = QStringLiteral("None"), .url = QStringLiteral("example.com")}});
     auto view = makeManager();
+    view->select(m_store->reminders().first().id);
+    AlertPanel panel(Reminder{.url = QStringLiteral("example.com")});
+    panel.show();
+    if (switched) {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents(); // the windows pass it on to their widgets
+    }
+
     QVERIFY(glyphContrast(view->addButton()) >= 3);
     QVERIFY(glyphContrast(view->removeButton()) >= 3);
     checkSecondary(labelWithText(view->editor(), QStringLiteral("The pop-up always")));
+    for (const char* name : {"time", "website"})
+        checkSecondary(panel.findChild<QWidget*>(QString::fromLatin1(name)));
+    // The selected row's title and its marks.
+    const QImage row = view->list()->viewport()->grab().toImage();
+    const ReminderDelegate::Parts parts = rowParts(*view, 0);
+    QVERIFY(glyphContrast(row.copy(parts.title)) >= 4.5);
+    QVERIFY(glyphContrast(row.copy(parts.silent)) >= 3);
+    QVERIFY(glyphContrast(row.copy(parts.website)) >= 3);
+
     view.reset();
     makeStore({});
     view = makeManager();
     checkSecondary(labelWithText(view->emptyState(), QStringLiteral("Pick a reminder")));
-
-    AlertPanel panel(Reminder{.url = QStringLiteral("example.com")});
-    panel.show();
-    for (const char* name : {"time", "website"})
-        checkSecondary(panel.findChild<QWidget*>(QString::fromLatin1(name)));
 }
 
 void TestUi::boundFieldsShowTheStart()
