@@ -85,7 +85,12 @@ bool ListChange::applyTo(QList<Reminder>& target) const
         theirs = *ReminderJson::fromValue(merged);
         return clean;
     }
-    // Removed there: kept, since the edit is the newer word on it.
+    // Removed there. A firing only records the day it rang, so the removal
+    // stands; any other edit is the newer word on it and keeps the reminder.
+    Reminder fired = before;
+    fired.lastFired = after.lastFired;
+    if (fired == after)
+        return true;
     target.append(after);
     return false;
 }
