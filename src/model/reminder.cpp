@@ -122,13 +122,9 @@ std::optional<QUrl> Reminder::normalizedURL() const
         return std::nullopt;
     // Links with their own scheme ("https://", "zoommtg://", "msteams:/") are
     // used as written; anything else is taken as a web address.
-    const qsizetype colon = text.indexOf(u':');
+    const QString scheme = QUrl(text).scheme();
     const bool ownScheme =
-        colon > 0 && text.at(0).isLetter() && text.at(0).unicode() < 0x80 &&
-        text.mid(colon + 1).startsWith(u'/') &&
-        std::all_of(text.cbegin(), text.cbegin() + colon, [](QChar c) {
-            return c.unicode() < 0x80 && (c.isLetterOrNumber() || QStringView(u"+.-").contains(c));
-        });
+        !scheme.isEmpty() && QStringView(text).sliced(scheme.size() + 1).startsWith(u'/');
     if (!ownScheme)
         text.prepend(u"https://");
     QUrl parsed(text, QUrl::StrictMode);

@@ -66,26 +66,15 @@ public:
     }
     void uuid(QStringView key, QUuid& out)
     {
-        // Exactly 8-4-4-4-12 hex digits: no braces, nothing after.
+        // Exactly 8-4-4-4-12 hex digits: no braces, nothing after. What Qt
+        // cannot read comes back as the nil id's text and differs.
         QString textForm;
         text(key, textForm);
-        const auto inForm = [](QStringView id) {
-            if (id.size() != 36)
-                return false;
-            for (qsizetype i = 0; i < id.size(); ++i) {
-                const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
-                const char16_t c = id.at(i).unicode();
-                const bool hex = (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') ||
-                                 (c >= u'A' && c <= u'F');
-                if (dash ? c != u'-' : !hex)
-                    return false;
-            }
-            return true;
-        };
-        if (m_ok && !inForm(textForm))
+        const QUuid id = QUuid::fromString(textForm);
+        if (m_ok && id.toString(QUuid::WithoutBraces).compare(textForm, Qt::CaseInsensitive) != 0)
             m_ok = false;
         if (m_ok)
-            out = QUuid::fromString(textForm);
+            out = id;
     }
 
 private:
