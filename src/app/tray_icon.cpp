@@ -121,7 +121,7 @@ QString TrayIcon::statusText(bool paused, const QList<Reminder>& reminders, cons
     if (!next)
         return tr("No reminders on");
     const QDateTime wall = LocalTime::wallClock(next->moment, LocalTime::usableZone(zone));
-    const QLocale locale = QLocale::system();
+    const QLocale locale;
     const QString when = locale.dayName(wall.date().dayOfWeek(), QLocale::ShortFormat) +
                          QLatin1Char(' ') +
                          locale.toString(wall.time(), Reminder::shortTimeFormat(locale));

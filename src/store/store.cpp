@@ -26,7 +26,7 @@ Reminder seedReminder()
 
 Store::Store(const QString& folder, UserDefaults& defaults, const Clock& clock, QObject* parent)
     : QObject(parent), m_defaults(defaults), m_clock(clock),
-      m_filePath(QDir(folder).filePath(QStringLiteral("reminders.json"))), m_file(m_filePath, clock)
+      m_file(QDir(folder).filePath(QStringLiteral("reminders.json")), clock)
 {
     m_paused = m_defaults.boolValue(pausedKey);
     QDir().mkpath(folder);

@@ -48,7 +48,7 @@ public:
     // Removes every reminder with this id; saves even when none matched.
     void remove(const QUuid& id);
 
-    QString filePath() const { return m_filePath; }
+    QString filePath() const { return m_file.path(); }
     // Whether the last change reached the disk.
     bool lastSaveSucceeded() const { return m_lastSaveSucceeded; }
 
@@ -68,7 +68,6 @@ private:
 
     UserDefaults& m_defaults;
     const Clock& m_clock;
-    QString m_filePath;
     ReminderFile m_file;
     QList<Reminder> m_reminders;
     QList<ListChange> m_unsaved;

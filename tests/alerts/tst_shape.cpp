@@ -46,7 +46,7 @@ void TestShape::initTestCase()
         QSKIP("needs an X server");
     for (const char* tool : {"openbox", "xcompmgr"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            QSKIP("openbox and xcompmgr are not installed");
+            QFAIL("openbox and xcompmgr are not installed: run scripts/setup");
     }
     m_windowManager.start(QStringLiteral("openbox"), {});
     QVERIFY(m_windowManager.waitForStarted());

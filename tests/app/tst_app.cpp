@@ -350,6 +350,12 @@ void TestApp::singleInstanceSurvivesACrash()
     QVERIFY(writeFile(folder + QStringLiteral("/instance"), ""));
     SingleInstance next(folder);
     QVERIFY(next.claim());
+    QSignalSpy opened(&next, &SingleInstance::openRequested);
+    QLocalSocket socket; // the old socket file gave way to a listening one
+    socket.connectToServer(folder + QStringLiteral("/instance"));
+    QVERIFY(socket.waitForConnected(1000));
+    socket.write(SingleInstance::request());
+    QTRY_COMPARE(opened.size(), 1);
 
     // A runtime folder that cannot be made never stops Pendrel from starting.
     QVERIFY(writeFile(m_dir->filePath(QStringLiteral("blocked")), "a file, not a folder"));

@@ -374,8 +374,7 @@ void TestEndToEnd::handEditWhileRunningSurvivesAndFires()
     // Half a minute before it is due, so the edit comes first even on a slow machine.
     QProcess process;
     QProcessEnvironment env = environment();
-    env.insert(QStringLiteral("LD_PRELOAD"),
-               QStringLiteral("/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"));
+    env.insert(QStringLiteral("LD_PRELOAD"), QString::fromLatin1(fakeTimeLibrary));
     env.insert(QStringLiteral("FAKETIME"), QStringLiteral("@2026-03-09 08:00:35"));
     env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
     process.setProcessEnvironment(env);
