@@ -15,9 +15,12 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
 
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString watcherPath = QStringLiteral("/StatusNotifierWatcher");
 // Qt re-registers an icon the watcher knew by itself; give it this long first.
 constexpr int registrationGraceMsecs = 1500;
 
@@ -25,10 +28,15 @@ constexpr int registrationGraceMsecs = 1500;
 
 TrayIcon::TrayIcon(QMenu* menu, QObject* parent)
     : QObject(parent), m_menu(menu), m_watcher(watcherService, QDBusConnection::sessionBus(),
-                                               QDBusServiceWatcher::WatchForRegistration)
+                                               QDBusServiceWatcher::WatchForRegistration |
+                                                   QDBusServiceWatcher::WatchForUnregistration)
 {
-    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this,
-            &TrayIcon::onWatcherRegistered);
+    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayIcon::checkSoon);
+    connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
+            &TrayIcon::onWatcherUnregistered);
+    QDBusConnection::sessionBus().connect(watcherService, watcherPath, watcherService,
+                                          QStringLiteral("StatusNotifierHostRegistered"), this,
+                                          SLOT(checkSoon()));
     m_icon = new QSystemTrayIcon(Icons::application(false), this);
     m_icon->setContextMenu(menu);
     // A plain click opens the manager; the menu is on the other button, as
@@ -64,52 +72,101 @@ void TrayIcon::setToolTip(const QString& text)
     if (text == m_toolTip)
         return;
     m_toolTip = text;
-    // The text names a reminder, which is never to be read as markup: Qt's
-    // tooltips and StatusNotifier hosts both take rich text.
-    m_icon->setToolTip(Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal));
+    // The text names a reminder, which is never to be read as markup. An
+    // XEmbed tooltip takes text that looks like markup as such, so that is
+    // escaped; Qt's StatusNotifier item passes it on, and hosts show the
+    // title as plain text: plain text goes there as it is.
+    m_icon->setToolTip(
+        Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text);
     if (m_item)
-        m_item->setToolTip(text.toHtmlEscaped());
+        m_item->setToolTip(text);
 }
 
-void TrayIcon::onWatcherRegistered()
+void TrayIcon::checkSoon()
 {
     if (!m_item)
         QTimer::singleShot(registrationGraceMsecs, this, &TrayIcon::checkRegistration);
 }
 
+void TrayIcon::onWatcherUnregistered()
+{
+    // On X11 Qt's icon docks into an XEmbed tray, if there is one; elsewhere
+    // the own item stays and registers with the next watcher itself.
+    if (m_item && QGuiApplication::platformName() == u"xcb") {
+        delete m_item;
+        m_item = nullptr;
+        m_icon->show();
+    }
+}
+
 void TrayIcon::checkRegistration()
 {
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        watcherService, QStringLiteral("/StatusNotifierWatcher"),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    get << watcherService << QStringLiteral("RegisteredStatusNotifierItems");
+    QDBusMessage getAll = QDBusMessage::createMethodCall(
+        watcherService, watcherPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("GetAll"));
+    getAll << watcherService;
     // Asynchronous: a watcher that hangs must not freeze the pop-ups.
-    auto* call = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(get), this);
+    auto* call = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(getAll), this);
     connect(call, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         w->deleteLater();
-        const QDBusPendingReply<QDBusVariant> reply = *w;
-        if (reply.isError() || m_item)
-            return; // gone again; the next one that appears is checked anew
-        // Items are named "org.kde.StatusNotifierItem-<pid>-<n>", which
-        // watchers list sometimes followed by the object path.
-        const QString ours = QStringLiteral("org.kde.StatusNotifierItem-%1-")
-                                 .arg(QCoreApplication::applicationPid());
-        const QStringList items = reply.value().variant().toStringList();
-        for (const QString& item : items)
-            if (item.contains(ours))
-                return;
-        auto* item = new StatusNotifierItem(m_menu, this);
-        item->setIcon(Icons::application(m_paused));
-        item->setToolTip(m_toolTip.toHtmlEscaped());
-        if (!item->start()) {
-            delete item;
+        const QDBusPendingReply<QVariantMap> reply = *w;
+        // Gone again, or no panel to show an item yet (one that comes says so).
+        if (reply.isError() || m_item ||
+            !reply.value().value(QStringLiteral("IsStatusNotifierHostRegistered")).toBool())
             return;
-        }
-        connect(item, &StatusNotifierItem::activated, this, &TrayIcon::activated);
-        m_item = item;
-        // One icon only: a desktop with both kinds of tray shows this one.
-        m_icon->hide();
+        takeOverUnlessListed(
+            reply.value().value(QStringLiteral("RegisteredStatusNotifierItems")).toStringList());
     });
+}
+
+void TrayIcon::takeOverUnlessListed(const QStringList& items)
+{
+    // Watchers list "service/path" or "service"; Qt's own item registers
+    // under its connection's unique name, so the owner's process tells.
+    QStringList services;
+    for (const QString& item : items)
+        services << item.section(u'/', 0, 0);
+    services.removeDuplicates();
+    if (services.isEmpty()) {
+        takeOver();
+        return;
+    }
+    auto pending = std::make_shared<qsizetype>(services.size());
+    auto listed = std::make_shared<bool>(false);
+    const qint64 pid = QCoreApplication::applicationPid();
+    for (const QString& service : std::as_const(services)) {
+        QDBusMessage owner = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetConnectionUnixProcessID"));
+        owner << service;
+        auto* call =
+            new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(owner), this);
+        connect(call, &QDBusPendingCallWatcher::finished, this,
+                [this, pending, listed, pid](QDBusPendingCallWatcher* w) {
+                    w->deleteLater();
+                    const QDBusPendingReply<uint> reply = *w;
+                    *listed = *listed || (reply.isValid() && reply.value() == pid);
+                    if (--*pending == 0 && !*listed)
+                        takeOver();
+                });
+    }
+}
+
+void TrayIcon::takeOver()
+{
+    if (m_item)
+        return;
+    auto* item = new StatusNotifierItem(m_menu, this);
+    item->setIcon(Icons::application(m_paused));
+    item->setToolTip(m_toolTip);
+    if (!item->start()) {
+        delete item;
+        return;
+    }
+    connect(item, &StatusNotifierItem::activated, this, &TrayIcon::activated);
+    m_item = item;
+    // One icon only: a desktop with both kinds of tray shows this one.
+    m_icon->hide();
 }
 
 QString TrayIcon::statusText(bool paused, const QList<Reminder>& reminders, const QDateTime& now,

@@ -14,8 +14,9 @@ class StatusNotifierItem;
 // Pendrel's icon in the desktop's tray, shown from the start even when no
 // tray is there yet: trays often start after the programs of a login.
 // An XEmbed tray that appears later is found by Qt itself. A StatusNotifier
-// watcher that appears later is not: when one appears and the icon is not
-// among its items, Pendrel's own StatusNotifierItem takes over.
+// watcher that appears later is not: when one appears with a panel behind it
+// and the icon is not among its items, Pendrel's own StatusNotifierItem takes
+// over. On X11 Qt's icon comes back when the watcher goes.
 class TrayIcon : public QObject {
     Q_OBJECT
 
@@ -35,9 +36,15 @@ Q_SIGNALS:
     // A plain click or double-click: the user wants the manager.
     void activated();
 
+private Q_SLOTS:
+    // A watcher appeared, or a panel appeared behind it.
+    void checkSoon();
+
 private:
-    void onWatcherRegistered();
+    void onWatcherUnregistered();
     void checkRegistration();
+    void takeOverUnlessListed(const QStringList& items);
+    void takeOver();
 
     QMenu* m_menu;
     QSystemTrayIcon* m_icon = nullptr;

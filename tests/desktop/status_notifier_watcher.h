@@ -32,10 +32,18 @@ public:
         m_bus.unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher"));
         m_bus.unregisterObject(QStringLiteral("/StatusNotifierWatcher"));
         m_items.clear();
+        m_hostRegistered = true;
     }
 
     QStringList items() const { return m_items; }
-    bool hostRegistered() const { return true; }
+    bool hostRegistered() const { return m_hostRegistered; }
+    // A watcher with no panel behind it yet; then the panel comes.
+    void setHostRegistered(bool registered)
+    {
+        m_hostRegistered = registered;
+        if (registered)
+            Q_EMIT StatusNotifierHostRegistered();
+    }
     int protocolVersion() const { return 0; }
 
 public Q_SLOTS:
@@ -57,4 +65,5 @@ Q_SIGNALS:
 private:
     QDBusConnection m_bus;
     QStringList m_items;
+    bool m_hostRegistered = true;
 };

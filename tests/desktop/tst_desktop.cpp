@@ -118,6 +118,8 @@ private Q_SLOTS:
     void xembedTrayStartedAfterPendrel();
     void statusNotifierWatcherStartedAfterPendrel_data();
     void statusNotifierWatcherStartedAfterPendrel();
+    void statusNotifierWatcherRestarts();
+    void watcherWithoutPanelLeavesTheXEmbedIcon();
 
 private:
     std::unique_ptr<QProcess> startProcess(const QString& program, const QStringList& arguments,
@@ -128,6 +130,7 @@ private:
     QString x11(const QStringList& arguments);
     bool pendrelDocked();
     bool managerShown();
+    QStringList pendrelItems() const;
     QString pendrelItem() const;
     QVariant itemProperty(const QString& name);
     QList<QImage> iconPixmaps();
@@ -296,14 +299,23 @@ bool TestDesktop::managerShown()
     return info.contains(QStringLiteral("IsViewable"));
 }
 
+// Pendrel's entries among the watcher's items, by the owner's process:
+// Qt's own item registers under its connection's unique name.
+QStringList TestDesktop::pendrelItems() const
+{
+    QStringList ours;
+    for (const QString& item : m_watcher->items()) {
+        const QString service = item.section(QLatin1Char('/'), 0, 0);
+        if (m_bus->interface()->servicePid(service).value() == uint(m_pendrel->processId()))
+            ours << service;
+    }
+    return ours;
+}
+
 QString TestDesktop::pendrelItem() const
 {
-    const QString ours =
-        QStringLiteral("org.kde.StatusNotifierItem-%1-").arg(m_pendrel->processId());
-    for (const QString& item : m_watcher->items())
-        if (item.startsWith(ours))
-            return item.section(QLatin1Char('/'), 0, 0);
-    return {};
+    const QStringList ours = pendrelItems();
+    return ours.isEmpty() ? QString() : ours.last();
 }
 
 QVariant TestDesktop::itemProperty(const QString& name)
@@ -411,6 +423,41 @@ void TestDesktop::statusNotifierWatcherStartedAfterPendrel()
     activate << 0 << 0;
     m_bus->call(activate);
     QTRY_VERIFY_WITH_TIMEOUT(managerShown(), 10000);
+}
+
+void TestDesktop::statusNotifierWatcherRestarts()
+{
+    // The panel runs before Pendrel, as at most logins: Qt's own item shows.
+    QVERIFY(m_watcher->start());
+    startPendrel();
+    QTRY_COMPARE_WITH_TIMEOUT(pendrelItems().size(), 1, 15000);
+    m_watcher->stop();
+    QVERIFY(m_watcher->start());
+    QTRY_COMPARE_WITH_TIMEOUT(pendrelItems().size(), 1, 15000);
+    // Past the grace period Qt's item is still the one: Pendrel did not hide
+    // it for an item of its own, leaving the watcher a dead entry.
+    QTest::qWait(3000);
+    QCOMPARE(m_watcher->items().size(), 1);
+    QCOMPARE(pendrelItems().size(), 1);
+    QVERIFY(itemProperty(QStringLiteral("Id")).isValid());
+}
+
+void TestDesktop::watcherWithoutPanelLeavesTheXEmbedIcon()
+{
+    startTray();
+    startPendrel();
+    QTRY_VERIFY_WITH_TIMEOUT(pendrelDocked(), 15000);
+    m_watcher->setHostRegistered(false);
+    QVERIFY(m_watcher->start());
+    QTest::qWait(3000);
+    QVERIFY(pendrelDocked());
+    QVERIFY(pendrelItems().isEmpty());
+    // A panel comes to the watcher: now Pendrel's item shows there.
+    m_watcher->setHostRegistered(true);
+    QTRY_VERIFY_WITH_TIMEOUT(!pendrelItem().isEmpty(), 15000);
+    // And when the watcher goes, the icon docks into the XEmbed tray again.
+    m_watcher->stop();
+    QTRY_VERIFY_WITH_TIMEOUT(pendrelDocked(), 15000);
 }
 
 QTEST_GUILESS_MAIN(TestDesktop)
