@@ -14,6 +14,8 @@
 #include <QTextStream>
 #include <QThread>
 
+#include <algorithm>
+
 namespace {
 
 QTextStream out(stdout);
@@ -150,6 +152,12 @@ int main(int argc, char** argv)
             b.terminate();
             p.waitForFinished(5000);
             b.waitForFinished(5000);
+        }
+    }
+    for (const auto* figures : {&startFloor, &startPendrel, &rssFloor, &rssPendrel}) {
+        if (std::any_of(figures->begin(), figures->end(), [](double v) { return v < 0; })) {
+            qCritical("a measured program ended early");
+            return 1;
         }
     }
     const qint64 pid = running.processId();

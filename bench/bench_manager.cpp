@@ -95,7 +95,9 @@ Run launch(const QString& pendrel, const QTemporaryDir& home)
         return {};
     int status = 0;
     rusage usage{};
-    wait4(pid, &status, 0, &usage); // the child's own peak, unlike RUSAGE_CHILDREN
+    // The child's own peak, unlike RUSAGE_CHILDREN; a failed run is no figure.
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {};
     return {static_cast<double>(timer.nsecsElapsed()) / 1e6, usage.ru_maxrss};
 }
 
@@ -115,8 +117,13 @@ int compareSizes(const QString& pendrel)
         QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         std::vector<Run> all;
-        for (int i = 0; i < runs; ++i)
+        for (int i = 0; i < runs; ++i) {
             all.push_back(launch(pendrel, home));
+            if (all.back().peakKiB <= 0) {
+                qCritical("pendrel failed with %d reminders", count);
+                return 1;
+            }
+        }
         std::sort(all.begin(), all.end(),
                   [](const Run& a, const Run& b) { return a.msecs < b.msecs; });
         const double ms = all[runs / 2].msecs;

@@ -112,5 +112,8 @@ inline double startupToIdleMs(QProcess& process, const QString& program, qint64 
         }
         QThread::usleep(1000);
     }
+    // One that ended used no more CPU, which is no start-up figure.
+    if (process.state() != QProcess::Running)
+        return -1;
     return static_cast<double>(lastChange) / 1e6;
 }

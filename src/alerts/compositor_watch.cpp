@@ -30,7 +30,12 @@ CompositorWatch::CompositorWatch()
     xcb_connection_t* connection = x11Connection();
     if (!connection)
         return;
-    const int screen = 0; // the default screen of the connection, as Qt's first
+    // The screen DISPLAY names, which Qt opens its windows on.
+    int screen = 0;
+    char* host = nullptr;
+    int display = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &screen))
+        std::free(host);
     const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
     xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
         connection,
