@@ -25,9 +25,6 @@ void prepare(const Home& home)
 {
     QDir().mkpath(home.path(QStringLiteral("data/Pendrel")));
     QDir().mkpath(home.path(QStringLiteral("config/Pendrel")));
-    QDir().mkpath(home.path(QStringLiteral("runtime")));
-    QFile::setPermissions(home.path(QStringLiteral("runtime")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const int hour = (QTime::currentTime().hour() + 12) % 24;
     QList<Reminder> list;
     for (int i = 0; i < 100; ++i)

@@ -4,12 +4,13 @@
 //   bench_manager --browse N  in-process: opening, selecting and scrolling
 //                           a list of N reminders, per step
 #include "alerts/alert_controller.h"
-#include "alerts/chime_output.h"
-#include "alerts/url_opener.h"
+#include "common/private_home.h"
+#include "desktop/login_switch.h"
+#include "desktop/url_opener.h"
 #include "model/reminder_json.h"
+#include "sound/chime_output.h"
 #include "store/store.h"
 #include "store/user_defaults.h"
-#include "ui/login_switch.h"
 #include "ui/manager_view.h"
 
 #include <QApplication>
@@ -66,15 +67,10 @@ struct Run {
 };
 
 // One launch of pendrel that opens the manager, renders it and quits.
-Run launch(const QString& pendrel, const QTemporaryDir& home)
+Run launch(const QString& pendrel, const PrivateHome& home)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
+    QProcessEnvironment env = home.environment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     std::vector<QByteArray> envBytes;
     for (const QString& entry : env.toStringList())
         envBytes.push_back(entry.toLocal8Bit());
@@ -84,7 +80,7 @@ Run launch(const QString& pendrel, const QTemporaryDir& home)
     envp.push_back(nullptr);
     QByteArray program = pendrel.toLocal8Bit();
     QByteArray demo("--demo"), snapshot("--snapshot"), after("--snapshot-after"), zero("0");
-    QByteArray folder = home.filePath(QStringLiteral("out")).toLocal8Bit();
+    QByteArray folder = home.path(QStringLiteral("out")).toLocal8Bit();
     char* argv[] = {program.data(), demo.data(), snapshot.data(), folder.data(),
                     after.data(),   zero.data(), nullptr};
 
@@ -108,14 +104,11 @@ int compareSizes(const QString& pendrel)
     double baseMs = 0;
     double baseMiB = 0;
     for (int count : {10, 1000, 10000}) {
-        QTemporaryDir home;
-        writeFile(home.filePath(QStringLiteral("data/Pendrel/reminders.json")), reminders(count));
-        writeFile(home.filePath(QStringLiteral("config/Pendrel/Pendrel.conf")),
+        PrivateHome home;
+        writeFile(home.path(QStringLiteral("data/Pendrel/reminders.json")), reminders(count));
+        writeFile(home.path(QStringLiteral("config/Pendrel/Pendrel.conf")),
                   "[General]\nhasLaunched=true\nloginOptOut=true\n");
-        QDir().mkpath(home.filePath(QStringLiteral("out")));
-        QDir().mkpath(home.filePath(QStringLiteral("runtime")));
-        QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir().mkpath(home.path(QStringLiteral("out")));
         std::vector<Run> all;
         for (int i = 0; i < runs; ++i) {
             all.push_back(launch(pendrel, home));
@@ -178,7 +171,8 @@ int browse(int count)
 
     QElapsedTimer timer;
     timer.start();
-    ManagerView view(store, login, alerts, ChimeOutput::standard());
+    ManagerView view(
+        store, login, [&alerts](const Reminder& r) { alerts.show(r); }, ChimeOutput::standard());
     view.resize(820, 700);
     view.show();
     QApplication::processEvents();

@@ -2,6 +2,8 @@
 
 // Reading a running process from outside through /proc, and the throwaway
 // home each measured program runs in.
+#include "common/private_home.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,22 +11,15 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-struct Home {
-    QTemporaryDir dir;
-    QString path(const QString& relative) const { return dir.filePath(relative); }
+struct Home : PrivateHome {
     QProcessEnvironment environment() const
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), dir.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("runtime")));
+        QProcessEnvironment env = PrivateHome::environment();
         // On the X server it is given, as on a desktop; offscreen without one.
         if (!env.contains(QStringLiteral("DISPLAY")))
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         else
             env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
         return env;
     }
 };

@@ -1,6 +1,6 @@
 // Renders the tray icon into a C++ source file of pixels, so the program
 // shows it without drawing it. Usage: render_tray_icons OUTPUT.cpp
-#include "alerts/clock_drawing.h"
+#include "widgets/clock_drawing.h"
 
 #include <QSaveFile>
 #include <QString>
@@ -39,7 +39,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QString out = QStringLiteral("// Made by render_tray_icons at build time.\n"
-                                 "#include \"alerts/tray_icon_pixels.h\"\n\nnamespace {\n");
+                                 "#include \"widgets/tray_icon_pixels.h\"\n\nnamespace {\n");
     QString table;
     writeIcon(out, table, "normal", false);
     writeIcon(out, table, "paused", true);

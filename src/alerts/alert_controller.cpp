@@ -1,8 +1,8 @@
 #include "alert_controller.h"
 
 #include "alert_panel.h"
-#include "chime_output.h"
-#include "url_opener.h"
+#include "desktop/url_opener.h"
+#include "sound/chime_output.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

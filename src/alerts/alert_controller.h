@@ -39,6 +39,7 @@ public:
 
     // The open pop-ups' windows, oldest first.
     QList<QWidget*> openPanels() const;
+    // For tests: the chime playing for a pop-up, and the cascade's offset.
     ChimePlayer* chimeFor(const QUuid& id) const;
     int stackOffset() const { return m_stackOffset; }
 

@@ -1,7 +1,7 @@
 #include "alert_panel.h"
 
-#include "compositor_watch.h"
-#include "workspace_pinning.h"
+#include "desktop/compositor_watch.h"
+#include "desktop/workspace_pinning.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

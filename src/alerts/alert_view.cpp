@@ -1,9 +1,10 @@
 #include "alert_view.h"
 
-#include "elided_label.h"
-#include "icons.h"
-#include "prominent_button.h"
-#include "secondary_text.h"
+#include "widgets/elided_label.h"
+#include "widgets/icons.h"
+#include "widgets/plain_text.h"
+#include "widgets/prominent_button.h"
+#include "widgets/secondary_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,7 +50,7 @@ AlertView::AlertView(const Reminder& reminder, QWidget* parent)
     if (const auto url = m_reminder.normalizedURL()) {
         website = new ElidedLabel(websiteText(*url), 1, this);
         website->setObjectName(QStringLiteral("website"));
-        website->setToolTip(ElidedLabel::plainToolTip(url->toString())); // the whole link
+        website->setToolTip(PlainText::toolTip(url->toString())); // the whole link
         website->setFont(scaledFont(font(), 0.85));
         makeSecondary(website);
         room -= website->sizeHint().height() + spacing;

@@ -1,15 +1,15 @@
 #include "app_delegate.h"
 
 #include "alerts/alert_controller.h"
-#include "alerts/chime_output.h"
-#include "login_item.h"
-#include "manager_window.h"
+#include "desktop/login_item.h"
 #include "scheduler/scheduler.h"
 #include "snapshot.h"
+#include "sound/chime_output.h"
 #include "store/store.h"
 #include "store/user_defaults.h"
-#include "tray_icon.h"
+#include "tray/tray_icon.h"
 #include "ui/manager_view.h"
+#include "ui/manager_window.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -55,8 +55,7 @@ void AppDelegate::launch()
     m_services.login.ensureDefault();
     createTrayIcon();
 
-    m_services.scheduler.setAlertSink(
-        [&alerts = m_services.alerts](const Reminder& r) { alerts.show(r); });
+    m_services.scheduler.setAlertSink(showAlert());
     m_services.scheduler.start(); // its first tick brings the Store up
 
     const bool launchedBefore = m_services.defaults.boolValue(hasLaunchedKey);
@@ -117,10 +116,15 @@ void AppDelegate::refreshToolTip()
                                             m_services.clock.now(), m_services.clock.zone()));
 }
 
+std::function<void(const Reminder&)> AppDelegate::showAlert() const
+{
+    return [&alerts = m_services.alerts](const Reminder& r) { alerts.show(r); };
+}
+
 void AppDelegate::openManager()
 {
     if (!m_window) {
-        auto* view = new ManagerView(m_services.store(), m_services.login, m_services.alerts,
+        auto* view = new ManagerView(m_services.store(), m_services.login, showAlert(),
                                      m_services.chimes, m_services.clock);
         m_window = new ManagerWindow(view);
         connect(m_window, &ManagerWindow::quitRequested, qApp, &QCoreApplication::quit);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "command_line.h"
-#include "manager_window.h"
 #include "model/clock.h"
+#include "ui/manager_window.h"
 
 #include <QObject>
 #include <QPointer>
@@ -10,6 +10,7 @@
 #include <functional>
 
 class AlertController;
+struct Reminder;
 class ChimeOutput;
 class LoginItem;
 class QAction;
@@ -46,6 +47,7 @@ public:
     void openManager();
     void togglePause();
 
+    // What the user reaches, for the tests that reach it the same way.
     ManagerWindow* managerWindow() const { return m_window; }
     QMenu* statusMenu() const { return m_menu.get(); }
     QAction* pauseAction() const { return m_pauseItem; }
@@ -55,6 +57,7 @@ public:
     static QString demoWebsite() { return QStringLiteral("www.example.com/pendrel"); }
 
 private:
+    std::function<void(const Reminder&)> showAlert() const;
     void createTrayIcon();
     void refreshStatusMenu();
     void refreshToolTip();

@@ -1,9 +1,9 @@
 #include "alerts/alert_controller.h"
 #include "app_delegate.h"
 #include "command_line.h"
-#include "login_item.h"
+#include "desktop/login_item.h"
+#include "desktop/single_instance.h"
 #include "message_filter.h"
-#include "single_instance.h"
 #include "translations.h"
 
 #include <QApplication>

@@ -26,7 +26,7 @@ std::array<qint64, 5> offsetsAround(const QTimeZone& zone, qint64 wall)
 } // namespace
 
 LocalTime::LocalTime(QDate date, const QTimeZone& zone)
-    : m_zone(usableZone(zone)), m_valid(date.isValid())
+    : m_zone(usableZone(zone)), m_date(date), m_valid(date.isValid())
 {
     if (!m_valid)
         return;
@@ -44,6 +44,29 @@ std::optional<qint64> LocalTime::resolveSecs(qint64 hour, qint64 minute) const
     if (m_steadyOffset)
         return wall - *m_steadyOffset;
     return resolveAcrossChange(wall);
+}
+
+std::optional<qint64> LocalTime::dueSecs(const Reminder& reminder) const
+{
+    if (!reminder.enabled || !reminder.days.contains(weekday(m_date)) ||
+        reminder.lastFired == dayKey(m_date))
+        return std::nullopt;
+    return resolveSecs(reminder.hour, reminder.minute);
+}
+
+QString LocalTime::dayKey(QDate date)
+{
+    return date.toString(u"yyyy-MM-dd");
+}
+
+int LocalTime::weekday(QDate date)
+{
+    return weekdayFromQt(date.dayOfWeek());
+}
+
+int LocalTime::weekdayFromQt(int qtDayOfWeek)
+{
+    return qtDayOfWeek % 7 + 1;
 }
 
 std::optional<qint64> LocalTime::resolveAcrossChange(qint64 wall) const
@@ -77,20 +100,6 @@ std::optional<qint64> LocalTime::resolveAcrossChange(qint64 wall) const
     return hi;
 }
 
-std::optional<QDateTime> LocalTime::resolve(qint64 hour, qint64 minute) const
-{
-    const auto secs = resolveSecs(hour, minute);
-    if (!secs)
-        return std::nullopt;
-    return QDateTime::fromSecsSinceEpoch(*secs, Qt::UTC);
-}
-
-std::optional<QDateTime> LocalTime::resolve(QDate date, qint64 hour, qint64 minute,
-                                            const QTimeZone& zone)
-{
-    return LocalTime(date, zone).resolve(hour, minute);
-}
-
 QDateTime LocalTime::wallClock(const QDateTime& moment, const QTimeZone& zone)
 {
     const qint64 msecs = moment.toMSecsSinceEpoch();
@@ -103,21 +112,9 @@ QDate LocalTime::dateOf(const QDateTime& moment, const QTimeZone& zone)
     return wallClock(moment, zone).date();
 }
 
-int LocalTime::weekdayOf(const QDateTime& moment, const QTimeZone& zone)
-{
-    // Qt counts Monday = 1 .. Sunday = 7; reminders count Sunday = 1 .. Saturday = 7.
-    return dateOf(moment, zone).dayOfWeek() % 7 + 1;
-}
-
 QTimeZone LocalTime::usableZone(const QTimeZone& zone)
 {
     return zone.isValid() ? zone : QTimeZone::utc();
-}
-
-std::optional<QDateTime> LocalTime::nextDue(const Reminder& reminder, const QDateTime& after,
-                                            const QTimeZone& zone)
-{
-    return nextDue(QList<Reminder>{reminder}, after, zone);
 }
 
 std::optional<QDateTime> LocalTime::nextDue(const QList<Reminder>& reminders,
@@ -138,15 +135,10 @@ std::optional<LocalTime::Due> LocalTime::nextDueReminder(const QList<Reminder>& 
     for (int i = 0; i <= 7; ++i) {
         const QDate date = today.addDays(i);
         const LocalTime localDay(date, usable);
-        const qint64 weekday = date.dayOfWeek() % 7 + 1;
-        const QString key = date.toString(u"yyyy-MM-dd");
         std::optional<qint64> earliest;
         qsizetype index = -1;
         for (qsizetype n = 0; n < reminders.size(); ++n) {
-            const Reminder& r = reminders.at(n);
-            if (!r.enabled || !r.days.contains(weekday) || r.lastFired == key)
-                continue;
-            const auto due = localDay.resolveSecs(r.hour, r.minute);
+            const auto due = localDay.dueSecs(reminders.at(n));
             if (due && *due * 1000 > afterMsecs && (!earliest || *due < *earliest)) {
                 earliest = due;
                 index = n;

@@ -20,34 +20,37 @@ class LocalTime {
 public:
     LocalTime(QDate date, const QTimeZone& zone);
 
-    // The moment at hour:minute:00 on this day, or nothing when the values do
-    // not name a time of day.
-    std::optional<QDateTime> resolve(qint64 hour, qint64 minute) const;
-    // The same as seconds since the epoch.
+    // The moment at hour:minute:00 on this day in seconds since the epoch, or
+    // nothing when the values do not name a time of day.
     std::optional<qint64> resolveSecs(qint64 hour, qint64 minute) const;
 
-    static std::optional<QDateTime> resolve(QDate date, qint64 hour, qint64 minute,
-                                            const QTimeZone& zone);
+    QDate date() const { return m_date; }
+    // When the reminder falls due on this day, in seconds since the epoch:
+    // only when it is on, this is one of its weekdays, it has not fired on
+    // this day and its time is a time of day. The one rule the Scheduler
+    // fires by and the next-ring search looks ahead by.
+    std::optional<qint64> dueSecs(const Reminder& reminder) const;
+
+    // A date as the text lastFired holds: "yyyy-MM-dd".
+    static QString dayKey(QDate date);
+    // The weekday of a date, 1 = Sunday to 7 = Saturday.
+    static int weekday(QDate date);
+    // The same for Qt's numbering, 1 = Monday to 7 = Sunday.
+    static int weekdayFromQt(int qtDayOfWeek);
 
     // The local date and time of a moment, as a QDateTime whose fields are the
     // wall-clock values (it is marked UTC, which carries no meaning here).
     static QDateTime wallClock(const QDateTime& moment, const QTimeZone& zone);
     // The local calendar date of a moment.
     static QDate dateOf(const QDateTime& moment, const QTimeZone& zone);
-    // The weekday of a moment, 1 = Sunday to 7 = Saturday.
-    static int weekdayOf(const QDateTime& moment, const QTimeZone& zone);
 
     // The zone to compute in: an unknown or invalid one is taken as UTC, as
     // the C library does, so reminders still ring on a misconfigured system.
     static QTimeZone usableZone(const QTimeZone& zone);
 
-    // The first moment after `after` at which the reminder falls due, by the
-    // same rules the Scheduler fires by: an enabled reminder with a valid
-    // time, on one of its weekdays, not on a day it has already fired. Looks
-    // eight days ahead (today and a week); nothing when it never falls due.
-    static std::optional<QDateTime> nextDue(const Reminder& reminder, const QDateTime& after,
-                                            const QTimeZone& zone);
-    // The earliest such moment over a list.
+    // The first moment after `after` at which one of the reminders falls
+    // due, by dueSecs(). Looks eight days ahead (today and a week); nothing
+    // when none ever falls due.
     static std::optional<QDateTime> nextDue(const QList<Reminder>& reminders,
                                             const QDateTime& after, const QTimeZone& zone);
     // The same, with the reminder due then: of several, the first in the
@@ -63,6 +66,7 @@ private:
     std::optional<qint64> resolveAcrossChange(qint64 wall) const;
 
     QTimeZone m_zone;
+    QDate m_date;
     bool m_valid;
     qint64 m_midnightWall = 0; // local midnight read as if it were UTC
     // The zone's offset when it does not change within two days of this day.

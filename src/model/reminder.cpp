@@ -192,7 +192,7 @@ const QStringList& systemSounds()
 
 QString dayKey(const QDateTime& moment, const QTimeZone& zone)
 {
-    return LocalTime::dateOf(moment, zone).toString(u"yyyy-MM-dd");
+    return LocalTime::dayKey(LocalTime::dateOf(moment, zone));
 }
 
 QString dayKey(const QDateTime& moment)

@@ -97,8 +97,7 @@ void Scheduler::fire()
     }
     const QTimeZone zone = LocalTime::usableZone(m_clock.zone());
     const QDate date = LocalTime::dateOf(now, zone);
-    const QString today = date.toString(u"yyyy-MM-dd");
-    const int weekday = LocalTime::weekdayOf(now, zone);
+    const QString today = LocalTime::dayKey(date);
     const LocalTime localDay(date, zone);
     const qint64 nowMsecs = now.toMSecsSinceEpoch();
     const qint64 lastTickMsecs = m_lastTick.toMSecsSinceEpoch();
@@ -115,10 +114,9 @@ void Scheduler::fire()
     qsizetype count = store.reminders().size();
     for (qsizetype i = 0; i < count && i < store.reminders().size(); ++i) {
         const Reminder& current = store.reminders().at(i);
-        if (!current.enabled || !current.days.contains(weekday) || current.lastFired == today ||
-            (again && firedNow.contains(current.id)))
+        if (again && firedNow.contains(current.id))
             continue;
-        const auto dueSecs = localDay.resolveSecs(current.hour, current.minute);
+        const auto dueSecs = localDay.dueSecs(current);
         if (!dueSecs)
             continue;
         const qint64 due = *dueSecs * 1000;

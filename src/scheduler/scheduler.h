@@ -44,6 +44,7 @@ public:
     void start();
     void tick();
 
+    // For tests: the end of the span examined so far.
     QDateTime lastTick() const { return m_lastTick; }
     // The moment the on-the-minute timer is armed for, if it is armed.
     std::optional<QDateTime> armedFor() const { return m_armedFor; }

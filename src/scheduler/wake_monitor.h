@@ -20,6 +20,7 @@ public:
     // no bus to listen to.
     void poll();
 
+    // For tests: whether the system bus or the clocks tell of a suspend.
     bool listensOnBus() const { return m_onBus; }
 
     // Seconds the computer was suspended: CLOCK_BOOTTIME minus CLOCK_MONOTONIC.

@@ -1,13 +1,12 @@
 #include "editor_view.h"
 
-#include "alerts/alert_controller.h"
-#include "alerts/chime_output.h"
-#include "alerts/prominent_button.h"
-#include "alerts/secondary_text.h"
-#include "day_badge.h"
 #include "model/local_time.h"
+#include "sound/chime_output.h"
 #include "store/store.h"
-#include "wheel_guard.h"
+#include "widgets/day_badge.h"
+#include "widgets/prominent_button.h"
+#include "widgets/secondary_text.h"
+#include "widgets/wheel_guard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,9 +56,10 @@ void setQuietly(Widget* widget, const Value& current, const Value& wanted, Sette
 
 } // namespace
 
-EditorView::EditorView(Store& store, AlertController& alerts, ChimeOutput& chimes,
-                       const Clock& clock, QWidget* parent)
-    : QWidget(parent), m_store(store), m_alerts(alerts), m_chimes(chimes), m_clock(clock)
+EditorView::EditorView(Store& store, ShowAlert testAlert, ChimeOutput& chimes, const Clock& clock,
+                       QWidget* parent)
+    : QWidget(parent), m_store(store), m_testAlert(std::move(testAlert)), m_chimes(chimes),
+      m_clock(clock)
 {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(16, 16, 16, 16);
@@ -143,8 +143,7 @@ QWidget* EditorView::makeWhenSection()
     m_days.resize(7);
     const int first = locale().firstDayOfWeek(); // 1 = Monday to 7 = Sunday
     for (int i = 0; i < 7; ++i) {
-        const int weekday = (first - 1 + i) % 7 + 1;
-        const int stored = weekday % 7 + 1;
+        const int stored = LocalTime::weekdayFromQt((first - 1 + i) % 7 + 1);
         auto* badge = new DayBadge(letters[stored - 1], names[stored - 1], box);
         connect(badge, &DayBadge::clicked, this, [this, stored] { toggleDay(stored); });
         m_days[stored - 1] = badge;
@@ -224,7 +223,7 @@ QWidget* EditorView::makeLastRow()
             [this](bool on) { edit([&](Reminder& r) { r.enabled = on; }); });
     connect(m_test, &QPushButton::clicked, this, [this] {
         if (const Reminder* r = current())
-            m_alerts.show(*r);
+            m_testAlert(*r);
     });
     return box;
 }
@@ -313,6 +312,6 @@ QString EditorView::lastFiredAfterTimeChange(qint64 hour, qint64 minute, const Q
     const QDate today = LocalTime::dateOf(now, zone);
     const auto due = LocalTime(today, zone).resolveSecs(hour, minute);
     if (due && now.toMSecsSinceEpoch() >= *due * 1000)
-        return today.toString(u"yyyy-MM-dd");
+        return LocalTime::dayKey(today);
     return QString();
 }

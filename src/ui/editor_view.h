@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 
-class AlertController;
 class ChimeOutput;
 class ChimePlayer;
 class DayBadge;
@@ -30,7 +29,10 @@ class EditorView : public QWidget {
     Q_OBJECT
 
 public:
-    EditorView(Store& store, AlertController& alerts, ChimeOutput& chimes,
+    // "Test it now": raises the reminder's pop-up.
+    using ShowAlert = std::function<void(const Reminder&)>;
+
+    EditorView(Store& store, ShowAlert testAlert, ChimeOutput& chimes,
                const Clock& clock = Clock::system(), QWidget* parent = nullptr);
     ~EditorView() override;
 
@@ -38,6 +40,7 @@ public:
     void bind(const QUuid& id);
     QUuid boundId() const { return m_id; }
 
+    // Its parts, for the tests that drive the form as a user would.
     QLineEdit* nameField() const { return m_name; }
     QLineEdit* messageField() const { return m_message; }
     QTimeEdit* timeField() const { return m_time; }
@@ -72,7 +75,7 @@ private:
     void pickSound(int index);
 
     Store& m_store;
-    AlertController& m_alerts;
+    ShowAlert m_testAlert;
     ChimeOutput& m_chimes;
     const Clock& m_clock;
     QUuid m_id;

@@ -1,12 +1,12 @@
 #include "manager_view.h"
 
-#include "alerts/icons.h"
-#include "alerts/secondary_text.h"
+#include "desktop/login_switch.h"
 #include "editor_view.h"
-#include "login_switch.h"
 #include "reminder_delegate.h"
 #include "reminder_list_model.h"
 #include "store/store.h"
+#include "widgets/icons.h"
+#include "widgets/secondary_text.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -33,10 +33,10 @@ QFrame* divider(QFrame::Shape shape, QWidget* parent)
 
 } // namespace
 
-ManagerView::ManagerView(Store& store, LoginSwitch& login, AlertController& alerts,
+ManagerView::ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert testAlert,
                          ChimeOutput& chimes, const Clock& clock, QWidget* parent)
     : QWidget(parent), m_store(store), m_login(login),
-      m_editor(new EditorView(store, alerts, chimes, clock))
+      m_editor(new EditorView(store, std::move(testAlert), chimes, clock))
 {
     setMinimumSize(760, 480);
     auto* root = new QVBoxLayout(this);

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "editor_view.h"
 #include "model/clock.h"
 
 #include <QList>
 #include <QUuid>
 #include <QWidget>
 
-class AlertController;
 class ChimeOutput;
 class EditorView;
 class LoginSwitch;
@@ -25,13 +25,15 @@ class ManagerView : public QWidget {
     Q_OBJECT
 
 public:
-    ManagerView(Store& store, LoginSwitch& login, AlertController& alerts, ChimeOutput& chimes,
-                const Clock& clock = Clock::system(), QWidget* parent = nullptr);
+    ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert testAlert,
+                ChimeOutput& chimes, const Clock& clock = Clock::system(),
+                QWidget* parent = nullptr);
 
     QUuid selection() const { return m_selection; }
     void select(const QUuid& id);
 
     QListView* list() const { return m_list; }
+    // Its parts, for the tests and benchmarks that drive it as a user would.
     ReminderListModel* model() const { return m_model; }
     ReminderDelegate* delegate() const { return m_delegate; }
     QToolButton* addButton() const { return m_add; }

@@ -1,8 +1,8 @@
 #include "reminder_delegate.h"
 
-#include "alerts/icons.h"
 #include "model/reminder.h"
 #include "reminder_list_model.h"
+#include "widgets/icons.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

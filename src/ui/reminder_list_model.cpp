@@ -1,7 +1,7 @@
 #include "reminder_list_model.h"
 
-#include "alerts/elided_label.h"
 #include "store/store.h"
+#include "widgets/plain_text.h"
 
 ReminderListModel::ReminderListModel(Store& store, QObject* parent)
     : QAbstractListModel(parent), m_store(store), m_rows(static_cast<int>(store.reminders().size()))
@@ -28,7 +28,7 @@ QVariant ReminderListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return title;
     case Qt::ToolTipRole:
-        return ElidedLabel::plainToolTip(title);
+        return PlainText::toolTip(title);
     case Qt::AccessibleTextRole: {
         QString name = tr("%1, %2, %3, %4")
                            .arg(oneLineText(title), reminder.timeString(), reminder.daysString(),

@@ -1,7 +1,7 @@
 // A pop-up on a real X server with a window manager, with and without a
 // compositor: its rounded corners must show the desktop behind, never black.
 #include "alerts/alert_panel.h"
-#include "alerts/compositor_watch.h"
+#include "desktop/compositor_watch.h"
 
 #include <QGuiApplication>
 #include <QProcess>

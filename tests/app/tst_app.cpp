@@ -1,26 +1,23 @@
 #include "alerts/alert_controller.h"
-#include "alerts/icons.h"
 #include "app/app_delegate.h"
 #include "app/command_line.h"
-#include "app/desktop_entry.h"
-#include "app/login_item.h"
-#include "app/single_instance.h"
-#include "app/system_log.h"
 #include "app/translations.h"
 #include "common/fake_chimes.h"
 #include "common/fake_clock.h"
+#include "desktop/login_item.h"
+#include "desktop/system_log.h"
 #include "scheduler/scheduler.h"
 #include "store/store.h"
 #include "store/user_defaults.h"
 #include "ui/editor_view.h"
 #include "ui/manager_view.h"
 #include "ui/reminder_list_model.h"
+#include "widgets/icons.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QListView>
-#include <QLocalSocket>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -60,17 +57,7 @@ private Q_SLOTS:
     void snapshotOptions();
     void secondsParsing_data();
     void secondsParsing();
-    void execLineRoundTrip_data();
-    void execLineRoundTrip();
-    void loginFreshUserRegisters();
-    void loginOptOutIsRespected();
-    void loginSwitchedOffInDesktopSettings();
-    void loginStatusWords();
-    void loginFailureLogsOneLine();
     void loginCheckboxFailureReturnsUnticked();
-    void singleInstanceHandsOver();
-    void singleInstanceIgnoresStrangers();
-    void singleInstanceSurvivesACrash();
     void firstLaunchOpensManagerOnce();
     void demoShowsSilentPopupAfterOneSecond();
     void pauseFromTheMenu();
@@ -185,182 +172,19 @@ void TestApp::secondsParsing()
         QCOMPARE(*parsed, value);
 }
 
-void TestApp::execLineRoundTrip_data()
-{
-    QTest::addColumn<QString>("program");
-    QTest::newRow("plain") << "/usr/bin/pendrel";
-    QTest::newRow("space") << "/home/a b/pendrel";
-    QTest::newRow("specials") << "/opt/\"q\" $x `y` 100% \\z/pendrel";
-}
-
-void TestApp::execLineRoundTrip()
-{
-    QFETCH(QString, program);
-    QVERIFY(writeFile(m_entry, "[Desktop Entry]\nType=Application\nExec=" +
-                                   DesktopEntry::execLine(program).toUtf8() + "\n"));
-    const auto entry = DesktopEntry::read(m_entry);
-    QVERIFY(entry);
-    QCOMPARE(entry->program(), program);
-}
-
-void TestApp::loginFreshUserRegisters()
-{
-    LoginItem login = makeLogin(m_program);
-    QCOMPARE(login.statusText(), QStringLiteral("notRegistered"));
-    login.ensureDefault();
-    QCOMPARE(login.statusText(), QStringLiteral("enabled"));
-    QVERIFY(login.isEnabled());
-    QCOMPARE(DesktopEntry::read(m_entry)->program(), m_program);
-    QVERIFY(m_log.lines.isEmpty());
-
-    // Already enabled: nothing is rewritten.
-    const QDateTime written = QFileInfo(m_entry).lastModified();
-    QTest::qWait(20);
-    login.ensureDefault();
-    QCOMPARE(QFileInfo(m_entry).lastModified(), written);
-}
-
-void TestApp::loginOptOutIsRespected()
-{
-    LoginItem login = makeLogin(m_program);
-    login.ensureDefault();
-    login.set(false);
-    QVERIFY(!QFile::exists(m_entry));
-    QVERIFY(m_defaults->boolValue(QStringLiteral("loginOptOut")));
-    login.ensureDefault();
-    QCOMPARE(login.statusText(), QStringLiteral("notRegistered"));
-    login.set(false); // already absent: still a success
-    QVERIFY(m_log.lines.isEmpty());
-    login.set(true);
-    QVERIFY(!m_defaults->boolValue(QStringLiteral("loginOptOut")));
-    QVERIFY(login.isEnabled());
-}
-
-void TestApp::loginSwitchedOffInDesktopSettings()
-{
-    LoginItem login = makeLogin(m_program);
-    login.ensureDefault();
-    QFile file(m_entry);
-    QVERIFY(file.open(QIODevice::Append));
-    file.write("Hidden=true\n");
-    file.close();
-    QCOMPARE(login.statusText(), QStringLiteral("requiresApproval"));
-    QVERIFY(!login.isEnabled());
-    login.ensureDefault(); // the user's choice in the desktop's settings stands
-    QCOMPARE(login.statusText(), QStringLiteral("requiresApproval"));
-    login.set(true); // the checkbox does switch it on
-    QCOMPARE(login.statusText(), QStringLiteral("enabled"));
-}
-
-void TestApp::loginStatusWords()
-{
-    LoginItem moved = makeLogin(m_dir->filePath(QStringLiteral("gone/pendrel")));
-    moved.ensureDefault();
-    QCOMPARE(moved.statusText(), QStringLiteral("notFound"));
-    // A moved program is registered again at its new place.
-    LoginItem login = makeLogin(m_program);
-    login.ensureDefault();
-    QCOMPARE(login.statusText(), QStringLiteral("enabled"));
-    QVERIFY(writeFile(m_entry, "not a desktop entry"));
-    QCOMPARE(login.statusText(), QStringLiteral("unknown"));
-    QVERIFY(
-        writeFile(m_entry, "[Desktop Entry]\nType=Application\nX-GNOME-Autostart-enabled=false\n"));
-    QCOMPARE(login.statusText(), QStringLiteral("requiresApproval"));
-}
-
-void TestApp::loginFailureLogsOneLine()
-{
-    // A file where the autostart folder should be: writing fails, even as root.
-    QVERIFY(writeFile(m_dir->filePath(QStringLiteral("autostart")), "in the way"));
-    LoginItem login = makeLogin(m_program);
-    login.ensureDefault();
-    QCOMPARE(m_log.lines.size(), 1);
-    QVERIFY(m_log.lines.first().startsWith(QStringLiteral("Login item register failed: ")));
-    QVERIFY(m_log.lines.first().size() > 29);
-    login.set(true);
-    QCOMPARE(m_log.lines.size(), 2);
-    QVERIFY(m_log.lines.last().startsWith(QStringLiteral("Login item change failed: ")));
-    QVERIFY(!m_defaults->boolValue(QStringLiteral("loginOptOut")));
-    QVERIFY(!login.isEnabled());
-}
-
 void TestApp::loginCheckboxFailureReturnsUnticked()
 {
     QVERIFY(writeFile(m_dir->filePath(QStringLiteral("autostart")), "in the way"));
     m_defaults->setBool(QStringLiteral("loginOptOut"), true);
     LoginItem login = makeLogin(m_program);
     Store store(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
-    AlertController alerts(m_chimes, m_opener);
-    ManagerView view(store, login, alerts, m_chimes, m_clock);
+    ManagerView view(store, login, {}, m_chimes, m_clock);
     view.show();
     QVERIFY(!view.loginBox()->isChecked());
     view.loginBox()->click();
     QVERIFY(!view.loginBox()->isChecked());
     QCOMPARE(m_log.lines.size(), 1);
     QVERIFY(m_log.lines.first().startsWith(QStringLiteral("Login item change failed: ")));
-}
-
-void TestApp::singleInstanceHandsOver()
-{
-    const QString folder = m_dir->filePath(QStringLiteral("runtime"));
-    SingleInstance first(folder);
-    QVERIFY(first.claim());
-    QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadOther | QFile::ReadGroup),
-             QFileDevice::Permissions());
-    QSignalSpy opened(&first, &SingleInstance::openRequested);
-    SingleInstance second(folder);
-    QVERIFY(!second.claim());
-    // What a second launch sends; it waits for the answer in its own process.
-    QLocalSocket socket;
-    socket.connectToServer(folder + QStringLiteral("/instance"));
-    QVERIFY(socket.waitForConnected(1000));
-    socket.write(SingleInstance::request());
-    QTRY_COMPARE(opened.size(), 1);
-    QTRY_VERIFY(socket.bytesAvailable() > 0);
-    QCOMPARE(socket.readAll(), QByteArray("ok\n"));
-}
-
-void TestApp::singleInstanceIgnoresStrangers()
-{
-    const QString folder = m_dir->filePath(QStringLiteral("runtime"));
-    SingleInstance running(folder);
-    QVERIFY(running.claim());
-    QSignalSpy opened(&running, &SingleInstance::openRequested);
-    QLocalSocket socket;
-    socket.connectToServer(folder + QStringLiteral("/instance"));
-    QVERIFY(socket.waitForConnected(1000));
-    socket.write(QByteArray(4096, 'x'));
-    socket.flush();
-    QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState);
-    // One that says nothing is not waited for either.
-    QLocalSocket silent;
-    silent.connectToServer(folder + QStringLiteral("/instance"));
-    QVERIFY(silent.waitForConnected(1000));
-    QTRY_COMPARE_WITH_TIMEOUT(silent.state(), QLocalSocket::UnconnectedState, 5000);
-    QCOMPARE(opened.size(), 0);
-}
-
-void TestApp::singleInstanceSurvivesACrash()
-{
-    const QString folder = m_dir->filePath(QStringLiteral("runtime"));
-    QDir().mkpath(folder);
-    // What a killed Pendrel leaves: a lock naming a dead process, and its socket file.
-    QVERIFY(writeFile(folder + QStringLiteral("/instance.lock"),
-                      "999999\ntst_app\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
-    QVERIFY(writeFile(folder + QStringLiteral("/instance"), ""));
-    SingleInstance next(folder);
-    QVERIFY(next.claim());
-    QSignalSpy opened(&next, &SingleInstance::openRequested);
-    QLocalSocket socket; // the old socket file gave way to a listening one
-    socket.connectToServer(folder + QStringLiteral("/instance"));
-    QVERIFY(socket.waitForConnected(1000));
-    socket.write(SingleInstance::request());
-    QTRY_COMPARE(opened.size(), 1);
-
-    // A runtime folder that cannot be made never stops Pendrel from starting.
-    QVERIFY(writeFile(m_dir->filePath(QStringLiteral("blocked")), "a file, not a folder"));
-    SingleInstance blocked(m_dir->filePath(QStringLiteral("blocked/pendrel")));
-    QVERIFY(blocked.claim());
 }
 
 std::unique_ptr<AppDelegate> TestApp::makeDelegate(const QStringList& arguments)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "alerts/chime_output.h"
-#include "alerts/url_opener.h"
+#include "desktop/url_opener.h"
+#include "sound/chime_output.h"
 
 #include <QList>
 #include <QStringList>

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "common/files.h"
+#include "common/private_home.h"
 
 namespace {
 
@@ -47,21 +48,18 @@ private:
     QProcessEnvironment environment() const;
     std::unique_ptr<QProcess> start(const QStringList& arguments, const QString& fakeTime = {});
     Run run(const QStringList& arguments, const QString& fakeTime = {}, int timeoutMsecs = 20000);
-    QString home(const QString& relative) const { return m_home->filePath(relative); }
+    QString home(const QString& relative) const { return m_home->path(relative); }
     QStringList snapshots() const;
     void markLaunched();
 
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<PrivateHome> m_home;
     QString m_out;
     QString m_binary;
 };
 
 void TestEndToEnd::init()
 {
-    m_home = std::make_unique<QTemporaryDir>();
-    QDir().mkpath(home(QStringLiteral("runtime")));
-    QFile::setPermissions(home(QStringLiteral("runtime")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_home = std::make_unique<PrivateHome>();
     m_out = home(QStringLiteral("shots"));
     QDir().mkpath(m_out);
     m_binary = QStringLiteral(PENDREL_BINARY);
@@ -69,14 +67,9 @@ void TestEndToEnd::init()
 
 QProcessEnvironment TestEndToEnd::environment() const
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), m_home->path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home(QStringLiteral("data")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home(QStringLiteral("runtime")));
+    QProcessEnvironment env = m_home->environment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
-    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     // faketime preloads its library ahead of the sanitizer runtime of a
     // sanitizer build, which is harmless here.
     QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
@@ -89,7 +82,7 @@ QProcessEnvironment TestEndToEnd::environment() const
 std::unique_ptr<QProcess> TestEndToEnd::start(const QStringList& arguments, const QString& fakeTime)
 {
     auto process = std::make_unique<QProcess>();
-    process->setWorkingDirectory(m_home->path());
+    process->setWorkingDirectory(m_home->root());
     // Always a known moment, by default a Sunday noon when the seed reminder
     // is not due. The start-time form: the faked clock runs on, so Qt's timers work.
     const QString moment = fakeTime.isEmpty() ? QStringLiteral("2026-03-08 12:00:00") : fakeTime;

@@ -471,20 +471,26 @@ void TestModel::dstResolution()
     QFETCH(QString, expectedUtc);
     const QTimeZone tz(zone.toUtf8());
     QVERIFY(tz.isValid());
-    const auto resolved = LocalTime::resolve(date, hour, minute, tz);
+    const auto resolved = LocalTime(date, tz).resolveSecs(hour, minute);
     QVERIFY(resolved);
-    QCOMPARE(resolved->toUTC().toString(Qt::ISODate), expectedUtc);
+    QCOMPARE(QDateTime::fromSecsSinceEpoch(*resolved, Qt::UTC).toString(Qt::ISODate), expectedUtc);
 }
 
 void TestModel::weekdayNumbering()
 {
     const QTimeZone tokyo("Asia/Tokyo");
     // 2026-03-08 is a Sunday: 1. The Saturday before: 7.
-    QCOMPARE(LocalTime::weekdayOf(utc(QStringLiteral("2026-03-08T00:00:00Z")), tokyo), 1);
-    QCOMPARE(LocalTime::weekdayOf(utc(QStringLiteral("2026-03-07T14:00:00Z")), tokyo), 7);
-    QCOMPARE(LocalTime::weekdayOf(utc(QStringLiteral("2026-03-07T15:00:00Z")), tokyo), 1);
-    QVERIFY(!LocalTime::resolve(QDate(2026, 3, 8), 24, 0, tokyo));
-    QVERIFY(!LocalTime::resolve(QDate(2026, 3, 8), 8, 60, tokyo));
+    QCOMPARE(
+        LocalTime::weekday(LocalTime::dateOf(utc(QStringLiteral("2026-03-08T00:00:00Z")), tokyo)),
+        1);
+    QCOMPARE(
+        LocalTime::weekday(LocalTime::dateOf(utc(QStringLiteral("2026-03-07T14:00:00Z")), tokyo)),
+        7);
+    QCOMPARE(
+        LocalTime::weekday(LocalTime::dateOf(utc(QStringLiteral("2026-03-07T15:00:00Z")), tokyo)),
+        1);
+    QVERIFY(!LocalTime(QDate(2026, 3, 8), tokyo).resolveSecs(24, 0));
+    QVERIFY(!LocalTime(QDate(2026, 3, 8), tokyo).resolveSecs(8, 60));
 }
 
 void TestModel::nextDue_data()
@@ -536,12 +542,13 @@ void TestModel::nextDue()
     Reminder r{.hour = hour, .minute = 10, .days = {}, .enabled = enabled, .lastFired = lastFired};
     for (QChar day : days)
         r.days << day.digitValue();
-    const auto due = LocalTime::nextDue(r, utc(after), QTimeZone(zone));
+    const auto due = LocalTime::nextDue(QList<Reminder>{r}, utc(after), QTimeZone(zone));
     QCOMPARE(due ? due->toUTC().toString(Qt::ISODate) : QString(), expectedUtc);
     // The earliest over a list, whatever the order.
     const Reminder later{.hour = 23, .minute = 59, .days = {1, 2, 3, 4, 5, 6, 7}};
     if (due) {
-        const QDateTime laterDue = *LocalTime::nextDue(later, utc(after), QTimeZone(zone));
+        const QDateTime laterDue =
+            *LocalTime::nextDue(QList<Reminder>{later}, utc(after), QTimeZone(zone));
         QCOMPARE(LocalTime::nextDue(QList<Reminder>{later, r, later}, utc(after), QTimeZone(zone)),
                  std::min(*due, laterDue));
         // Of several due at once, the first in the list is the one named.

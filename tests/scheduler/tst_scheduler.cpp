@@ -1,4 +1,5 @@
 #include "common/fake_clock.h"
+#include "common/store_fixture.h"
 #include "model/local_time.h"
 #include "model/reminder_json.h"
 #include "scheduler/scheduler.h"
@@ -47,46 +48,30 @@ private Q_SLOTS:
     void onTheMinute();
 
 private:
-    // A Store holding these reminders, on a fresh temporary file.
-    void makeStore(const QList<Reminder>& reminders);
+    void makeStore(const QList<Reminder>& reminders)
+    {
+        m_store = &m_files->make(reminders, m_clock);
+    }
     std::unique_ptr<Scheduler> makeScheduler();
-    QList<Reminder> onDisk() const;
+    QList<Reminder> onDisk() const { return m_files->onDisk(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<UserDefaults> m_defaults;
-    std::unique_ptr<Store> m_store;
+    std::unique_ptr<StoreFixture> m_files;
+    Store* m_store = nullptr;
     FakeClock m_clock;
     QList<Reminder> m_shown;
 };
 
 void TestScheduler::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_defaults = std::make_unique<UserDefaults>(m_dir->filePath(QStringLiteral("Pendrel.conf")));
+    m_files = std::make_unique<StoreFixture>();
     m_clock.setZone("Europe/Berlin");
     m_shown.clear();
-}
-
-void TestScheduler::makeStore(const QList<Reminder>& reminders)
-{
-    QFile file(m_dir->filePath(QStringLiteral("reminders.json")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(ReminderJson::encodeList(reminders));
-    file.close();
-    m_store = std::make_unique<Store>(m_dir->path(), *m_defaults, m_clock);
 }
 
 std::unique_ptr<Scheduler> TestScheduler::makeScheduler()
 {
     return std::make_unique<Scheduler>([this]() -> Store& { return *m_store; },
                                        [this](const Reminder& r) { m_shown << r; }, m_clock);
-}
-
-QList<Reminder> TestScheduler::onDisk() const
-{
-    QFile file(m_dir->filePath(QStringLiteral("reminders.json")));
-    file.open(QIODevice::ReadOnly);
-    return ReminderJson::decodeList(file.readAll()).value_or(QList<Reminder>());
 }
 
 void TestScheduler::launchTwentyMinutesLateFires()
@@ -211,7 +196,7 @@ void TestScheduler::twoDueFireInListOrder()
         {Reminder{.title = QStringLiteral("second by time"), .hour = 8, .minute = 12, .days = {2}},
          Reminder{.title = QStringLiteral("off"), .hour = 8, .minute = 11, .enabled = false},
          Reminder{.title = QStringLiteral("first by time"), .hour = 8, .minute = 11, .days = {2}}});
-    QSignalSpy saves(m_store.get(), &Store::reminderChanged);
+    QSignalSpy saves(m_store, &Store::reminderChanged);
     m_clock.setLocal(monday, QTime(8, 13));
     makeScheduler()->tick();
     QCOMPARE(m_shown.size(), 2);
@@ -229,7 +214,7 @@ void TestScheduler::handAddedAheadFiresInTheSameTick()
     makeStore({standUp});
     // Added by hand ahead of it; the first save of the tick finds it.
     const Reminder added{.title = QStringLiteral("Added"), .hour = 8, .minute = 12, .days = {2}};
-    QFile file(m_dir->filePath(QStringLiteral("reminders.json")));
+    QFile file(m_files->filePath());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(ReminderJson::encodeList({added, standUp}));
     file.close();

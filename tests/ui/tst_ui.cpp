@@ -1,17 +1,18 @@
 #include "alerts/alert_controller.h"
 #include "alerts/alert_panel.h"
-#include "alerts/secondary_text.h"
 #include "common/fake_chimes.h"
 #include "common/fake_clock.h"
+#include "common/store_fixture.h"
+#include "desktop/login_switch.h"
 #include "model/reminder_json.h"
 #include "store/store.h"
 #include "store/user_defaults.h"
-#include "ui/day_badge.h"
 #include "ui/editor_view.h"
-#include "ui/login_switch.h"
 #include "ui/manager_view.h"
 #include "ui/reminder_delegate.h"
 #include "ui/reminder_list_model.h"
+#include "widgets/day_badge.h"
+#include "widgets/secondary_text.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
@@ -137,13 +138,15 @@ private Q_SLOTS:
     void wheelNeedsFocus();
 
 private:
-    void makeStore(const QList<Reminder>& reminders);
+    void makeStore(const QList<Reminder>& reminders)
+    {
+        m_store = &m_files->make(reminders, m_clock);
+    }
     std::unique_ptr<ManagerView> makeManager();
-    QList<Reminder> onDisk() const;
+    QList<Reminder> onDisk() const { return m_files->onDisk(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<UserDefaults> m_defaults;
-    std::unique_ptr<Store> m_store;
+    std::unique_ptr<StoreFixture> m_files;
+    Store* m_store = nullptr;
     std::unique_ptr<FakeChimes> m_chimes;
     std::unique_ptr<FakeOpener> m_opener;
     std::unique_ptr<AlertController> m_alerts;
@@ -153,8 +156,7 @@ private:
 
 void TestUi::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_defaults = std::make_unique<UserDefaults>(m_dir->filePath(QStringLiteral("Pendrel.conf")));
+    m_files = std::make_unique<StoreFixture>();
     m_chimes = std::make_unique<FakeChimes>();
     m_opener = std::make_unique<FakeOpener>();
     m_alerts = std::make_unique<AlertController>(*m_chimes, *m_opener);
@@ -167,28 +169,13 @@ void TestUi::cleanup()
     m_alerts.reset();
 }
 
-void TestUi::makeStore(const QList<Reminder>& reminders)
-{
-    QFile file(m_dir->filePath(QStringLiteral("reminders.json")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(ReminderJson::encodeList(reminders));
-    file.close();
-    m_store = std::make_unique<Store>(m_dir->path(), *m_defaults, m_clock);
-}
-
 std::unique_ptr<ManagerView> TestUi::makeManager()
 {
-    auto view = std::make_unique<ManagerView>(*m_store, m_login, *m_alerts, *m_chimes, m_clock);
+    auto view = std::make_unique<ManagerView>(
+        *m_store, m_login, [this](const Reminder& r) { m_alerts->show(r); }, *m_chimes, m_clock);
     view->resize(820, 700);
     view->show();
     return view;
-}
-
-QList<Reminder> TestUi::onDisk() const
-{
-    QFile file(m_store->filePath());
-    file.open(QIODevice::ReadOnly);
-    return ReminderJson::decodeList(file.readAll()).value_or(QList<Reminder>());
 }
 
 void TestUi::dayClicksAppendAndRemove()
@@ -456,7 +443,7 @@ void TestUi::typingKeepsCursorAndUndo()
     QTest::keyClicks(name, QStringLiteral("Retro"));
     Reminder mine = m_store->reminders().first();
     const Reminder dentist{.title = QStringLiteral("Dentist")};
-    QSignalSpy reset(m_store.get(), &Store::remindersReset);
+    QSignalSpy reset(m_store, &Store::remindersReset);
     auto writeByHand = [this](const QList<Reminder>& list) {
         QFile file(m_store->filePath());
         return file.open(QIODevice::WriteOnly) && file.write(ReminderJson::encodeList(list)) > 0;
@@ -733,7 +720,7 @@ void TestUi::pauseStaysInStepBothWays()
     auto view = makeManager();
     view->pauseBox()->click();
     QVERIFY(m_store->paused());
-    QVERIFY(m_defaults->boolValue(QStringLiteral("paused")));
+    QVERIFY(m_files->defaults().boolValue(QStringLiteral("paused")));
     m_store->setPaused(false); // as from the tray menu
     QVERIFY(!view->pauseBox()->isChecked());
 }

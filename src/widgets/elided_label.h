@@ -25,9 +25,6 @@ public:
     // Whether the text was cut at the current width.
     bool isElided() const;
 
-    // A tooltip that shows the text exactly as written, whatever it contains.
-    static QString plainToolTip(const QString& text);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "chime_player.h"
 #include "pcm_source.h"
+#include "sound/chime_player.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
@@ -29,5 +30,6 @@ private:
     int m_sampleRate;
     PcmSource m_source;
     std::unique_ptr<QAudioSink> m_sink;
+    QPointer<QAudioSink> m_retired; // stopped, waiting for its deleteLater
     QTimer m_drained;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/login_switch.h"
+#include "login_switch.h"
 
 #include <QString>
 

@@ -1,19 +1,13 @@
 #include "compositor_watch.h"
 
+#include "x11_connection.h"
+
 #include <QByteArray>
 #include <QGuiApplication>
-
-#include <xcb/xcb.h>
 
 #include <cstdlib>
 
 namespace {
-
-xcb_connection_t* x11Connection()
-{
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
 
 constexpr quint8 fixesSelectionNotify = 0; // XFixesSelectionNotify, offset from the first event
 
@@ -27,7 +21,7 @@ CompositorWatch& CompositorWatch::shared()
 
 CompositorWatch::CompositorWatch()
 {
-    xcb_connection_t* connection = x11Connection();
+    xcb_connection_t* connection = X11Connection::get();
     if (!connection)
         return;
     // The screen DISPLAY names, which Qt opens its windows on.
@@ -37,12 +31,7 @@ CompositorWatch::CompositorWatch()
     if (xcb_parse_display(nullptr, &host, &display, &screen))
         std::free(host);
     const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection,
-        xcb_intern_atom(connection, 0, static_cast<quint16>(name.size()), name.constData()),
-        nullptr);
-    m_selection = atom ? atom->atom : 0;
-    std::free(atom);
+    m_selection = X11Connection::atom(connection, name);
     // Qt's X11 backend already asks XFixes to report when this selection
     // changes hands; its events reach the native event filters.
     xcb_query_extension_reply_t* fixes = xcb_query_extension_reply(
@@ -66,7 +55,7 @@ bool CompositorWatch::nativeEventFilter(const QByteArray& eventType, void* messa
 
 void CompositorWatch::recheck()
 {
-    xcb_connection_t* connection = x11Connection();
+    xcb_connection_t* connection = X11Connection::get();
     if (!connection || m_selection == 0)
         return;
     xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(

@@ -58,6 +58,7 @@ public:
     bool start();
     void setIcon(const QIcon& icon);
     void setToolTip(const QString& text);
+    // For tests: the bus name it registered under.
     QString serviceName() const { return m_serviceName; }
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }

@@ -2,12 +2,13 @@
 
 #include "chime_player.h"
 
+#include <QObject>
 #include <QString>
 
 #include <memory>
 
-// Where chimes are played. The standard output is the default audio device;
-// tests put their own in its place.
+// Where chimes are played. The standard output loads the audio plugin, which
+// provides one of these itself; tests put their own in its place.
 class ChimeOutput {
 public:
     virtual ~ChimeOutput() = default;
@@ -16,3 +17,6 @@ public:
 
     static ChimeOutput& standard();
 };
+
+#define ChimeOutput_iid "org.pendrel.ChimeOutput/1"
+Q_DECLARE_INTERFACE(ChimeOutput, ChimeOutput_iid)

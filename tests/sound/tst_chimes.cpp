@@ -1,7 +1,7 @@
-#include "alerts/chime_synth.h"
-#include "alerts/pcm_source.h"
-#include "alerts/plugin_chime_output.h"
 #include "model/reminder.h"
+#include "sound/chime_synth.h"
+#include "sound/plugin/pcm_source.h"
+#include "sound/plugin_chime_output.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

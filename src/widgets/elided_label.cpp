@@ -1,6 +1,7 @@
 #include "elided_label.h"
 
 #include "model/reminder.h"
+#include "plain_text.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -11,28 +12,6 @@ namespace {
 // No fixed-size window shows more than this; longer texts are cut before
 // they are laid out, so a huge hand-edited text cannot stall painting.
 constexpr qsizetype shownLimit = 8192;
-constexpr qsizetype toolTipLimit = 2000;
-constexpr QChar ellipsis(0x2026);
-
-// Every kind of line or paragraph break as one line separator; "\r\n" is one break.
-QString withLineSeparators(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
-    const QString flat = oneLineText(text);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (flat[i] != text[i])
-            text[i] = QChar::LineSeparator;
-    }
-    return text;
-}
-
-// The first characters of the text, never half of a surrogate pair.
-QString head(const QString& text, qsizetype count)
-{
-    if (text.size() > count && count > 0 && text[count - 1].isHighSurrogate())
-        --count;
-    return text.left(count);
-}
 
 } // namespace
 
@@ -41,7 +20,7 @@ ElidedLabel::ElidedLabel(const QString& text, int maxLines, QWidget* parent, Bre
 {
     setTextFormat(Qt::PlainText);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    setToolTip(plainToolTip(text));
+    setToolTip(PlainText::toolTip(text));
 }
 
 void ElidedLabel::setMaxLines(int maxLines)
@@ -51,27 +30,14 @@ void ElidedLabel::setMaxLines(int maxLines)
     update();
 }
 
-QString ElidedLabel::plainToolTip(const QString& text)
-{
-    if (text.trimmed().isEmpty())
-        return QString();
-    QString shown = withLineSeparators(head(text, toolTipLimit));
-    shown.replace(QChar::LineSeparator, u'\n');
-    if (text.size() > toolTipLimit)
-        shown += ellipsis;
-    // Rich text that only escapes the text: tooltips would otherwise render
-    // markup, and plain tooltips never wrap a long message.
-    return QStringLiteral("<p style='white-space:pre-wrap'>") + shown.toHtmlEscaped() +
-           QStringLiteral("</p>");
-}
-
 QList<ElidedLabel::Line> ElidedLabel::visibleLines(int width, bool* elided) const
 {
     const bool clipped = text().size() > shownLimit;
-    const QString shown = head(text(), shownLimit);
-    const QStringList paragraphs = m_breaks == Breaks::AsLines
-                                       ? withLineSeparators(shown).split(QChar::LineSeparator)
-                                       : QStringList{oneLineText(shown)};
+    const QString shown = PlainText::head(text(), shownLimit);
+    const QStringList paragraphs =
+        m_breaks == Breaks::AsLines
+            ? PlainText::withLineSeparators(shown).split(QChar::LineSeparator)
+            : QStringList{oneLineText(shown)};
     const QFontMetrics metrics = fontMetrics();
     QList<Line> lines;
     bool cut = false;
@@ -94,7 +60,8 @@ QList<ElidedLabel::Line> ElidedLabel::visibleLines(int width, bool* elided) cons
                 const QString rest = paragraph.mid(line.textStart());
                 QString last = metrics.elidedText(rest, Qt::ElideRight, width);
                 if (last == rest && more)
-                    last = metrics.elidedText(rest.trimmed() + ellipsis, Qt::ElideRight, width);
+                    last = metrics.elidedText(rest.trimmed() + PlainText::ellipsis, Qt::ElideRight,
+                                              width);
                 cut = last != rest;
                 lines << Line{last, rightToLeft};
                 break;
@@ -117,7 +84,8 @@ int ElidedLabel::heightForWidth(int width) const
 
 QSize ElidedLabel::sizeHint() const
 {
-    const int width = fontMetrics().horizontalAdvance(oneLineText(head(text(), shownLimit)));
+    const int width =
+        fontMetrics().horizontalAdvance(oneLineText(PlainText::head(text(), shownLimit)));
     return {width, heightForWidth(std::max(width, 1))};
 }
 

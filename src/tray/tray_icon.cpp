@@ -1,8 +1,8 @@
 #include "tray_icon.h"
 
-#include "alerts/icons.h"
 #include "model/local_time.h"
 #include "status_notifier_item.h"
+#include "widgets/icons.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

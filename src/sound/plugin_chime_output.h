@@ -2,14 +2,10 @@
 
 #include "chime_output.h"
 
-#include <QByteArray>
-#include <QHash>
 #include <QStringList>
 
-class ChimeBackend;
-
-// Chimes rendered by ChimeSynth and played by the audio plugin, which is
-// loaded from the first of `folders` holding it when a chime first plays.
+// Chimes played by the audio plugin, which is loaded from the first of
+// `folders` holding it when a chime first plays.
 // Without the plugin every chime is silent, as with no audio device.
 class PluginChimeOutput : public ChimeOutput {
 public:
@@ -22,10 +18,9 @@ public:
     static QStringList standardFolders();
 
 private:
-    ChimeBackend* backend();
+    ChimeOutput* plugin();
 
     QStringList m_folders;
-    QHash<QString, QByteArray> m_rendered;
-    ChimeBackend* m_backend = nullptr;
+    ChimeOutput* m_plugin = nullptr;
     bool m_tried = false;
 };

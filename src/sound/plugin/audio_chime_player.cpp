@@ -32,6 +32,7 @@ AudioChimePlayer::AudioChimePlayer(QByteArray pcm16, int sampleRate, QObject* pa
 AudioChimePlayer::~AudioChimePlayer()
 {
     stop();
+    delete m_retired; // it reads from m_source, which goes now
 }
 
 void AudioChimePlayer::play(bool loop)
@@ -71,9 +72,14 @@ void AudioChimePlayer::stop()
     if (!m_sink)
         return;
     // Detach first: stop() emits stateChanged, which would call back in here.
-    auto sink = std::move(m_sink);
+    // Deleted later, as this may run inside the sink's own signal (a failed
+    // start reports its error from within start()).
+    QAudioSink* sink = m_sink.release();
     sink->disconnect(this);
     sink->stop();
+    delete m_retired;
+    m_retired = sink;
+    sink->deleteLater();
 }
 
 bool AudioChimePlayer::isPlaying() const

@@ -1,7 +1,5 @@
 #include "plugin_chime_output.h"
 
-#include "chime_backend.h"
-#include "chime_synth.h"
 #include "model/reminder.h"
 
 #include <QCoreApplication>
@@ -15,13 +13,8 @@ std::unique_ptr<ChimePlayer> PluginChimeOutput::player(const QString& name)
 {
     if (!systemSounds().contains(name))
         return nullptr;
-    ChimeBackend* audio = backend();
-    if (!audio)
-        return nullptr;
-    auto found = m_rendered.constFind(name);
-    if (found == m_rendered.constEnd())
-        found = m_rendered.insert(name, ChimeSynth::renderPcm16(name));
-    return audio->player(*found, ChimeSynth::sampleRate);
+    ChimeOutput* audio = plugin();
+    return audio ? audio->player(name) : nullptr;
 }
 
 QString PluginChimeOutput::pluginFileName()
@@ -37,10 +30,10 @@ QStringList PluginChimeOutput::standardFolders()
     return {program.path(), QDir::cleanPath(program.filePath(QStringLiteral(PENDREL_PLUGIN_DIR)))};
 }
 
-ChimeBackend* PluginChimeOutput::backend()
+ChimeOutput* PluginChimeOutput::plugin()
 {
     if (m_tried)
-        return m_backend;
+        return m_plugin;
     m_tried = true;
     QStringList failures;
     for (const QString& folder : std::as_const(m_folders)) {
@@ -49,9 +42,9 @@ ChimeBackend* PluginChimeOutput::backend()
             continue;
         // Never unloaded: players made by it may live until the program ends.
         QPluginLoader loader(file.filePath());
-        m_backend = qobject_cast<ChimeBackend*>(loader.instance());
-        if (m_backend)
-            return m_backend;
+        m_plugin = qobject_cast<ChimeOutput*>(loader.instance());
+        if (m_plugin)
+            return m_plugin;
         failures << loader.errorString(); // a later folder may hold one that loads
     }
     if (failures.isEmpty())

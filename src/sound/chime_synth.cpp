@@ -1,9 +1,11 @@
 #include "chime_synth.h"
 
+#include "model/reminder.h"
+
 #include <QByteArray>
-#include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -277,16 +279,14 @@ QList<float> sosumi()
 
 QList<float> ChimeSynth::render(const QString& name)
 {
-    static const QHash<QString, QList<float> (*)()> chimes = {
-        {QStringLiteral("Glass"), glass}, {QStringLiteral("Ping"), ping},
-        {QStringLiteral("Pop"), pop},     {QStringLiteral("Tink"), tink},
-        {QStringLiteral("Hero"), hero},   {QStringLiteral("Purr"), purr},
-        {QStringLiteral("Blow"), blow},   {QStringLiteral("Bottle"), bottle},
-        {QStringLiteral("Frog"), frog},   {QStringLiteral("Funk"), funk},
-        {QStringLiteral("Morse"), morse}, {QStringLiteral("Submarine"), submarine},
-        {QStringLiteral("Basso"), basso}, {QStringLiteral("Sosumi"), sosumi},
+    // In the order of systemSounds(), which names them.
+    static constexpr std::array<QList<float> (*)(), 14> voices = {
+        glass,  ping, pop,  tink,  hero,      purr,  blow,
+        bottle, frog, funk, morse, submarine, basso, sosumi,
     };
-    const auto make = chimes.value(name);
+    const qsizetype index = systemSounds().indexOf(name);
+    const auto make =
+        index >= 0 && index < qsizetype(voices.size()) ? voices[size_t(index)] : nullptr;
     return make ? make() : QList<float>();
 }
 

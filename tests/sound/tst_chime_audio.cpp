@@ -1,8 +1,8 @@
 // Plays chimes for real, through the audio plugin, to a PulseAudio daemon
 // with a null sink, and records what reaches the sink's monitor.
-#include "alerts/chime_synth.h"
-#include "alerts/plugin_chime_output.h"
 #include "model/reminder.h"
+#include "sound/chime_synth.h"
+#include "sound/plugin_chime_output.h"
 
 #include <QProcess>
 #include <QStandardPaths>

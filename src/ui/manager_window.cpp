@@ -1,6 +1,6 @@
 #include "manager_window.h"
 
-#include "ui/manager_view.h"
+#include "manager_view.h"
 
 #include <QAction>
 #include <QGuiApplication>

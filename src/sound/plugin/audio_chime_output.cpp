@@ -1,0 +1,14 @@
+#include "audio_chime_output.h"
+
+#include "audio_chime_player.h"
+#include "sound/chime_synth.h"
+
+std::unique_ptr<ChimePlayer> AudioChimeOutput::player(const QString& name)
+{
+    auto found = m_rendered.constFind(name);
+    if (found == m_rendered.constEnd())
+        found = m_rendered.insert(name, ChimeSynth::renderPcm16(name));
+    if (found->isEmpty())
+        return nullptr;
+    return std::make_unique<AudioChimePlayer>(*found, ChimeSynth::sampleRate);
+}

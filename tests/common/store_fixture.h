@@ -1,0 +1,38 @@
+#pragma once
+
+#include "common/files.h"
+#include "model/reminder_json.h"
+#include "store/store.h"
+#include "store/user_defaults.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A Store on its own temporary folder, for the tests of what sits on top of it.
+class StoreFixture {
+public:
+    StoreFixture() : m_defaults(m_dir.filePath(QStringLiteral("Pendrel.conf"))) {}
+
+    // A Store whose file holds these reminders.
+    Store& make(const QList<Reminder>& reminders, const Clock& clock)
+    {
+        m_store.reset();
+        writeFile(filePath(), ReminderJson::encodeList(reminders));
+        m_store = std::make_unique<Store>(m_dir.path(), m_defaults, clock);
+        return *m_store;
+    }
+
+    QString filePath() const { return m_dir.filePath(QStringLiteral("reminders.json")); }
+    UserDefaults& defaults() { return m_defaults; }
+    // The reminders in the file now; none when it does not decode.
+    QList<Reminder> onDisk() const
+    {
+        return ReminderJson::decodeList(readFile(filePath())).value_or(QList<Reminder>());
+    }
+
+private:
+    QTemporaryDir m_dir;
+    UserDefaults m_defaults;
+    std::unique_ptr<Store> m_store;
+};

@@ -1,0 +1,462 @@
+// The tray icon on a small real desktop: Xvfb, openbox, an XEmbed tray
+// (trayer) and a private session bus with a StatusNotifier watcher, against
+// the built pendrel program in a fresh home each time.
+#include "common/private_home.h"
+#include "status_notifier_watcher.h"
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMetaType>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QImage>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// A menu entry as com.canonical.dbusmenu lays it out.
+struct MenuItem {
+    int id = 0;
+    QVariantMap properties;
+    QList<MenuItem> children;
+};
+
+MenuItem readMenuItem(const QDBusArgument& arg)
+{
+    MenuItem item;
+    arg.beginStructure();
+    arg >> item.id >> item.properties;
+    arg.beginArray();
+    while (!arg.atEnd()) {
+        QDBusVariant child;
+        arg >> child;
+        item.children << readMenuItem(child.variant().value<QDBusArgument>());
+    }
+    arg.endArray();
+    arg.endStructure();
+    return item;
+}
+
+// StatusNotifierItem pixmaps: width, height and ARGB32 in network byte order.
+QList<QImage> readPixmaps(const QDBusArgument& arg)
+{
+    QList<QImage> images;
+    arg.beginArray();
+    while (!arg.atEnd()) {
+        int width = 0;
+        int height = 0;
+        QByteArray bytes;
+        arg.beginStructure();
+        arg >> width >> height >> bytes;
+        arg.endStructure();
+        if (width <= 0 || height <= 0 || bytes.size() != qsizetype(width) * height * 4)
+            continue;
+        QImage image(width, height, QImage::Format_ARGB32);
+        const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x, p += 4)
+                image.setPixel(x, y, qRgba(p[1], p[2], p[3], p[0]));
+        images << image;
+    }
+    arg.endArray();
+    return images;
+}
+
+double luminance(QRgb c)
+{
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+// The share of the icon's opaque pixels that stand out 3:1 (WCAG) from the
+// panel, each pixel seen as the panel shows it, blended over its colour.
+double contrastShare(const QImage& icon, QRgb panel)
+{
+    const double lp = luminance(panel);
+    int opaque = 0;
+    int contrasting = 0;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            const QRgb c = icon.pixel(x, y);
+            const int a = qAlpha(c);
+            if (a < 128)
+                continue;
+            const auto blend = [a](int fg, int bg) { return (fg * a + bg * (255 - a)) / 255; };
+            const QRgb shown = qRgb(blend(qRed(c), qRed(panel)), blend(qGreen(c), qGreen(panel)),
+                                    blend(qBlue(c), qBlue(panel)));
+            const double l = luminance(shown);
+            ++opaque;
+            if ((std::max(l, lp) + 0.05) / (std::min(l, lp) + 0.05) >= 3.0)
+                ++contrasting;
+        }
+    }
+    return opaque ? double(contrasting) / opaque : 0.0;
+}
+
+const QRgb lightPanel = qRgb(0xf5, 0xf5, 0xf5);
+const QRgb darkPanel = qRgb(0x23, 0x23, 0x23);
+
+} // namespace
+
+class TestTray : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void xembedTrayStartedAfterPendrel();
+    void statusNotifierWatcherStartedAfterPendrel_data();
+    void statusNotifierWatcherStartedAfterPendrel();
+    void statusNotifierWatcherRestarts();
+    void watcherWithoutPanelLeavesTheXEmbedIcon();
+
+private:
+    std::unique_ptr<QProcess> startProcess(const QString& program, const QStringList& arguments,
+                                           const QProcessEnvironment& env);
+    void startTray(const QString& tint = QStringLiteral("0xf5f5f5"));
+    void stopTray();
+    void startPendrel(const QString& platform = QStringLiteral("xcb"));
+    QString x11(const QStringList& arguments);
+    bool pendrelDocked();
+    bool managerShown();
+    QStringList pendrelItems() const;
+    QString pendrelItem() const;
+    QVariant itemProperty(const QString& name);
+    QList<QImage> iconPixmaps();
+
+    std::unique_ptr<QProcess> m_xvfb;
+    std::unique_ptr<QProcess> m_wm;
+    std::unique_ptr<QProcess> m_busDaemon;
+    std::unique_ptr<QProcess> m_tray;
+    std::unique_ptr<QProcess> m_pendrel;
+    std::unique_ptr<PrivateHome> m_home;
+    QString m_display;
+    QString m_busAddress;
+    std::unique_ptr<QDBusConnection> m_bus;
+    std::unique_ptr<StatusNotifierWatcher> m_watcher;
+};
+
+std::unique_ptr<QProcess> TestTray::startProcess(const QString& program,
+                                                 const QStringList& arguments,
+                                                 const QProcessEnvironment& env)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(env);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(program, arguments);
+    if (!process->waitForStarted(5000))
+        qWarning("cannot start %s: install it with scripts/setup", qPrintable(program));
+    return process;
+}
+
+void TestTray::initTestCase()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // The server prints its display number when it is ready.
+    m_xvfb =
+        startProcess(QStringLiteral("Xvfb"),
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                      QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                      QStringLiteral("-nolisten"), QStringLiteral("tcp")},
+                     env);
+    QTRY_VERIFY_WITH_TIMEOUT(m_xvfb->canReadLine(), 15000);
+    m_display = QLatin1Char(':') + QString::fromLatin1(m_xvfb->readLine().trimmed());
+
+    m_busDaemon = startProcess(QStringLiteral("dbus-daemon"),
+                               {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                QStringLiteral("--print-address")},
+                               env);
+    QTRY_VERIFY_WITH_TIMEOUT(m_busDaemon->canReadLine(), 15000);
+    m_busAddress = QString::fromLatin1(m_busDaemon->readLine().trimmed());
+    m_bus = std::make_unique<QDBusConnection>(
+        QDBusConnection::connectToBus(m_busAddress, QStringLiteral("desktop")));
+    QVERIFY(m_bus->isConnected());
+    m_watcher = std::make_unique<StatusNotifierWatcher>(*m_bus);
+
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    m_wm = startProcess(QStringLiteral("openbox"), {}, env);
+    QVERIFY(m_wm->state() == QProcess::Running);
+}
+
+void TestTray::cleanupTestCase()
+{
+    for (auto* p : {m_wm.get(), m_busDaemon.get(), m_xvfb.get()}) {
+        if (p) {
+            p->terminate();
+            p->waitForFinished(5000);
+        }
+    }
+}
+
+void TestTray::init()
+{
+    m_home = std::make_unique<PrivateHome>();
+    // Launched before: the manager stays closed until asked for.
+    QSettings settings(m_home->path(QStringLiteral("config/Pendrel/Pendrel.conf")),
+                       QSettings::IniFormat);
+    settings.setValue(QStringLiteral("hasLaunched"), true);
+}
+
+void TestTray::cleanup()
+{
+    stopTray();
+    m_watcher->stop();
+    if (m_pendrel) {
+        m_pendrel->terminate();
+        m_pendrel->waitForFinished(10000);
+        m_pendrel.reset();
+    }
+}
+
+void TestTray::startTray(const QString& tint)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    m_tray = startProcess(
+        QStringLiteral("trayer"),
+        {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
+         QStringLiteral("right"), QStringLiteral("--height"), QStringLiteral("32"),
+         QStringLiteral("--transparent"), QStringLiteral("true"), QStringLiteral("--alpha"),
+         QStringLiteral("0"), QStringLiteral("--tint"), tint},
+        env);
+}
+
+void TestTray::stopTray()
+{
+    if (!m_tray)
+        return;
+    m_tray->terminate();
+    m_tray->waitForFinished(5000);
+    m_tray.reset();
+}
+
+void TestTray::startPendrel(const QString& platform)
+{
+    QProcessEnvironment env = m_home->environment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_busAddress);
+    m_pendrel = startProcess(QStringLiteral(PENDREL_BINARY), {}, env);
+    // Its tray icon is made once it is on the bus; slow under sanitizers.
+    const auto onBus = [this] {
+        const QDBusConnectionInterface* bus = m_bus->interface();
+        const QStringList names = bus->registeredServiceNames();
+        return std::any_of(names.begin(), names.end(), [&](const QString& name) {
+            return bus->servicePid(name).value() == uint(m_pendrel->processId());
+        });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(onBus(), 30000);
+    QTest::qWait(1000);
+    QCOMPARE(m_pendrel->state(), QProcess::Running);
+}
+
+QString TestTray::x11(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral("xwininfo"), arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+bool TestTray::pendrelDocked()
+{
+    // Docked: Pendrel's icon window sits inside the tray's panel window.
+    const QStringList lines =
+        x11({QStringLiteral("-root"), QStringLiteral("-tree")}).split(QLatin1Char('\n'));
+    int panelIndent = -1;
+    for (const QString& line : lines) {
+        const auto indent = int(line.size() - line.trimmed().size());
+        if (line.contains(QStringLiteral("(\"panel\" \"trayer\")")))
+            panelIndent = indent;
+        else if (panelIndent >= 0 && indent <= panelIndent && line.contains(QStringLiteral("0x")))
+            panelIndent = -1;
+        else if (panelIndent >= 0 && line.contains(QStringLiteral("\"pendrel\"")))
+            return true;
+    }
+    return false;
+}
+
+bool TestTray::managerShown()
+{
+    const QString info = x11({QStringLiteral("-name"), QStringLiteral("Pendrel")});
+    return info.contains(QStringLiteral("IsViewable"));
+}
+
+// Pendrel's entries among the watcher's items, by the owner's process:
+// Qt's own item registers under its connection's unique name.
+QStringList TestTray::pendrelItems() const
+{
+    QStringList ours;
+    for (const QString& item : m_watcher->items()) {
+        const QString service = item.section(QLatin1Char('/'), 0, 0);
+        if (m_bus->interface()->servicePid(service).value() == uint(m_pendrel->processId()))
+            ours << service;
+    }
+    return ours;
+}
+
+QString TestTray::pendrelItem() const
+{
+    const QStringList ours = pendrelItems();
+    return ours.isEmpty() ? QString() : ours.last();
+}
+
+QVariant TestTray::itemProperty(const QString& name)
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        pendrelItem(), QStringLiteral("/StatusNotifierItem"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << QStringLiteral("org.kde.StatusNotifierItem") << name;
+    const QDBusReply<QDBusVariant> reply = m_bus->call(get);
+    return reply.isValid() ? reply.value().variant() : QVariant();
+}
+
+QList<QImage> TestTray::iconPixmaps()
+{
+    return readPixmaps(itemProperty(QStringLiteral("IconPixmap")).value<QDBusArgument>());
+}
+
+void TestTray::xembedTrayStartedAfterPendrel()
+{
+    startPendrel();
+    QVERIFY(!pendrelDocked());
+    startTray();
+    QTRY_VERIFY_WITH_TIMEOUT(pendrelDocked(), 15000);
+    stopTray();
+    QTRY_VERIFY_WITH_TIMEOUT(!pendrelDocked(), 5000);
+    startTray(QStringLiteral("0x232323"));
+    QTRY_VERIFY_WITH_TIMEOUT(pendrelDocked(), 15000);
+}
+
+void TestTray::statusNotifierWatcherStartedAfterPendrel_data()
+{
+    // X11, where Qt would dock into XEmbed, and a display without XEmbed as
+    // on Wayland, where Qt's own icon never finds a watcher that came later.
+    QTest::addColumn<QString>("platform");
+    QTest::newRow("X11") << QStringLiteral("xcb");
+    QTest::newRow("no XEmbed") << QStringLiteral("offscreen");
+}
+
+void TestTray::statusNotifierWatcherStartedAfterPendrel()
+{
+    QFETCH(QString, platform);
+    startPendrel(platform);
+    QVERIFY(m_watcher->start());
+    QTRY_VERIFY_WITH_TIMEOUT(!pendrelItem().isEmpty(), 15000);
+    m_watcher->stop(); // the panel restarts
+    QVERIFY(m_watcher->start());
+    QTRY_VERIFY_WITH_TIMEOUT(!pendrelItem().isEmpty(), 15000);
+
+    // The menu over com.canonical.dbusmenu, as a StatusNotifier host reads it.
+    const QString menuPath = itemProperty(QStringLiteral("Menu")).value<QDBusObjectPath>().path();
+    QVERIFY(!menuPath.isEmpty());
+    QDBusMessage layout = QDBusMessage::createMethodCall(pendrelItem(), menuPath,
+                                                         QStringLiteral("com.canonical.dbusmenu"),
+                                                         QStringLiteral("GetLayout"));
+    layout << 0 << -1 << QStringList();
+    const QDBusMessage reply = m_bus->call(layout);
+    QCOMPARE(reply.arguments().size(), 2);
+    const MenuItem root = readMenuItem(reply.arguments().at(1).value<QDBusArgument>());
+    QStringList labels;
+    int pauseId = -1;
+    for (const MenuItem& item : root.children) {
+        if (item.properties.value(QStringLiteral("type")).toString() == u"separator")
+            continue;
+        labels << item.properties.value(QStringLiteral("label")).toString();
+        if (labels.last() == u"Pause all reminders")
+            pauseId = item.id;
+    }
+    QCOMPARE(labels,
+             (QStringList{QStringLiteral("Open Pendrel\u2026"),
+                          QStringLiteral("Pause all reminders"), QStringLiteral("Quit Pendrel")}));
+
+    // Pausing from the menu changes the icon at once, with no AboutToShow.
+    const QList<QImage> normal = iconPixmaps();
+    QVERIFY(!normal.isEmpty());
+    QDBusMessage click = QDBusMessage::createMethodCall(
+        pendrelItem(), menuPath, QStringLiteral("com.canonical.dbusmenu"), QStringLiteral("Event"));
+    click << pauseId << QStringLiteral("clicked") << QVariant::fromValue(QDBusVariant(0)) << 0u;
+    m_bus->call(click);
+    const QString conf = m_home->path(QStringLiteral("config/Pendrel/Pendrel.conf"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QSettings(conf, QSettings::IniFormat).value(QStringLiteral("paused")).toBool(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(iconPixmaps() != normal, 5000);
+    const QList<QImage> paused = iconPixmaps();
+
+    // Readable on a light and on a dark panel at every size a tray asks for.
+    for (const auto& [images, least] : {std::pair{normal, 0.2}, std::pair{paused, 0.1}}) {
+        for (const QImage& image : images) {
+            if (image.width() < 16 || image.width() > 64)
+                continue;
+            const double onLight = contrastShare(image, lightPanel);
+            const double onDark = contrastShare(image, darkPanel);
+            qInfo("%s %d px: %.0f %% on light, %.0f %% on dark", least > 0.15 ? "normal" : "paused",
+                  image.width(), onLight * 100, onDark * 100);
+            QVERIFY(onLight >= least);
+            QVERIFY(onDark >= least);
+        }
+    }
+
+    if (platform != u"xcb")
+        return; // no windows to see
+    QVERIFY(!managerShown());
+    QDBusMessage activate = QDBusMessage::createMethodCall(
+        pendrelItem(), QStringLiteral("/StatusNotifierItem"),
+        QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"));
+    activate << 0 << 0;
+    m_bus->call(activate);
+    QTRY_VERIFY_WITH_TIMEOUT(managerShown(), 10000);
+}
+
+void TestTray::statusNotifierWatcherRestarts()
+{
+    // The panel runs before Pendrel, as at most logins: Qt's own item shows.
+    QVERIFY(m_watcher->start());
+    startPendrel();
+    QTRY_COMPARE_WITH_TIMEOUT(pendrelItems().size(), 1, 15000);
+    m_watcher->stop();
+    QVERIFY(m_watcher->start());
+    QTRY_COMPARE_WITH_TIMEOUT(pendrelItems().size(), 1, 15000);
+    // Past the grace period Qt's item is still the one: Pendrel did not hide
+    // it for an item of its own, leaving the watcher a dead entry.
+    QTest::qWait(3000);
+    QCOMPARE(m_watcher->items().size(), 1);
+    QCOMPARE(pendrelItems().size(), 1);
+    QVERIFY(itemProperty(QStringLiteral("Id")).isValid());
+}
+
+void TestTray::watcherWithoutPanelLeavesTheXEmbedIcon()
+{
+    startTray();
+    startPendrel();
+    QTRY_VERIFY_WITH_TIMEOUT(pendrelDocked(), 15000);
+    m_watcher->setHostRegistered(false);
+    QVERIFY(m_watcher->start());
+    QTest::qWait(3000);
+    QVERIFY(pendrelDocked());
+    QVERIFY(pendrelItems().isEmpty());
+    // A panel comes to the watcher: now Pendrel's item shows there.
+    m_watcher->setHostRegistered(true);
+    QTRY_VERIFY_WITH_TIMEOUT(!pendrelItem().isEmpty(), 15000);
+    // And when the watcher goes, the icon docks into the XEmbed tray again.
+    m_watcher->stop();
+    QTRY_VERIFY_WITH_TIMEOUT(pendrelDocked(), 15000);
+}
+
+QTEST_GUILESS_MAIN(TestTray)
+#include "tst_tray.moc"
