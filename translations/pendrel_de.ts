@@ -222,6 +222,29 @@
         <source>Pause all reminders</source>
         <translation>Alle Erinnerungen pausieren</translation>
     </message>
+    <message>
+        <source>Your reminders are not being saved: %1 cannot be written (%2). Pendrel keeps your changes and tries again.</source>
+        <translation>Ihre Erinnerungen werden nicht gespeichert: %1 kann nicht geschrieben werden (%2). Pendrel behält Ihre Änderungen und versucht es weiter.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so Pendrel shows a sample reminder. Your file is left as it is, and kept beside it before anything is saved.</source>
+        <translation>%1 konnte nicht gelesen werden, daher zeigt Pendrel eine Beispielerinnerung. Ihre Datei bleibt unverändert und wird vor dem nächsten Speichern daneben aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Your reminders file could not be read; it was kept as %1.</source>
+        <translation>Ihre Erinnerungsdatei konnte nicht gelesen werden; sie wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Your reminders file was changed elsewhere while you changed the same reminder here; the other version was kept as %1.</source>
+        <translation>Ihre Erinnerungsdatei wurde anderswo geändert, während Sie hier dieselbe Erinnerung geändert haben; die andere Fassung wurde als %1 aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Close this notice</source>
+        <translation>Diesen Hinweis schließen</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -336,6 +359,10 @@
     <message>
         <source>Next: %1, %2</source>
         <translation>Als Nächstes: %1, %2</translation>
+    </message>
+    <message>
+        <source>Reminders not saved: %1</source>
+        <translation>Erinnerungen nicht gespeichert: %1</translation>
     </message>
 </context>
 </TS>

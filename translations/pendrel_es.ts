@@ -222,6 +222,29 @@
         <source>Pause all reminders</source>
         <translation>Pausar todos los recordatorios</translation>
     </message>
+    <message>
+        <source>Your reminders are not being saved: %1 cannot be written (%2). Pendrel keeps your changes and tries again.</source>
+        <translation>Sus recordatorios no se están guardando: no se puede escribir %1 (%2). Pendrel conserva sus cambios y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so Pendrel shows a sample reminder. Your file is left as it is, and kept beside it before anything is saved.</source>
+        <translation>No se pudo leer %1, así que Pendrel muestra un recordatorio de ejemplo. Su archivo queda como está y se guardará una copia junto a él antes de guardar nada.</translation>
+    </message>
+    <message>
+        <source>Your reminders file could not be read; it was kept as %1.</source>
+        <translation>No se pudo leer su archivo de recordatorios; se ha conservado como %1.</translation>
+    </message>
+    <message>
+        <source>Your reminders file was changed elsewhere while you changed the same reminder here; the other version was kept as %1.</source>
+        <translation>Su archivo de recordatorios se modificó en otro lugar mientras cambiaba aquí el mismo recordatorio; la otra versión se ha conservado como %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Close this notice</source>
+        <translation>Cerrar este aviso</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -336,6 +359,10 @@
     <message>
         <source>Next: %1, %2</source>
         <translation>Siguiente: %1, %2</translation>
+    </message>
+    <message>
+        <source>Reminders not saved: %1</source>
+        <translation>Recordatorios no guardados: %1</translation>
     </message>
 </context>
 </TS>

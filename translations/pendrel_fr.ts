@@ -222,6 +222,29 @@
         <source>Pause all reminders</source>
         <translation>Suspendre tous les rappels</translation>
     </message>
+    <message>
+        <source>Your reminders are not being saved: %1 cannot be written (%2). Pendrel keeps your changes and tries again.</source>
+        <translation>Vos rappels ne sont pas enregistrés : impossible d’écrire %1 (%2). Pendrel garde vos modifications et réessaie.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so Pendrel shows a sample reminder. Your file is left as it is, and kept beside it before anything is saved.</source>
+        <translation>Impossible de lire %1 ; Pendrel affiche donc un rappel d’exemple. Votre fichier reste tel quel et sera conservé à côté avant tout enregistrement.</translation>
+    </message>
+    <message>
+        <source>Your reminders file could not be read; it was kept as %1.</source>
+        <translation>Votre fichier de rappels était illisible ; il a été conservé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>Your reminders file was changed elsewhere while you changed the same reminder here; the other version was kept as %1.</source>
+        <translation>Votre fichier de rappels a été modifié ailleurs pendant que vous modifiiez ici le même rappel ; l’autre version a été conservée sous le nom %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Close this notice</source>
+        <translation>Fermer cet avis</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -336,6 +359,10 @@
     <message>
         <source>Next: %1, %2</source>
         <translation>Prochain : %1, %2</translation>
+    </message>
+    <message>
+        <source>Reminders not saved: %1</source>
+        <translation>Rappels non enregistrés : %1</translation>
     </message>
 </context>
 </TS>

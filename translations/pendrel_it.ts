@@ -222,6 +222,29 @@
         <source>Pause all reminders</source>
         <translation>Sospendi tutti i promemoria</translation>
     </message>
+    <message>
+        <source>Your reminders are not being saved: %1 cannot be written (%2). Pendrel keeps your changes and tries again.</source>
+        <translation>I promemoria non vengono salvati: impossibile scrivere %1 (%2). Pendrel conserva le modifiche e riprova.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so Pendrel shows a sample reminder. Your file is left as it is, and kept beside it before anything is saved.</source>
+        <translation>Impossibile leggere %1, quindi Pendrel mostra un promemoria di esempio. Il file resta com’è e ne verrà conservata una copia accanto prima di salvare qualsiasi cosa.</translation>
+    </message>
+    <message>
+        <source>Your reminders file could not be read; it was kept as %1.</source>
+        <translation>Impossibile leggere il file dei promemoria; è stato conservato come %1.</translation>
+    </message>
+    <message>
+        <source>Your reminders file was changed elsewhere while you changed the same reminder here; the other version was kept as %1.</source>
+        <translation>Il file dei promemoria è stato modificato altrove mentre qui modificavi lo stesso promemoria; l’altra versione è stata conservata come %1.</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Close this notice</source>
+        <translation>Chiudi questo avviso</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -336,6 +359,10 @@
     <message>
         <source>Next: %1, %2</source>
         <translation>Prossimo: %1, %2</translation>
+    </message>
+    <message>
+        <source>Reminders not saved: %1</source>
+        <translation>Promemoria non salvati: %1</translation>
     </message>
 </context>
 </TS>

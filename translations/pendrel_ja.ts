@@ -222,6 +222,29 @@
         <source>Pause all reminders</source>
         <translation>すべてのリマインダーを一時停止</translation>
     </message>
+    <message>
+        <source>Your reminders are not being saved: %1 cannot be written (%2). Pendrel keeps your changes and tries again.</source>
+        <translation>リマインダーが保存されていません: %1 に書き込めません (%2)。変更は Pendrel が保持し、保存を再試行します。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so Pendrel shows a sample reminder. Your file is left as it is, and kept beside it before anything is saved.</source>
+        <translation>%1 を読み込めなかったため、サンプルのリマインダーを表示しています。ファイルはそのまま残り、保存の前に隣へ控えとして残されます。</translation>
+    </message>
+    <message>
+        <source>Your reminders file could not be read; it was kept as %1.</source>
+        <translation>リマインダーのファイルを読み込めなかったため、%1 として残しました。</translation>
+    </message>
+    <message>
+        <source>Your reminders file was changed elsewhere while you changed the same reminder here; the other version was kept as %1.</source>
+        <translation>ここで同じリマインダーを変更している間に、ファイルが別の場所で変更されました。もう一方の版は %1 として残しました。</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Close this notice</source>
+        <translation>この通知を閉じる</translation>
+    </message>
 </context>
 <context>
     <name>Reminder</name>
@@ -336,6 +359,10 @@
     <message>
         <source>Next: %1, %2</source>
         <translation>次: %1、%2</translation>
+    </message>
+    <message>
+        <source>Reminders not saved: %1</source>
+        <translation>リマインダー未保存: %1</translation>
     </message>
 </context>
 </TS>

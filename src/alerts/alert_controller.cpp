@@ -104,9 +104,12 @@ void AlertController::snooze(const Reminder& reminder, qint64 minutes)
 {
     dismiss(reminder.id);
     const qint64 delay = std::clamp<qint64>(minutes, 0, 24 * 60) * m_msecsPerMinute;
-    // Not cancellable and blind to the Store: the copy comes back as it was.
-    QTimer::singleShot(std::chrono::milliseconds(delay), this,
-                       [this, reminder] { show(reminder); });
+    // The copy comes back as it was when it first rang, unless it is no
+    // longer wanted by then.
+    QTimer::singleShot(std::chrono::milliseconds(delay), this, [this, reminder] {
+        if (!m_snoozeCheck || m_snoozeCheck(reminder))
+            show(reminder);
+    });
 }
 
 void AlertController::open(const Reminder& reminder)

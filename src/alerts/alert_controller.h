@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QUuid>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,11 @@ public:
     // The application's controller, created on first use with the real
     // chimes and browser; lives until the process ends.
     static AlertController& shared();
+
+    // Asked when a snooze ends: a reminder it says no to does not come back
+    // (deleted, switched off, or everything paused meanwhile).
+    using SnoozeCheck = std::function<bool(const Reminder&)>;
+    void setSnoozeCheck(SnoozeCheck check) { m_snoozeCheck = std::move(check); }
 
     // Raises the pop-up for a copy of the reminder, replacing its open one.
     void show(const Reminder& reminder);
@@ -64,6 +70,7 @@ private:
     ChimeOutput& m_chimes;
     UrlOpener& m_opener;
     qint64 m_msecsPerMinute;
+    SnoozeCheck m_snoozeCheck;
     std::vector<Entry> m_open;
     int m_stackOffset = 0;
 };

@@ -56,6 +56,8 @@ void AppDelegate::launch()
     createTrayIcon();
 
     m_services.scheduler.setAlertSink(showAlert());
+    m_services.alerts.setSnoozeCheck(
+        [this](const Reminder& r) { return m_services.store().stillRings(r.id); });
     m_services.scheduler.start(); // its first tick brings the Store up
 
     const bool launchedBefore = m_services.defaults.boolValue(hasLaunchedKey);
@@ -92,6 +94,7 @@ void AppDelegate::createTrayIcon()
     connect(&store, &Store::pausedChanged, this, &AppDelegate::refreshStatusMenu);
     connect(&store, &Store::reminderChanged, this, &AppDelegate::refreshToolTip);
     connect(&store, &Store::remindersReset, this, &AppDelegate::refreshToolTip);
+    connect(&store, &Store::safetyChanged, this, &AppDelegate::refreshToolTip);
     connect(&m_services.scheduler, &Scheduler::ticked, this, &AppDelegate::refreshToolTip);
     refreshStatusMenu();
 }
@@ -113,7 +116,8 @@ void AppDelegate::refreshToolTip()
 {
     const Store& store = m_services.store();
     m_tray->setToolTip(TrayIcon::statusText(store.paused(), store.reminders(),
-                                            m_services.clock.now(), m_services.clock.zone()));
+                                            m_services.clock.now(), m_services.clock.zone(),
+                                            store.saveError()));
 }
 
 std::function<void(const Reminder&)> AppDelegate::showAlert() const

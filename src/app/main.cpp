@@ -4,6 +4,7 @@
 #include "desktop/login_item.h"
 #include "desktop/single_instance.h"
 #include "message_filter.h"
+#include "store/store.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <cstdio>
 
 namespace {
+
+constexpr int quitWaitMsecs = 5000;
 
 // On a Wayland session Pendrel runs through XWayland, where pop-ups can be
 // placed and kept on top, unless the user chose a platform or there is no
@@ -62,5 +65,8 @@ int main(int argc, char** argv)
     delegate.launch();
     const int status = QApplication::exec();
     AlertController::shared().dismissAll();
+    // The last change, or a failed save's retry, reaches the disk; bounded,
+    // so a hung network folder never keeps Pendrel from quitting.
+    Store::shared().finishWrites(quitWaitMsecs);
     return status;
 }

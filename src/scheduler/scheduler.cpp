@@ -96,12 +96,21 @@ void Scheduler::fire()
         return;
     }
     const QTimeZone zone = LocalTime::usableZone(m_clock.zone());
-    const QDate date = LocalTime::dateOf(now, zone);
-    const QString today = LocalTime::dayKey(date);
-    const LocalTime localDay(date, zone);
-    const qint64 nowMsecs = now.toMSecsSinceEpoch();
-    const qint64 lastTickMsecs = m_lastTick.toMSecsSinceEpoch();
+    const QDate today = LocalTime::dateOf(now, zone);
+    // Every local day the span touches, oldest first: a reminder at 23:55 is
+    // still caught up after a sleep that ended past midnight. A span longer
+    // than a week only marks what fell due, so a week is looked at at most.
+    const QDate first = std::max(LocalTime::dateOf(m_lastTick, zone), today.addDays(-7));
+    const Span span{m_lastTick.toMSecsSinceEpoch(), now.toMSecsSinceEpoch()};
+    for (QDate date = first; date <= today; date = date.addDays(1))
+        fireDay(store, LocalTime(date, zone), span);
+    m_lastTick = now;
+    Q_EMIT ticked();
+}
 
+void Scheduler::fireDay(Store& store, const LocalTime& day, Span span)
+{
+    const QString key = LocalTime::dayKey(day.date());
     // A save can take in the file as someone else changed it, which replaces
     // the list: the walk then starts over, passing what fired already.
     bool replaced = false;
@@ -116,19 +125,19 @@ void Scheduler::fire()
         const Reminder& current = store.reminders().at(i);
         if (again && firedNow.contains(current.id))
             continue;
-        const auto dueSecs = localDay.dueSecs(current);
+        const auto dueSecs = day.dueSecs(current);
         if (!dueSecs)
             continue;
         const qint64 due = *dueSecs * 1000;
-        if (due <= lastTickMsecs || due > nowMsecs)
+        if (due <= span.afterMsecs || due > span.nowMsecs)
             continue;
 
         const Reminder shown = current; // the copy as read, before lastFired changes
         Reminder fired = shown;
-        fired.lastFired = today;
+        fired.lastFired = key;
         store.setReminder(i, fired);
         firedNow.append(fired.id);
-        if (nowMsecs - due < graceSeconds * 1000 && m_alerts)
+        if (span.nowMsecs - due < graceSeconds * 1000 && m_alerts)
             m_alerts(shown);
         if (std::exchange(replaced, false)) {
             again = true;
@@ -137,6 +146,4 @@ void Scheduler::fire()
         }
     }
     disconnect(watch);
-    m_lastTick = now;
-    Q_EMIT ticked();
 }

@@ -10,14 +10,15 @@
 #include <functional>
 #include <optional>
 
+class LocalTime;
 class Store;
 class WakeMonitor;
 
 // Decides when reminders fire. Every ten seconds, and three seconds after the
 // computer wakes, it examines the time since the previous tick: each enabled
 // reminder whose minute fell in that span on one of its weekdays, and that
-// has not fired today, is recorded as fired today (the Store saves) and, when
-// less than thirty minutes late, raised as a pop-up. Between ticks a
+// has not fired on that day, is recorded as fired on that day (the Store
+// saves) and, when less than thirty minutes late, raised as a pop-up. Between ticks a
 // single-shot timer is armed for the next moment a reminder falls due, so its
 // pop-up comes on the minute; it runs an ordinary tick.
 class Scheduler : public QObject {
@@ -60,6 +61,13 @@ private:
     void arm();
     // One examination of the time since the previous tick.
     void fire();
+    // The span examined: after the previous tick, up to and including now.
+    struct Span {
+        qint64 afterMsecs;
+        qint64 nowMsecs;
+    };
+    // What of that span falls on one local day fires, recorded as that day.
+    void fireDay(Store& store, const LocalTime& day, Span span);
 
     StoreAccess m_store;
     AlertSink m_alerts;

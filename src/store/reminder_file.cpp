@@ -4,6 +4,7 @@
 #include "model/local_time.h"
 #include "model/reminder_json.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,17 +29,20 @@ bool isSaveTemporary(QStringView suffix)
            !std::all_of(suffix.begin() + 1, suffix.end(), lower);
 }
 
-const QString corruptKind = QStringLiteral("corrupt");
-const QString conflictKind = QStringLiteral("conflict");
-
 // Editors and sync tools write in several steps; the file is read once they are done.
 constexpr int settleMsecs = 100;
 
 } // namespace
 
+const QString ReminderFile::corruptKind = QStringLiteral("corrupt");
+const QString ReminderFile::conflictKind = QStringLiteral("conflict");
+
 ReminderFile::ReminderFile(const QString& path, const Clock& clock, QObject* parent)
     : QObject(parent), m_path(path), m_clock(clock)
 {
+    // One writer, so writes land in the order they were started.
+    m_writer.setMaxThreadCount(1);
+    m_writer.setExpiryTimeout(-1);
     m_settle.setSingleShot(true);
     m_settle.setInterval(settleMsecs);
     connect(&m_settle, &QTimer::timeout, this, &ReminderFile::touched);
@@ -56,11 +60,11 @@ bool ReminderFile::Snapshot::sameAs(const Snapshot& other) const
            inode == other.inode && size == other.size && modifiedNsecs == other.modifiedNsecs;
 }
 
-ReminderFile::Snapshot ReminderFile::snapshot(bool read) const
+ReminderFile::Snapshot ReminderFile::snapshot(const QString& path, bool read)
 {
     Snapshot s;
     struct stat info {};
-    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0)
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return s;
     s.exists = true;
     s.regular = S_ISREG(info.st_mode);
@@ -68,7 +72,7 @@ ReminderFile::Snapshot ReminderFile::snapshot(bool read) const
     s.inode = info.st_ino;
     s.size = info.st_size;
     s.modifiedNsecs = qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
-    QFile file(m_path);
+    QFile file(path);
     // Ten thousand reminders take 5 MB; reading far more could exhaust memory.
     if (read && s.regular && s.size <= maxBytes && file.open(QIODevice::ReadOnly))
         s.bytes = file.readAll();
@@ -79,13 +83,15 @@ std::optional<QList<Reminder>> ReminderFile::load()
 {
     removeLeftovers();
     QTimer::singleShot(0, this, &ReminderFile::startWatching);
-    m_known = snapshot(true);
+    m_known = snapshot(m_path, true);
     return decodeKnown();
 }
 
 std::optional<QList<Reminder>> ReminderFile::outsideChange()
 {
-    Snapshot now = snapshot(true);
+    if (m_busy)
+        return std::nullopt;
+    Snapshot now = snapshot(m_path, true);
     if (now.sameAs(m_known))
         return std::nullopt;
     m_known = std::move(now);
@@ -111,37 +117,84 @@ void ReminderFile::keepAsideBeforeReplacing()
         m_keepAs = conflictKind;
 }
 
-bool ReminderFile::write(const QByteArray& bytes)
+void ReminderFile::startWrite(const QList<Reminder>& reminders)
 {
-    if (!m_keepAs.isEmpty()) {
-        if (!keepAside(m_keepAs))
-            return false;
-        m_keepAs.clear();
-    }
-    // A folder removed while Pendrel runs comes back with the file.
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    if (!AtomicFile::write(m_path, bytes))
+    Q_ASSERT(!m_busy);
+    m_busy = true;
+    const QString keepAs = m_keepAs.isEmpty() ? QString() : keepAsideTarget();
+    m_writer.start([this, path = m_path, reminders, keepAs] {
+        const WriteResult result = writeJob(path, reminders, keepAs);
+        QMetaObject::invokeMethod(
+            this, [this, result, keepAs] { onWritten(result, keepAs); }, Qt::QueuedConnection);
+    });
+}
+
+bool ReminderFile::waitForWrite(int msecs)
+{
+    if (!m_busy)
+        return true;
+    if (!m_writer.waitForDone(msecs))
         return false;
-    m_known = snapshot(false);
-    m_known.exists = true;
-    m_known.regular = true;
-    m_known.bytes = bytes;
-    rearm();
+    // Its written() may start the next write at once.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     return true;
 }
 
-bool ReminderFile::keepAside(const QString& kind)
+ReminderFile::WriteResult ReminderFile::writeJob(const QString& path,
+                                                 const QList<Reminder>& reminders,
+                                                 const QString& keepAsideAs)
+{
+    WriteResult result;
+    if (!keepAsideAs.isEmpty() && !keepAside(path, keepAsideAs, &result.error))
+        return result;
+    // A folder removed while Pendrel runs comes back with the file.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    result.bytes = ReminderJson::encodeList(reminders);
+    if (!AtomicFile::write(path, result.bytes, &result.error))
+        return result;
+    result.ok = true;
+    result.after = snapshot(path, false);
+    return result;
+}
+
+void ReminderFile::onWritten(const WriteResult& result, const QString& keptAs)
+{
+    m_busy = false;
+    if (!keptAs.isEmpty() && (result.ok || QFileInfo::exists(keptAs))) {
+        m_keptAside = keptAs;
+        m_keepAs.clear();
+    }
+    if (result.ok) {
+        m_known = result.after;
+        m_known.exists = true;
+        m_known.regular = true;
+        m_known.bytes = result.bytes;
+        rearm();
+    }
+    Q_EMIT written(result.ok, result.error);
+}
+
+QString ReminderFile::keepAsideTarget() const
 {
     const QString stamp =
         LocalTime::wallClock(m_clock.now(), m_clock.zone()).toString(u"yyyyMMdd-HHmmss");
-    const QString base = m_path + u'.' + kind + u'-' + stamp;
+    const QString base = m_path + u'.' + m_keepAs + u'-' + stamp;
     QString target = base;
     for (int n = 1; QFileInfo::exists(target); ++n)
         target = base + u'-' + QString::number(n);
+    return target;
+}
+
+bool ReminderFile::keepAside(const QString& path, const QString& target, QString* error)
+{
     // Copying needs read access (and time, for a huge file); the file can
     // still be moved aside.
-    const bool copied = QFileInfo(m_path).size() <= maxBytes && QFile::copy(m_path, target);
-    return copied || QFile::rename(m_path, target) || !QFileInfo::exists(m_path);
+    QFile file(path);
+    const bool copied = QFileInfo(path).size() <= maxBytes && file.copy(target);
+    if (copied || QFile::rename(path, target) || !QFileInfo::exists(path))
+        return true;
+    *error = file.errorString();
+    return false;
 }
 
 void ReminderFile::removeLeftovers()
@@ -174,7 +227,7 @@ void ReminderFile::startWatching()
     rearm();
     // A change made since loading is taken in once settled, like any other;
     // with none, start-up ends without another wake-up.
-    if (!snapshot(true).sameAs(m_known))
+    if (!snapshot(m_path, true).sameAs(m_known))
         m_settle.start();
 }
 

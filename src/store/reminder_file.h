@@ -7,6 +7,7 @@
 #include <QFileSystemWatcher>
 #include <QList>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
@@ -36,13 +37,29 @@ public:
     std::optional<QList<Reminder>> outsideChange();
     // The next write keeps the file as it then is next to it first.
     void keepAsideBeforeReplacing();
-    // Replaces the file atomically; false when that fails, and then the file
-    // is as it was.
-    bool write(const QByteArray& bytes);
+    // Whether the file Pendrel found could not be read and is still to be
+    // kept aside; and where the last such copy went, once it was made.
+    bool holdsUnreadable() const { return m_keepAs == corruptKind; }
+    QString keptAside() const { return m_keptAside; }
+
+    // Starts replacing the file atomically with the list, off the GUI
+    // thread: encoding, writing and syncing never hold up the window.
+    // written() tells how it went; until then the file is busy() and
+    // outsideChange() reports nothing, as the file may be mid-replacement.
+    void startWrite(const QList<Reminder>& reminders);
+    bool busy() const { return m_busy; }
+    // Waits up to `msecs` for the write in progress and delivers its
+    // written(), which may start another; false when it has not ended by then.
+    bool waitForWrite(int msecs);
+
+    static const QString corruptKind;
+    static const QString conflictKind;
 
 Q_SIGNALS:
     // The file or its folder changed, a moment ago; outsideChange() tells how.
     void touched();
+    // A write ended; on failure the file is as it was, and `error` says why.
+    void written(bool ok, const QString& error);
 
 private:
     struct Snapshot {
@@ -57,12 +74,22 @@ private:
         bool sameAs(const Snapshot& other) const;
     };
 
-    Snapshot snapshot(bool read) const;
+    struct WriteResult {
+        bool ok = false;
+        QString error;
+        QByteArray bytes;
+        Snapshot after;
+    };
+    static Snapshot snapshot(const QString& path, bool read);
+    static WriteResult writeJob(const QString& path, const QList<Reminder>& reminders,
+                                const QString& keepAsideAs);
+    static bool keepAside(const QString& path, const QString& target, QString* error);
+    QString keepAsideTarget() const;
+    void onWritten(const WriteResult& result, const QString& keptAs);
     // The list in the file last seen, or none; an unusable regular file is
     // marked to be kept aside before it is replaced.
     std::optional<QList<Reminder>> decodeKnown();
     void removeLeftovers();
-    bool keepAside(const QString& kind);
     void startWatching();
     void rearm();
 
@@ -70,9 +97,13 @@ private:
     const Clock& m_clock;
     Snapshot m_known;
     QString m_keepAs; // the kind of copy the next write keeps, or empty
+    QString m_keptAside;
+    bool m_busy = false;
     // Made once the event loop runs: closing one costs the kernel some
     // milliseconds, too much for a Store that only loads.
     std::unique_ptr<QFileSystemWatcher> m_watcher;
     quint64 m_watchedInode = 0;
     QTimer m_settle;
+    // Last, so it is gone first: its destructor waits for a write in progress.
+    QThreadPool m_writer;
 };

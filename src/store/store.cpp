@@ -5,6 +5,7 @@
 #include "user_defaults.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -34,6 +35,9 @@ Store::Store(const QString& folder, UserDefaults& defaults, const Clock& clock, 
     m_reminders = loaded ? std::move(*loaded) : QList<Reminder>{seedReminder()};
     m_loading = false;
     connect(&m_file, &ReminderFile::touched, this, &Store::takeOutsideChange);
+    connect(&m_file, &ReminderFile::written, this, &Store::onWritten);
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &Store::retry);
 }
 
 Store& Store::shared()
@@ -54,15 +58,75 @@ bool Store::save(const ListChange& change)
         return false;
     if (m_unsaved.isEmpty() || !m_unsaved.last().absorb(change))
         m_unsaved.append(change);
-    // Checked at every save: a change the watcher has not reported yet is
+    m_dirty = true;
+    // A write on its way takes the newest list when it ends.
+    if (m_file.busy())
+        return false;
+    return writeNow();
+}
+
+bool Store::writeNow()
+{
+    // Checked at every write: a change the watcher has not reported yet is
     // taken in rather than overwritten.
     bool replaced = false;
     if (auto outside = m_file.outsideChange())
         replaced = adopt(std::move(*outside));
-    m_lastSaveSucceeded = m_file.write(ReminderJson::encodeList(m_reminders));
-    if (m_lastSaveSucceeded)
-        m_unsaved.clear();
+    m_dirty = false;
+    m_sinceWrite.start();
+    m_file.startWrite(m_reminders);
     return replaced;
+}
+
+void Store::onWritten(bool ok, const QString& error)
+{
+    const QString before = m_saveError;
+    if (ok) {
+        m_saveError.clear();
+        m_retry.stop();
+        m_retryMsecs = firstRetryMsecs;
+        if (!m_dirty)
+            m_unsaved.clear();
+    } else {
+        m_saveError = error.isEmpty() ? QStringLiteral("?") : error;
+        m_dirty = true;
+        m_retry.start(m_retryMsecs);
+        m_retryMsecs = std::min(m_retryMsecs * 2, lastRetryMsecs);
+    }
+    if (m_saveError != before || m_file.keptAside() != m_lastKeptAside) {
+        m_lastKeptAside = m_file.keptAside();
+        Q_EMIT safetyChanged();
+    }
+    // What changed meanwhile, in the file or here.
+    takeOutsideChange();
+    if (ok && m_dirty && writeNow())
+        Q_EMIT remindersReset();
+}
+
+void Store::retry()
+{
+    if (!m_file.busy() && writeNow())
+        Q_EMIT remindersReset();
+}
+
+bool Store::finishWrites(int msecs)
+{
+    QDeadlineTimer deadline(msecs);
+    bool tried = false;
+    for (;;) {
+        if (m_file.busy()) {
+            if (!m_file.waitForWrite(int(std::max<qint64>(0, deadline.remainingTime()))))
+                return false;
+            continue;
+        }
+        if (!m_dirty)
+            return true;
+        if (tried || deadline.hasExpired())
+            return false;
+        tried = true;
+        m_retry.stop();
+        writeNow();
+    }
 }
 
 bool Store::adopt(QList<Reminder> outside)
@@ -82,7 +146,15 @@ bool Store::adopt(QList<Reminder> outside)
 void Store::takeOutsideChange()
 {
     // Taken in, never written back: the file already holds it.
+    const bool unreadable = m_file.holdsUnreadable();
     if (auto outside = m_file.outsideChange(); outside && adopt(std::move(*outside)))
+        Q_EMIT remindersReset();
+    if (m_file.holdsUnreadable() != unreadable)
+        Q_EMIT safetyChanged();
+    // The folder changed: perhaps what made saving fail is gone. Not for
+    // the traces of the failed write itself, which arrive right after it.
+    if (!m_saveError.isEmpty() && !m_file.busy() && m_sinceWrite.hasExpired(ownTraceMsecs) &&
+        writeNow())
         Q_EMIT remindersReset();
 }
 
@@ -112,6 +184,12 @@ qsizetype Store::indexOf(const QUuid& id) const
             return i;
     }
     return -1;
+}
+
+bool Store::stillRings(const QUuid& id) const
+{
+    const qsizetype index = indexOf(id);
+    return !m_paused && index >= 0 && m_reminders[index].enabled;
 }
 
 void Store::setPaused(bool paused)

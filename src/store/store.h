@@ -5,17 +5,21 @@
 #include "model/reminder.h"
 #include "reminder_file.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
+#include <QTimer>
 #include <QUuid>
 
 class UserDefaults;
 
 // The one owner of the user's reminders and of the pause switch. Loads the
 // reminders file when created and rewrites it whole after every change of
-// the list. The file stays the truth: a change someone else makes to it is
-// taken in, and a save made after one is applied on top of it. The pause
-// switch lives in the user defaults.
+// the list, in the background: while one write is on its way the newest list
+// waits, and the next write takes it. The file stays the truth: a change
+// someone else makes to it is taken in, and a save made after one is applied
+// on top of it. A failed save is tried again until one succeeds, and said
+// meanwhile. The pause switch lives in the user defaults.
 class Store : public QObject {
     Q_OBJECT
 
@@ -39,6 +43,10 @@ public:
     // Position of the first reminder with this id, or -1.
     qsizetype indexOf(const QUuid& id) const;
 
+    // Whether a pop-up of this reminder may still come back: it is in the
+    // list, on, and nothing is paused.
+    bool stillRings(const QUuid& id) const;
+
     bool paused() const { return m_paused; }
     void setPaused(bool paused);
 
@@ -49,13 +57,26 @@ public:
     void remove(const QUuid& id);
 
     QString filePath() const { return m_file.path(); }
-    // Whether the last change reached the disk.
-    bool lastSaveSucceeded() const { return m_lastSaveSucceeded; }
+    // Whether the last write reached the disk; saveError() says why not.
+    bool lastSaveSucceeded() const { return m_saveError.isEmpty(); }
+    QString saveError() const { return m_saveError; }
+    // The file found at start could not be read and is not yet kept aside.
+    bool holdsUnreadableFile() const { return m_file.holdsUnreadable(); }
+    // Where an unreadable or overridden file was last kept, or empty.
+    QString keptAside() const { return m_file.keptAside(); }
+    // Waits up to `msecs` for the list to be on disk, trying once more if
+    // the last write failed; false when it is not. For quitting.
+    bool finishWrites(int msecs);
+
+    static constexpr int firstRetryMsecs = 1000;
+    static constexpr int lastRetryMsecs = 60'000;
 
 Q_SIGNALS:
     void reminderChanged(qsizetype index);
     void remindersReset();
     void pausedChanged(bool paused);
+    // saveError(), holdsUnreadableFile() or keptAside() changed.
+    void safetyChanged();
 
 private:
     // Saves the list after `change`; true when a change found in the file
@@ -65,6 +86,10 @@ private:
     // when that differs from the list.
     bool adopt(QList<Reminder> outside);
     void takeOutsideChange();
+    // Writes the newest list, after taking in what changed in the file.
+    bool writeNow();
+    void onWritten(bool ok, const QString& error);
+    void retry();
 
     UserDefaults& m_defaults;
     const Clock& m_clock;
@@ -73,5 +98,11 @@ private:
     QList<ListChange> m_unsaved;
     bool m_paused = false;
     bool m_loading = true;
-    bool m_lastSaveSucceeded = true;
+    bool m_dirty = false; // changed since the last write began
+    QString m_saveError;
+    QString m_lastKeptAside;
+    QTimer m_retry;
+    QElapsedTimer m_sinceWrite;
+    static constexpr int ownTraceMsecs = 1000;
+    int m_retryMsecs = firstRetryMsecs;
 };

@@ -170,6 +170,15 @@ void TrayIcon::takeOver()
 }
 
 QString TrayIcon::statusText(bool paused, const QList<Reminder>& reminders, const QDateTime& now,
+                             const QTimeZone& zone, const QString& saveError)
+{
+    const QString status = statusText(paused, reminders, now, zone);
+    if (saveError.isEmpty())
+        return status;
+    return status + u'\n' + tr("Reminders not saved: %1").arg(saveError);
+}
+
+QString TrayIcon::statusText(bool paused, const QList<Reminder>& reminders, const QDateTime& now,
                              const QTimeZone& zone)
 {
     if (paused)

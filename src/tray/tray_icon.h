@@ -31,6 +31,9 @@ public:
     // "Next: <title>, <day> <time>", "Paused" or "No reminders on".
     static QString statusText(bool paused, const QList<Reminder>& reminders, const QDateTime& now,
                               const QTimeZone& zone);
+    // The same, with a line saying why the reminders are not being saved.
+    static QString statusText(bool paused, const QList<Reminder>& reminders, const QDateTime& now,
+                              const QTimeZone& zone, const QString& saveError);
 
 Q_SIGNALS:
     // A plain click or double-click: the user wants the manager.

@@ -6,9 +6,11 @@
 #include "reminder_list_model.h"
 #include "store/store.h"
 #include "widgets/icons.h"
+#include "widgets/notice_bar.h"
 #include "widgets/secondary_text.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,6 +44,11 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
+    m_notice = new NoticeBar(this);
+    root->addWidget(m_notice);
+    connect(m_notice, &NoticeBar::closed, this, [this] { m_dismissedCopy = m_store.keptAside(); });
+    connect(&m_store, &Store::safetyChanged, this, &ManagerView::refreshNotice);
+    refreshNotice();
 
     auto* columns = new QHBoxLayout;
     columns->setSpacing(0);
@@ -163,6 +170,35 @@ QWidget* ManagerView::makeFooter()
     });
     connect(m_pause, &QCheckBox::toggled, &m_store, &Store::setPaused);
     return footer;
+}
+
+void ManagerView::refreshNotice()
+{
+    const QString file = QDir::toNativeSeparators(m_store.filePath());
+    const QString copy = QDir::toNativeSeparators(m_store.keptAside());
+    if (!m_store.saveError().isEmpty()) {
+        m_notice->present(NoticeBar::Kind::Warning,
+                          tr("Your reminders are not being saved: %1 cannot be written (%2). "
+                             "Pendrel keeps your changes and tries again.")
+                              .arg(file, m_store.saveError()),
+                          {}, false);
+    } else if (m_store.holdsUnreadableFile()) {
+        m_notice->present(NoticeBar::Kind::Warning,
+                          tr("%1 could not be read, so Pendrel shows a sample reminder. Your file "
+                             "is left as it is, and kept beside it before anything is saved.")
+                              .arg(file),
+                          {}, false);
+    } else if (!copy.isEmpty() && m_store.keptAside() != m_dismissedCopy) {
+        const bool unreadable = m_store.keptAside().contains(QStringLiteral(".corrupt-"));
+        m_notice->present(
+            NoticeBar::Kind::Information,
+            unreadable ? tr("Your reminders file could not be read; it was kept as %1.").arg(copy)
+                       : tr("Your reminders file was changed elsewhere while you changed the same "
+                            "reminder here; the other version was kept as %1.")
+                             .arg(copy));
+    } else {
+        m_notice->clear();
+    }
 }
 
 void ManagerView::listReset()

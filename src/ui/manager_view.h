@@ -10,6 +10,7 @@
 class ChimeOutput;
 class EditorView;
 class LoginSwitch;
+class NoticeBar;
 class QCheckBox;
 class QListView;
 class QStackedWidget;
@@ -43,6 +44,7 @@ public:
     bool showsEditor() const;
     QCheckBox* loginBox() const { return m_loginBox; }
     QCheckBox* pauseBox() const { return m_pause; }
+    NoticeBar* notice() const { return m_notice; }
 
     // Selects the first reminder when nothing is selected; runs each time
     // the view appears.
@@ -56,6 +58,8 @@ private:
     QWidget* makeEmptyState();
     QWidget* makeFooter();
 
+    // Tells, in words, while the reminders are not safe on disk.
+    void refreshNotice();
     void listReset();
     void onSelectionChanged();
     void showDetail();
@@ -79,4 +83,6 @@ private:
     QWidget* m_empty = nullptr;
     QCheckBox* m_loginBox = nullptr;
     QCheckBox* m_pause = nullptr;
+    NoticeBar* m_notice = nullptr;
+    QString m_dismissedCopy; // the kept copy the user has been told of
 };

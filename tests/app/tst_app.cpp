@@ -1,4 +1,6 @@
 #include "alerts/alert_controller.h"
+#include "alerts/alert_panel.h"
+#include "alerts/alert_view.h"
 #include "app/app_delegate.h"
 #include "app/command_line.h"
 #include "app/translations.h"
@@ -37,6 +39,8 @@ public:
     QStringList lines;
 };
 
+constexpr qint64 msecsPerTestMinute = 20;
+
 QStringList args(std::initializer_list<const char*> list)
 {
     QStringList out{QStringLiteral("/usr/bin/pendrel")};
@@ -61,6 +65,8 @@ private Q_SLOTS:
     void firstLaunchOpensManagerOnce();
     void demoShowsSilentPopupAfterOneSecond();
     void pauseFromTheMenu();
+    void snoozeEndsWithItsReminder_data();
+    void snoozeEndsWithItsReminder();
     void germanDesktop();
 
 private:
@@ -192,7 +198,7 @@ std::unique_ptr<AppDelegate> TestApp::makeDelegate(const QStringList& arguments)
     const QString data = m_dir->filePath(QStringLiteral("data"));
     if (!m_store)
         m_store = std::make_unique<Store>(data, *m_defaults, m_clock);
-    m_alerts = std::make_unique<AlertController>(m_chimes, m_opener);
+    m_alerts = std::make_unique<AlertController>(m_chimes, m_opener, msecsPerTestMinute);
     m_scheduler = std::make_unique<Scheduler>([this]() -> Store& { return *m_store; },
                                               Scheduler::AlertSink{}, m_clock);
     m_login = std::make_unique<LoginItem>(m_entry, m_program, *m_defaults, m_log);
@@ -318,6 +324,42 @@ void TestApp::pauseFromTheMenu()
     QCOMPARE(titles, (QStringList{QStringLiteral("Open Pendrel\u2026"), QStringLiteral("-"),
                                   QStringLiteral("Pause all reminders"), QStringLiteral("-"),
                                   QStringLiteral("Quit Pendrel")}));
+}
+
+void TestApp::snoozeEndsWithItsReminder_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<bool>("comesBack");
+    QTest::newRow("renamed") << "rename" << true;
+    QTest::newRow("deleted") << "remove" << false;
+    QTest::newRow("switched off") << "off" << false;
+    QTest::newRow("paused") << "pause" << false;
+}
+
+void TestApp::snoozeEndsWithItsReminder()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, comesBack);
+    auto delegate = makeDelegate(args({}));
+    delegate->launch();
+    const Reminder rung = m_store->reminders().first();
+    m_alerts->show(rung);
+    auto* panel = qobject_cast<AlertPanel*>(m_alerts->openPanels().first());
+    Q_EMIT panel->view()->snoozeRequested(5);
+    Reminder edited = rung;
+    edited.title = QStringLiteral("Renamed");
+    edited.enabled = meanwhile != QStringLiteral("off");
+    if (meanwhile == QStringLiteral("remove"))
+        m_store->remove(rung.id);
+    else if (meanwhile == QStringLiteral("pause"))
+        delegate->togglePause();
+    else
+        m_store->setReminder(0, edited);
+    QTest::qWait(int(8 * msecsPerTestMinute));
+    QCOMPARE(m_alerts->openPanels().size(), comesBack ? 1 : 0);
+    if (comesBack) // the copy taken when it rang
+        QCOMPARE(qobject_cast<AlertPanel*>(m_alerts->openPanels().first())->view()->reminder(),
+                 rung);
 }
 
 void TestApp::germanDesktop()

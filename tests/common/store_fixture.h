@@ -17,17 +17,26 @@ public:
     // A Store whose file holds these reminders.
     Store& make(const QList<Reminder>& reminders, const Clock& clock)
     {
-        m_store.reset();
+        m_store.reset(); // its last write lands first
         writeFile(filePath(), ReminderJson::encodeList(reminders));
+        return reopen(clock);
+    }
+    // A Store on whatever the file now holds.
+    Store& reopen(const Clock& clock)
+    {
+        m_store.reset();
         m_store = std::make_unique<Store>(m_dir.path(), m_defaults, clock);
         return *m_store;
     }
 
     QString filePath() const { return m_dir.filePath(QStringLiteral("reminders.json")); }
     UserDefaults& defaults() { return m_defaults; }
-    // The reminders in the file now; none when it does not decode.
+    // The reminders in the file once the writes under way ended; none when
+    // it does not decode.
     QList<Reminder> onDisk() const
     {
+        if (m_store)
+            m_store->finishWrites(5000);
         return ReminderJson::decodeList(readFile(filePath())).value_or(QList<Reminder>());
     }
 

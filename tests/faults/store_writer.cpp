@@ -27,9 +27,12 @@ int main(int argc, char** argv)
     if (args.at(2) == u"series") {
         // Ready once a first list is on disk, so a kill always has one to keep.
         store.setReminders(faultList(0));
+        store.finishWrites(5000);
         out << "ready" << Qt::endl;
-        for (uint n = 1;; ++n)
+        for (uint n = 1;; ++n) {
             store.setReminders(faultList(n));
+            store.finishWrites(5000);
+        }
     }
     if (args.at(2) == u"edit" && args.size() > 3) {
         const int changes = args.at(3).toInt();
@@ -37,6 +40,7 @@ int main(int argc, char** argv)
         int saved = 0;
         for (int i = 0; i < changes; ++i) {
             store.add();
+            store.finishWrites(5000);
             saved += store.lastSaveSucceeded();
         }
         out << "loaded=" << before << " kept=" << store.reminders().size() << " saved=" << saved

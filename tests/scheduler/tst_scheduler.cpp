@@ -34,7 +34,8 @@ private Q_SLOTS:
     void launchFortyMinutesLateDoesNot();
     void sleepRecordsOldAndShowsRecent_data();
     void sleepRecordsOldAndShowsRecent();
-    void sleepAcrossMidnightFiresOnlyTheNewDay();
+    void sleepAcrossMidnight_data();
+    void sleepAcrossMidnight();
     void pausedFiresAndWritesNothing();
     void firedTodayBlocksUntilTomorrow();
     void noDaysOrDisabledNeverFire();
@@ -125,20 +126,60 @@ void TestScheduler::sleepRecordsOldAndShowsRecent()
     QCOMPARE(onDisk().first().lastFired, QStringLiteral("2026-03-09"));
 }
 
-void TestScheduler::sleepAcrossMidnightFiresOnlyTheNewDay()
+void TestScheduler::sleepAcrossMidnight_data()
 {
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QTime>("due");
+    QTest::addColumn<int>("weekday");
+    QTest::addColumn<QDateTime>("asleep"); // UTC
+    QTest::addColumn<QDateTime>("awake");  // UTC
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("lastFired");
+    const QDateTime monday2350(monday, QTime(22, 50), Qt::UTC); // Berlin, UTC+1
+    QTest::newRow("ten minutes late")
+        << QByteArray("Europe/Berlin") << QTime(23, 55) << 2 << monday2350
+        << monday2350.addSecs(900) << true << QStringLiteral("2026-03-09");
+    QTest::newRow("an hour late") << QByteArray("Europe/Berlin") << QTime(23, 0) << 2
+                                  << monday2350.addSecs(-3600) << monday2350.addSecs(1800) << false
+                                  << QStringLiteral("2026-03-09");
+    QTest::newRow("not on that weekday")
+        << QByteArray("Europe/Berlin") << QTime(23, 55) << 3 << monday2350
+        << monday2350.addSecs(900) << false << QString();
+    // Havana springs forward at midnight: 23:50 to 01:10 is twenty minutes.
+    QTest::newRow("clocks jump at midnight") << QByteArray("America/Havana") << QTime(23, 55) << 7
+                                             << QDateTime(QDate(2026, 3, 8), QTime(4, 50), Qt::UTC)
+                                             << QDateTime(QDate(2026, 3, 8), QTime(5, 10), Qt::UTC)
+                                             << true << QStringLiteral("2026-03-07");
+}
+
+void TestScheduler::sleepAcrossMidnight()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QTime, due);
+    QFETCH(int, weekday);
+    QFETCH(QDateTime, asleep);
+    QFETCH(QDateTime, awake);
+    QFETCH(bool, shown);
+    QFETCH(QString, lastFired);
+    m_clock.setZone(zone);
     makeStore(
-        {Reminder{.title = QStringLiteral("Monday night"), .hour = 23, .minute = 0, .days = {2}},
-         Reminder{.title = QStringLiteral("Tuesday early"), .hour = 0, .minute = 30, .days = {3}}});
-    m_clock.setLocal(monday, QTime(22, 0));
+        {Reminder{.hour = due.hour(), .minute = due.minute(), .days = {weekday, weekday % 7 + 1}},
+         Reminder{.title = QStringLiteral("early"),
+                  .hour = 0,
+                  .minute = 1,
+                  .days = {1, 2, 3, 4, 5, 6, 7}}});
+    m_clock.setUtc(asleep);
     auto scheduler = makeScheduler();
     scheduler->tick();
-    m_clock.setLocal(monday.addDays(1), QTime(0, 45));
+    m_clock.setUtc(awake);
     scheduler->tick();
-    QCOMPARE(m_shown.size(), 1);
-    QCOMPARE(m_shown.first().title, QStringLiteral("Tuesday early"));
-    QVERIFY(onDisk().at(0).lastFired.isEmpty());
-    QCOMPARE(onDisk().at(1).lastFired, QStringLiteral("2026-03-10"));
+    QCOMPARE(m_shown.size(), (shown ? 1 : 0) + 1);
+    QCOMPARE(m_shown.last().title, QStringLiteral("early")); // the new day's own, after
+    QCOMPARE(onDisk().first().lastFired, lastFired);
+    // The same reminder still rings on the new day.
+    m_clock.setLocal(LocalTime::dateOf(awake, m_clock.zone()), due.addSecs(60));
+    scheduler->tick();
+    QCOMPARE(m_shown.size(), (shown ? 1 : 0) + 2);
 }
 
 void TestScheduler::pausedFiresAndWritesNothing()

@@ -110,6 +110,7 @@ private Q_SLOTS:
     void chimeIsHeardWhole_data();
     void chimeIsHeardWhole();
     void dismissedLoopReallyStops();
+    void serverGoingAwayIsSafe();
 
 private:
     QTemporaryDir m_dir;
@@ -178,6 +179,23 @@ void TestChimeAudio::dismissedLoopReallyStops()
     QVERIFY(!player->isPlaying());
     const double after = rms(record(m_dir.filePath(QStringLiteral("after.raw")), 1500, [] {}));
     QVERIFY2(after >= 0 && after < 0.001, qPrintable(QString::number(after)));
+}
+
+void TestChimeAudio::serverGoingAwayIsSafe()
+{
+    // The sink reports the loss from its own signal, and a failed start from
+    // within start(): the player lets go of it there without deleting it.
+    auto player = m_output.player(QStringLiteral("Morse"));
+    player->play(true);
+    QTest::qWait(300);
+    QVERIFY(run(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")}));
+    QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 10000);
+    for (int i = 0; i < 3; ++i) {
+        player->play(i % 2 == 0);
+        QTest::qWait(100);
+    }
+    player.reset();
+    QTest::qWait(100); // the sinks' deferred deletion runs
 }
 
 QTEST_GUILESS_MAIN(TestChimeAudio)

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -73,6 +74,8 @@ private Q_SLOTS:
     void folderInPlaceOfFile();
     void hugeFileIsNotRead();
     void failedWriteKeepsOldFile();
+    void failedSaveIsTriedAgain_data();
+    void failedSaveIsTriedAgain();
     void inPlaceChangeRewritesOneElement();
     void addRoundsFiveMinutesAhead_data();
     void addRoundsFiveMinutesAhead();
@@ -90,6 +93,21 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<Store> makeStore();
+    // Writes happen in the background; what is on disk is read once they end.
+    const QString& settle(const QString& path)
+    {
+        if (m_made)
+            m_made->finishWrites(5000);
+        return path;
+    }
+    QByteArray read(const QString& path) { return readFile(settle(path)); }
+    Store& settled(Store& store)
+    {
+        store.finishWrites(5000);
+        return store;
+    }
+
+    QPointer<Store> m_made;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<UserDefaults> m_defaults;
@@ -110,7 +128,9 @@ void TestStore::init()
 
 std::unique_ptr<Store> TestStore::makeStore()
 {
-    return std::make_unique<Store>(m_folder, *m_defaults, m_clock);
+    auto store = std::make_unique<Store>(m_folder, *m_defaults, m_clock);
+    m_made = store.get();
+    return store;
 }
 
 void TestStore::firstRunSeedsWithoutWriting()
@@ -128,7 +148,7 @@ void TestStore::firstRunSeedsWithoutWriting()
     Reminder changed = seed;
     changed.title = QStringLiteral("Roll call");
     store->setReminder(0, changed);
-    const auto onDisk = ReminderJson::decodeList(readFile(m_file));
+    const auto onDisk = ReminderJson::decodeList(read(m_file));
     QVERIFY(onDisk);
     QCOMPARE(onDisk->size(), 1);
     QVERIFY(onDisk->first() == changed);
@@ -139,7 +159,7 @@ void TestStore::emptyArrayIsEmptyList()
     QDir().mkpath(m_folder);
     QVERIFY(writeFile(m_file, " [ ]\n"));
     QVERIFY(makeStore()->reminders().isEmpty());
-    QCOMPARE(readFile(m_file), QByteArray(" [ ]\n"));
+    QCOMPARE(read(m_file), QByteArray(" [ ]\n"));
 }
 
 void TestStore::badSecondElementGivesSeedAndKeepsCopy()
@@ -154,17 +174,17 @@ void TestStore::badSecondElementGivesSeedAndKeepsCopy()
     auto store = makeStore();
     QCOMPARE(store->reminders().size(), 1);
     QCOMPARE(store->reminders().first().title, QStringLiteral("Take attendance"));
-    QCOMPARE(readFile(m_file), original); // loading never writes
-    QVERIFY(corruptCopies(m_folder).isEmpty());
+    QCOMPARE(read(m_file), original); // loading never writes
+    QVERIFY(corruptCopies(settle(m_folder)).isEmpty());
 
     store->add();
-    const QStringList copies = corruptCopies(m_folder);
+    const QStringList copies = corruptCopies(settle(m_folder));
     QCOMPARE(copies, QStringList{QStringLiteral("reminders.json.corrupt-20260309-090000")});
-    QCOMPARE(readFile(m_folder + u'/' + copies.first()), original);
-    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 2);
+    QCOMPARE(read(m_folder + u'/' + copies.first()), original);
+    QCOMPARE(ReminderJson::decodeList(read(m_file))->size(), 2);
 
     store->add(); // only the first save keeps a copy
-    QCOMPARE(corruptCopies(m_folder).size(), 1);
+    QCOMPARE(corruptCopies(settle(m_folder)).size(), 1);
 }
 
 void TestStore::hostileFilesNeverCrash_data()
@@ -188,9 +208,10 @@ void TestStore::hostileFilesNeverCrash()
     QCOMPARE(store->reminders().size(), 1);
     QCOMPARE(store->reminders().first().title, QStringLiteral("Take attendance"));
     store->add();
-    QVERIFY(store->lastSaveSucceeded());
-    QCOMPARE(corruptCopies(m_folder).size(), 1);
-    QCOMPARE(QFileInfo(m_folder + u'/' + corruptCopies(m_folder).first()).size(), content.size());
+    QVERIFY(settled(*store).lastSaveSucceeded());
+    QCOMPARE(corruptCopies(settle(m_folder)).size(), 1);
+    QCOMPARE(QFileInfo(m_folder + u'/' + corruptCopies(settle(m_folder)).first()).size(),
+             content.size());
 }
 
 void TestStore::folderInPlaceOfFile()
@@ -199,7 +220,7 @@ void TestStore::folderInPlaceOfFile()
     auto store = makeStore();
     QCOMPARE(store->reminders().size(), 1);
     store->add();
-    QVERIFY(!store->lastSaveSucceeded());
+    QVERIFY(!settled(*store).lastSaveSucceeded());
     QCOMPARE(store->reminders().size(), 2);
     QVERIFY(QFileInfo(m_file).isDir());
 }
@@ -214,8 +235,8 @@ void TestStore::hugeFileIsNotRead()
     auto store = makeStore();
     QCOMPARE(store->reminders().first().title, QStringLiteral("Take attendance"));
     store->add();
-    QVERIFY(store->lastSaveSucceeded());
-    const QStringList kept = corruptCopies(m_folder);
+    QVERIFY(settled(*store).lastSaveSucceeded());
+    const QStringList kept = corruptCopies(settle(m_folder));
     QCOMPARE(kept.size(), 1);
     QCOMPARE(QFileInfo(m_folder + u'/' + kept.first()).size(), qint64(300) * 1024 * 1024);
 }
@@ -224,21 +245,54 @@ void TestStore::failedWriteKeepsOldFile()
 {
     auto store = makeStore();
     store->setReminders({Reminder{.title = QStringLiteral("Small")}});
-    const QByteArray before = readFile(m_file);
+    const QByteArray before = read(m_file);
     QVERIFY(!before.isEmpty());
     {
         FileSizeLimit limit(static_cast<rlim_t>(before.size() + 10));
         store->add();
         store->add();
-        QVERIFY(!store->lastSaveSucceeded());
+        QVERIFY(!settled(*store).lastSaveSucceeded());
     }
     QCOMPARE(readFile(m_file), before);
     QCOMPARE(store->reminders().size(), 3); // the list in memory keeps the change
     QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList{QStringLiteral("reminders.json")});
 
     store->add(); // the next change after the disk recovers saves everything
+    QVERIFY(settled(*store).lastSaveSucceeded());
+    QCOMPARE(ReminderJson::decodeList(read(m_file))->size(), 4);
+}
+
+void TestStore::failedSaveIsTriedAgain_data()
+{
+    QTest::addColumn<bool>("quitting");
+    QTest::newRow("soon after") << false;
+    QTest::newRow("when quitting") << true;
+}
+
+void TestStore::failedSaveIsTriedAgain()
+{
+    QFETCH(bool, quitting);
+    auto store = makeStore();
+    store->setReminders({Reminder{.title = QStringLiteral("Pill"), .hour = 8, .minute = 10}});
+    const QByteArray before = read(m_file);
+    QSignalSpy safety(store.get(), &Store::safetyChanged);
+    Reminder fired = store->reminders().first();
+    fired.lastFired = QStringLiteral("2026-03-09");
+    {
+        FileSizeLimit limit(static_cast<rlim_t>(before.size()));
+        store->setReminder(0, fired); // the firing, with no change after it
+        QTRY_COMPARE(safety.size(), 1);
+        QVERIFY(!store->saveError().isEmpty()); // the system's words for it
+        QCOMPARE(readFile(m_file), before);
+    }
+    // Room again: the firing reaches the file without any further change.
+    if (quitting)
+        QVERIFY(store->finishWrites(2000));
+    else
+        QTRY_VERIFY_WITH_TIMEOUT(store->lastSaveSucceeded(), 3 * Store::firstRetryMsecs);
+    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->first(), fired);
     QVERIFY(store->lastSaveSucceeded());
-    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 4);
+    QCOMPARE(safety.size(), 2);
 }
 
 void TestStore::inPlaceChangeRewritesOneElement()
@@ -252,7 +306,7 @@ void TestStore::inPlaceChangeRewritesOneElement()
     fired.lastFired = QStringLiteral("2026-03-09");
     store->setReminder(1, fired);
     store->setReminder(7, fired); // outside the list: ignored
-    const auto onDisk = ReminderJson::decodeList(readFile(m_file));
+    const auto onDisk = ReminderJson::decodeList(read(m_file));
     QVERIFY(onDisk);
     QCOMPARE(onDisk->size(), 3);
     QVERIFY(onDisk->at(0) == list[0]);
@@ -297,7 +351,7 @@ void TestStore::removeAlwaysSaves()
     QVERIFY(!QFile::exists(m_file));
     store->remove(QUuid::createUuid());
     QCOMPARE(store->reminders().size(), 1);
-    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 1);
+    QCOMPARE(ReminderJson::decodeList(read(m_file))->size(), 1);
 }
 
 void TestStore::duplicateIdsLoadAndRemoveTogether()
@@ -328,7 +382,7 @@ void TestStore::pausedPersistsAndNeverTouchesFile()
     }
     m_defaults = std::make_unique<UserDefaults>(m_dir->filePath(QStringLiteral("Pendrel.conf")));
     QVERIFY(makeStore()->paused());
-    QVERIFY(readFile(m_dir->filePath(QStringLiteral("Pendrel.conf"))).contains("paused=true"));
+    QVERIFY(read(m_dir->filePath(QStringLiteral("Pendrel.conf"))).contains("paused=true"));
 }
 
 void TestStore::signalsTellObservers()
@@ -375,14 +429,14 @@ void TestStore::outsideChangeIsTakenIn()
     QVERIFY(reset.wait(3000));
     QCOMPARE(titles(store->reminders()), QStringLiteral("Stand-up,Dentist"));
     QCOMPARE(store->reminders().first().note, edited.note);
-    QCOMPARE(readFile(real), outside); // taken in, not written back
+    QCOMPARE(read(real), outside); // taken in, not written back
 
     // Pendrel's own save is no outside change: no echo.
     edited.lastFired = QStringLiteral("2026-03-09");
     store->setReminder(0, edited);
     QVERIFY(!reset.wait(500));
     QCOMPARE(reset.count(), 1);
-    QCOMPARE(*ReminderJson::decodeList(readFile(real)), store->reminders());
+    QCOMPARE(*ReminderJson::decodeList(read(real)), store->reminders());
     QCOMPARE(QFileInfo(m_file).isSymLink(), linked);
 
     // Still watched after the save replaced the file.
@@ -461,7 +515,7 @@ void TestStore::saveGoesOnTopOfUnreportedChange()
     }
 
     QCOMPARE(titles(store->reminders()), expected);
-    QCOMPARE(*ReminderJson::decodeList(readFile(m_file)), store->reminders());
+    QCOMPARE(*ReminderJson::decodeList(read(m_file)), store->reminders());
     if (!theirTitle.isEmpty() && change != u"replace") // their note survives
         QCOMPARE(store->reminders().first().note, QStringLiteral("theirs"));
     if (change == u"fired" && !theirTitle.isEmpty())
@@ -470,19 +524,20 @@ void TestStore::saveGoesOnTopOfUnreportedChange()
         QDir(m_folder).entryList({QStringLiteral("reminders.json.conflict-*")}, QDir::Files);
     QCOMPARE(copies.size(), keptAside);
     if (keptAside)
-        QCOMPARE(readFile(m_folder + u'/' + copies.first()), outside);
+        QCOMPARE(read(m_folder + u'/' + copies.first()), outside);
 }
 
 void TestStore::garbageIsKeptThenValidTakenIn()
 {
     auto store = makeStore();
     store->add();
+    settle(m_file);
     const QList<Reminder> mine = store->reminders();
     QSignalSpy reset(store.get(), &Store::remindersReset);
     QVERIFY(writeFile(m_file, "[{\"title\": \"half-wri"));
     QVERIFY(!reset.wait(500));
     QCOMPARE(store->reminders(), mine);
-    QCOMPARE(readFile(m_file), QByteArray("[{\"title\": \"half-wri")); // not destroyed
+    QCOMPARE(read(m_file), QByteArray("[{\"title\": \"half-wri")); // not destroyed
 
     const QList<Reminder> fixed{Reminder{.title = QStringLiteral("Fixed by hand")}};
     QVERIFY(writeFile(m_file, ReminderJson::encodeList(fixed)));
@@ -493,9 +548,10 @@ void TestStore::garbageIsKeptThenValidTakenIn()
     QTest::qWait(300);
     store->add(); // the undecodable file is kept before the save replaces it
     QCOMPARE(store->reminders().size(), 2);
-    QCOMPARE(corruptCopies(m_folder).size(), 1);
-    QCOMPARE(readFile(m_folder + u'/' + corruptCopies(m_folder).first()), QByteArray("not json"));
-    QCOMPARE(*ReminderJson::decodeList(readFile(m_file)), store->reminders());
+    QCOMPARE(corruptCopies(settle(m_folder)).size(), 1);
+    QCOMPARE(read(m_folder + u'/' + corruptCopies(settle(m_folder)).first()),
+             QByteArray("not json"));
+    QCOMPARE(*ReminderJson::decodeList(read(m_file)), store->reminders());
 }
 
 void TestStore::deletedFileIsWrittenAgain()
@@ -503,16 +559,16 @@ void TestStore::deletedFileIsWrittenAgain()
     auto store = makeStore();
     store->add();
     QSignalSpy reset(store.get(), &Store::remindersReset);
-    QVERIFY(QFile::remove(m_file));
+    QVERIFY(QFile::remove(settle(m_file)));
     QVERIFY(!reset.wait(500));
     QCOMPARE(store->reminders().size(), 2);
     store->add();
-    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 3);
-    QVERIFY(corruptCopies(m_folder).isEmpty());
+    QCOMPARE(ReminderJson::decodeList(read(m_file))->size(), 3);
+    QVERIFY(corruptCopies(settle(m_folder)).isEmpty());
 
     QVERIFY(QDir(m_folder).removeRecursively()); // the whole folder, too
     store->add();
-    QCOMPARE(ReminderJson::decodeList(readFile(m_file))->size(), 4);
+    QCOMPARE(ReminderJson::decodeList(read(m_file))->size(), 4);
 }
 
 void TestStore::leftoversOfSavesAreRemoved()

@@ -12,12 +12,14 @@
 #include "ui/reminder_delegate.h"
 #include "ui/reminder_list_model.h"
 #include "widgets/day_badge.h"
+#include "widgets/notice_bar.h"
 #include "widgets/secondary_text.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -136,6 +138,7 @@ private Q_SLOTS:
     void boundFieldsShowTheStart();
     void wheelNeedsFocus_data();
     void wheelNeedsFocus();
+    void noticeTellsWhatIsNotSafe();
 
 private:
     void makeStore(const QList<Reminder>& reminders)
@@ -445,6 +448,7 @@ void TestUi::typingKeepsCursorAndUndo()
     const Reminder dentist{.title = QStringLiteral("Dentist")};
     QSignalSpy reset(m_store, &Store::remindersReset);
     auto writeByHand = [this](const QList<Reminder>& list) {
+        m_store->finishWrites(5000);
         QFile file(m_store->filePath());
         return file.open(QIODevice::WriteOnly) && file.write(ReminderJson::encodeList(list)) > 0;
     };
@@ -906,6 +910,38 @@ void TestUi::wheelNeedsFocus()
     wheel();
     const Reminder changed = m_store->reminders().first();
     QVERIFY(sound ? changed.sound != QStringLiteral("Glass") : changed.hour != 9);
+}
+
+void TestUi::noticeTellsWhatIsNotSafe()
+{
+    const QString file = m_files->filePath();
+    QVERIFY(writeFile(file, "[{\"title\": \"half"));
+    m_store = &m_files->reopen(m_clock);
+    auto view = makeManager();
+    NoticeBar* notice = view->notice();
+    // Said at once, naming the file; then, once, where it was kept.
+    QVERIFY(notice->text().contains(file));
+    QVERIFY(!notice->closeButton()->isVisible());
+    view->addButton()->click();
+    m_store->finishWrites(5000);
+    QVERIFY(notice->text().contains(file + QStringLiteral(".corrupt-")));
+    notice->closeButton()->click();
+    QVERIFY(notice->text().isEmpty());
+    view->addButton()->click();
+    m_store->finishWrites(5000);
+    QVERIFY(notice->text().isEmpty());
+
+    // A save that fails is said with the system's reason until one succeeds.
+    QVERIFY(QFile::remove(file));
+    QVERIFY(QDir().mkpath(file + QStringLiteral("/in the way")));
+    view->addButton()->click();
+    m_store->finishWrites(5000);
+    QVERIFY(!m_store->saveError().isEmpty());
+    QVERIFY(notice->text().contains(file));
+    QVERIFY(notice->text().contains(m_store->saveError()));
+    QVERIFY(QDir(file).removeRecursively());
+    QTRY_VERIFY_WITH_TIMEOUT(notice->text().isEmpty(), 5000); // tried again by itself
+    QCOMPARE(onDisk().size(), 4);
 }
 
 QTEST_MAIN(TestUi)
