@@ -174,8 +174,12 @@ QWidget* ManagerView::makeFooter()
 
 void ManagerView::refreshNotice()
 {
-    const QString file = QDir::toNativeSeparators(m_store.filePath());
-    const QString copy = QDir::toNativeSeparators(m_store.keptAside());
+    // Inside the home folder, as the user's file manager and shell show it.
+    const auto shown = [home = QDir::homePath() + u'/'](const QString& path) {
+        return path.startsWith(home) ? QStringLiteral("~/") + path.mid(home.size()) : path;
+    };
+    const QString file = shown(m_store.filePath());
+    const QString copy = shown(m_store.keptAside());
     if (!m_store.saveError().isEmpty()) {
         m_notice->present(NoticeBar::Kind::Warning,
                           tr("Your reminders are not being saved: %1 cannot be written (%2). "
