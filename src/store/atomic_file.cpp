@@ -1,14 +1,23 @@
 #include "atomic_file.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// The system's own words for why a call failed, as the user's other
+// programs give them ("No space left on device", "Read-only file system").
+QString systemReason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 bool syncFolder(const QString& folder)
 {
@@ -21,43 +30,91 @@ bool syncFolder(const QString& folder)
     return ok;
 }
 
-} // namespace
-
-// The system's own words for why a call failed, as the user's other
-// programs give them ("No space left on device", "Read-only file system").
-QString systemReason(const QString& fallback)
+// The file a save replaces: behind a symbolic link, the link's target.
+QString replacedFile(const QString& path)
 {
-    return errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : fallback;
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
 }
+
+// Six letters of mixed case, at least one capital after the first, which
+// is how start-up tells an interrupted save from a copy such as ".backup".
+QByteArray temporarySuffix()
+{
+    static constexpr char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    QByteArray suffix(6, 'a');
+    auto* random = QRandomGenerator::global();
+    for (char& c : suffix)
+        c = letters[random->bounded(52)];
+    suffix[1 + random->bounded(5)] = letters[random->bounded(26)];
+    suffix[random->bounded(6)] = letters[26 + random->bounded(26)];
+    return suffix;
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
 
 bool AtomicFile::write(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(path);
-    auto fail = [&](const QString& why) {
+    const auto fail = [&] {
         if (error)
-            *error = why;
+            *error = systemReason();
         return false;
     };
-    errno = 0;
-    // Unbuffered, so a short write (full disk, file size limit) shows in the
-    // count: QSaveFile's buffered flush lets it pass and commits a cut-off file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(systemReason(file.errorString()));
-    // QSaveFile also ignores a failed sync; some file systems report a full
-    // disk only there.
-    if (file.write(bytes) != bytes.size() || ::fsync(file.handle()) != 0) {
-        const QString why = systemReason(file.errorString());
-        file.cancelWriting();
-        return fail(why);
+    const QString target = replacedFile(path);
+    const QByteArray native = QFile::encodeName(target);
+    // A file the user may not write stays as it is, though its folder would
+    // let it be replaced; a new one gets the permissions a new file gets.
+    struct stat existing {};
+    const bool replacing = ::stat(native.constData(), &existing) == 0;
+    if (replacing && ::access(native.constData(), W_OK) != 0)
+        return fail();
+
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = native + '.' + temporarySuffix();
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                    replacing ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            return fail();
     }
-    errno = 0;
-    if (!file.commit())
-        return fail(systemReason(file.errorString()));
+    if (fd < 0)
+        return fail();
+    // One sync of the data, whose failure is reported (some file systems tell
+    // of a full disk only there), and one of the folder after the rename: a
+    // save costs two syncs, not three, on a slow disk.
+    const bool written = (!replacing || ::fchmod(fd, existing.st_mode & 07777) == 0) &&
+                         writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const int writeErrno = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temporary.constData(), native.constData()) != 0) {
+        const int why = written ? errno : writeErrno;
+        ::unlink(temporary.constData());
+        errno = why;
+        return fail();
+    }
     // The data is on disk and renamed; a failed folder sync is not worth
-    // reporting as a lost save. Behind a symbolic link the file replaced is
-    // the link's target, so that is the folder whose entry must last.
-    const QFileInfo replaced(path);
-    const QString target = replaced.canonicalFilePath();
-    syncFolder(QFileInfo(target.isEmpty() ? path : target).absolutePath());
+    // reporting as a lost save.
+    syncFolder(QFileInfo(target).absolutePath());
     return true;
 }

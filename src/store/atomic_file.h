@@ -5,7 +5,10 @@
 
 // Replaces a file's content in one step, durably: the bytes go to a temporary
 // file in the same folder, are flushed to disk, renamed over the old file, and
-// the folder itself is synced so the rename survives a power cut.
+// the folder itself is synced so the rename survives a power cut. Behind a
+// symbolic link the link's target is replaced and the link stays. Not
+// QSaveFile: it ignores a failed sync and syncs once more on its own, which
+// a slow disk pays for at every keystroke.
 class AtomicFile {
 public:
     // False when anything fails; the previous file is then left as it was and

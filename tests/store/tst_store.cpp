@@ -302,6 +302,10 @@ void TestStore::inPlaceChangeRewritesOneElement()
                                   Reminder{.title = QStringLiteral("B")},
                                   Reminder{.title = QStringLiteral("C")}};
     store->setReminders(list);
+    // The user's choice of who may read it outlives the save.
+    const auto privateFile = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                             QFile::WriteUser | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(settle(m_file), privateFile));
     Reminder fired = list[1];
     fired.lastFired = QStringLiteral("2026-03-09");
     store->setReminder(1, fired);
@@ -312,6 +316,7 @@ void TestStore::inPlaceChangeRewritesOneElement()
     QVERIFY(onDisk->at(0) == list[0]);
     QVERIFY(onDisk->at(1) == fired);
     QVERIFY(onDisk->at(2) == list[2]);
+    QCOMPARE(QFile::permissions(m_file), privateFile);
 }
 
 void TestStore::addRoundsFiveMinutesAhead_data()
