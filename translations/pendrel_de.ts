@@ -34,6 +34,10 @@
         <source>Open website</source>
         <translation>Website öffnen</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Ohne Titel</translation>
+    </message>
 </context>
 <context>
     <name>AppDelegate</name>
@@ -238,6 +242,55 @@
         <source>Your reminders file was changed elsewhere while you changed the same reminder here; the other version was kept as %1.</source>
         <translation>Ihre Erinnerungsdatei wurde anderswo geändert, während Sie hier dieselbe Erinnerung geändert haben; die andere Fassung wurde als %1 aufbewahrt.</translation>
     </message>
+    <message>
+        <source>The reminder was removed.</source>
+        <translation>Die Erinnerung wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed.</source>
+        <translation>„%1“ wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+</context>
+<context>
+    <name>NextRing</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>No reminders on</source>
+        <translation>Keine Erinnerungen aktiv</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Ohne Titel</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Als Nächstes: %1, %2</translation>
+    </message>
+    <message>
+        <source>Today %1</source>
+        <translation>Heute %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow %1</source>
+        <translation>Morgen %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>weekday and time</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>date and time</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>NoticeBar</name>
@@ -348,18 +401,6 @@
 </context>
 <context>
     <name>TrayIcon</name>
-    <message>
-        <source>Paused</source>
-        <translation>Pausiert</translation>
-    </message>
-    <message>
-        <source>No reminders on</source>
-        <translation>Keine Erinnerungen aktiv</translation>
-    </message>
-    <message>
-        <source>Next: %1, %2</source>
-        <translation>Als Nächstes: %1, %2</translation>
-    </message>
     <message>
         <source>Reminders not saved: %1</source>
         <translation>Erinnerungen nicht gespeichert: %1</translation>

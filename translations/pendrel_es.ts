@@ -34,6 +34,10 @@
         <source>Open website</source>
         <translation>Abrir sitio web</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
 </context>
 <context>
     <name>AppDelegate</name>
@@ -238,6 +242,55 @@
         <source>Your reminders file was changed elsewhere while you changed the same reminder here; the other version was kept as %1.</source>
         <translation>Su archivo de recordatorios se modificó en otro lugar mientras cambiaba aquí el mismo recordatorio; la otra versión se ha conservado como %1.</translation>
     </message>
+    <message>
+        <source>The reminder was removed.</source>
+        <translation>Se ha eliminado el recordatorio.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed.</source>
+        <translation>Se ha eliminado «%1».</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+</context>
+<context>
+    <name>NextRing</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>No reminders on</source>
+        <translation>Ningún recordatorio activo</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Siguiente: %1, %2</translation>
+    </message>
+    <message>
+        <source>Today %1</source>
+        <translation>Hoy %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow %1</source>
+        <translation>Mañana %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>weekday and time</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>date and time</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>NoticeBar</name>
@@ -348,18 +401,6 @@
 </context>
 <context>
     <name>TrayIcon</name>
-    <message>
-        <source>Paused</source>
-        <translation>En pausa</translation>
-    </message>
-    <message>
-        <source>No reminders on</source>
-        <translation>Ningún recordatorio activo</translation>
-    </message>
-    <message>
-        <source>Next: %1, %2</source>
-        <translation>Siguiente: %1, %2</translation>
-    </message>
     <message>
         <source>Reminders not saved: %1</source>
         <translation>Recordatorios no guardados: %1</translation>

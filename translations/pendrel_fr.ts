@@ -34,6 +34,10 @@
         <source>Open website</source>
         <translation>Ouvrir le site web</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
 </context>
 <context>
     <name>AppDelegate</name>
@@ -224,19 +228,68 @@
     </message>
     <message>
         <source>Your reminders are not being saved: %1 cannot be written (%2). Pendrel keeps your changes and tries again.</source>
-        <translation>Vos rappels ne sont pas enregistrés : impossible d’écrire %1 (%2). Pendrel garde vos modifications et réessaie.</translation>
+        <translation>Vos rappels ne sont pas enregistrés&#xa0;: impossible d’écrire %1 (%2). Pendrel garde vos modifications et réessaie.</translation>
     </message>
     <message>
         <source>%1 could not be read, so Pendrel shows a sample reminder. Your file is left as it is, and kept beside it before anything is saved.</source>
-        <translation>Impossible de lire %1 ; Pendrel affiche donc un rappel d’exemple. Votre fichier reste tel quel et sera conservé à côté avant tout enregistrement.</translation>
+        <translation>Impossible de lire %1&#x202f;; Pendrel affiche donc un rappel d’exemple. Votre fichier reste tel quel et sera conservé à côté avant tout enregistrement.</translation>
     </message>
     <message>
         <source>Your reminders file could not be read; it was kept as %1.</source>
-        <translation>Votre fichier de rappels était illisible ; il a été conservé sous le nom %1.</translation>
+        <translation>Votre fichier de rappels était illisible&#x202f;; il a été conservé sous le nom %1.</translation>
     </message>
     <message>
         <source>Your reminders file was changed elsewhere while you changed the same reminder here; the other version was kept as %1.</source>
-        <translation>Votre fichier de rappels a été modifié ailleurs pendant que vous modifiiez ici le même rappel ; l’autre version a été conservée sous le nom %1.</translation>
+        <translation>Votre fichier de rappels a été modifié ailleurs pendant que vous modifiiez ici le même rappel&#x202f;; l’autre version a été conservée sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>The reminder was removed.</source>
+        <translation>Le rappel a été supprimé.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed.</source>
+        <translation>« %1 » a été supprimé.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>NextRing</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>No reminders on</source>
+        <translation>Aucun rappel actif</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Prochain : %1, %2</translation>
+    </message>
+    <message>
+        <source>Today %1</source>
+        <translation>Aujourd’hui %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow %1</source>
+        <translation>Demain %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>weekday and time</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>date and time</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -349,20 +402,8 @@
 <context>
     <name>TrayIcon</name>
     <message>
-        <source>Paused</source>
-        <translation>En pause</translation>
-    </message>
-    <message>
-        <source>No reminders on</source>
-        <translation>Aucun rappel actif</translation>
-    </message>
-    <message>
-        <source>Next: %1, %2</source>
-        <translation>Prochain : %1, %2</translation>
-    </message>
-    <message>
         <source>Reminders not saved: %1</source>
-        <translation>Rappels non enregistrés : %1</translation>
+        <translation>Rappels non enregistrés&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

@@ -34,6 +34,10 @@
         <source>Open website</source>
         <translation>Apri sito web</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Senza titolo</translation>
+    </message>
 </context>
 <context>
     <name>AppDelegate</name>
@@ -238,6 +242,55 @@
         <source>Your reminders file was changed elsewhere while you changed the same reminder here; the other version was kept as %1.</source>
         <translation>Il file dei promemoria è stato modificato altrove mentre qui modificavi lo stesso promemoria; l’altra versione è stata conservata come %1.</translation>
     </message>
+    <message>
+        <source>The reminder was removed.</source>
+        <translation>Il promemoria è stato rimosso.</translation>
+    </message>
+    <message>
+        <source>“%1” was removed.</source>
+        <translation>«%1» è stato rimosso.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>NextRing</name>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>No reminders on</source>
+        <translation>Nessun promemoria attivo</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Senza titolo</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Prossimo: %1, %2</translation>
+    </message>
+    <message>
+        <source>Today %1</source>
+        <translation>Oggi %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow %1</source>
+        <translation>Domani %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>weekday and time</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>date and time</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>NoticeBar</name>
@@ -348,18 +401,6 @@
 </context>
 <context>
     <name>TrayIcon</name>
-    <message>
-        <source>Paused</source>
-        <translation>In pausa</translation>
-    </message>
-    <message>
-        <source>No reminders on</source>
-        <translation>Nessun promemoria attivo</translation>
-    </message>
-    <message>
-        <source>Next: %1, %2</source>
-        <translation>Prossimo: %1, %2</translation>
-    </message>
     <message>
         <source>Reminders not saved: %1</source>
         <translation>Promemoria non salvati: %1</translation>

@@ -34,6 +34,10 @@
         <source>Open website</source>
         <translation>Web サイトを開く</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
 </context>
 <context>
     <name>AppDelegate</name>
@@ -238,6 +242,55 @@
         <source>Your reminders file was changed elsewhere while you changed the same reminder here; the other version was kept as %1.</source>
         <translation>ここで同じリマインダーを変更している間に、ファイルが別の場所で変更されました。もう一方の版は %1 として残しました。</translation>
     </message>
+    <message>
+        <source>The reminder was removed.</source>
+        <translation>リマインダーを削除しました。</translation>
+    </message>
+    <message>
+        <source>“%1” was removed.</source>
+        <translation>「%1」を削除しました。</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+</context>
+<context>
+    <name>NextRing</name>
+    <message>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>No reminders on</source>
+        <translation>有効なリマインダーはありません</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>次: %1、%2</translation>
+    </message>
+    <message>
+        <source>Today %1</source>
+        <translation>今日 %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow %1</source>
+        <translation>明日 %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>weekday and time</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>date and time</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>NoticeBar</name>
@@ -348,18 +401,6 @@
 </context>
 <context>
     <name>TrayIcon</name>
-    <message>
-        <source>Paused</source>
-        <translation>一時停止中</translation>
-    </message>
-    <message>
-        <source>No reminders on</source>
-        <translation>有効なリマインダーはありません</translation>
-    </message>
-    <message>
-        <source>Next: %1, %2</source>
-        <translation>次: %1、%2</translation>
-    </message>
     <message>
         <source>Reminders not saved: %1</source>
         <translation>リマインダー未保存: %1</translation>

@@ -106,10 +106,15 @@ void AlertController::snooze(const Reminder& reminder, qint64 minutes)
     const qint64 delay = std::clamp<qint64>(minutes, 0, 24 * 60) * m_msecsPerMinute;
     // The copy comes back as it was when it first rang, unless it is no
     // longer wanted by then.
-    QTimer::singleShot(std::chrono::milliseconds(delay), this, [this, reminder] {
+    const quint64 serial = ++m_lastSerial;
+    m_snoozed.append({QDeadlineTimer(delay), reminder, serial});
+    QTimer::singleShot(std::chrono::milliseconds(delay), this, [this, reminder, serial] {
+        m_snoozed.removeIf([serial](const Snoozed& s) { return s.serial == serial; });
+        Q_EMIT snoozesChanged();
         if (!m_snoozeCheck || m_snoozeCheck(reminder))
             show(reminder);
     });
+    Q_EMIT snoozesChanged();
 }
 
 void AlertController::open(const Reminder& reminder)

@@ -2,6 +2,7 @@
 
 #include "model/reminder.h"
 
+#include <QDeadlineTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -43,6 +44,14 @@ public:
     void dismiss(const QUuid& id);
     void dismissAll();
 
+    // The snoozed pop-ups still to come back: milliseconds left, and the copy.
+    struct Snoozed {
+        QDeadlineTimer until;
+        Reminder reminder;
+        quint64 serial = 0;
+    };
+    const QList<Snoozed>& snoozed() const { return m_snoozed; }
+
     // The open pop-ups' windows, oldest first.
     QList<QWidget*> openPanels() const;
     // For tests: the chime playing for a pop-up, and the cascade's offset.
@@ -55,6 +64,7 @@ public:
 
 Q_SIGNALS:
     void panelsChanged();
+    void snoozesChanged();
 
 private:
     struct Entry {
@@ -71,6 +81,8 @@ private:
     UrlOpener& m_opener;
     qint64 m_msecsPerMinute;
     SnoozeCheck m_snoozeCheck;
+    QList<Snoozed> m_snoozed;
+    quint64 m_lastSerial = 0;
     std::vector<Entry> m_open;
     int m_stackOffset = 0;
 };

@@ -83,7 +83,9 @@ QWidget* AlertView::makeHeader()
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
-    auto* title = new ElidedLabel(m_reminder.title, 1, header);
+    // Verbatim; only an empty or blank title gets a stand-in, as in the list.
+    auto* title = new ElidedLabel(
+        m_reminder.title.trimmed().isEmpty() ? tr("Untitled") : m_reminder.title, 1, header);
     title->setObjectName(QStringLiteral("title"));
     title->setFont(scaledFont(font(), 1.35, true));
     auto* time = new QLabel(m_reminder.timeString(), header);

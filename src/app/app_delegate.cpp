@@ -2,6 +2,7 @@
 
 #include "alerts/alert_controller.h"
 #include "desktop/login_item.h"
+#include "model/next_ring.h"
 #include "scheduler/scheduler.h"
 #include "snapshot.h"
 #include "sound/chime_output.h"
@@ -96,6 +97,8 @@ void AppDelegate::createTrayIcon()
     connect(&store, &Store::remindersReset, this, &AppDelegate::refreshToolTip);
     connect(&store, &Store::safetyChanged, this, &AppDelegate::refreshToolTip);
     connect(&m_services.scheduler, &Scheduler::ticked, this, &AppDelegate::refreshToolTip);
+    connect(&m_services.alerts, &AlertController::snoozesChanged, this,
+            &AppDelegate::refreshToolTip);
     refreshStatusMenu();
 }
 
@@ -115,9 +118,18 @@ void AppDelegate::refreshStatusMenu()
 void AppDelegate::refreshToolTip()
 {
     const Store& store = m_services.store();
-    m_tray->setToolTip(TrayIcon::statusText(store.paused(), store.reminders(),
-                                            m_services.clock.now(), m_services.clock.zone(),
-                                            store.saveError()));
+    const QDateTime now = m_services.clock.now();
+    // Snoozes that still come back, by the application's clock.
+    QList<NextRing::Snooze> snoozes;
+    for (const AlertController::Snoozed& s : m_services.alerts.snoozed()) {
+        if (store.stillRings(s.reminder.id))
+            snoozes.append({now.addMSecs(s.until.remainingTime()), s.reminder.title});
+    }
+    const QString status = NextRing::statusText(store.paused(), store.reminders(), snoozes, now,
+                                                m_services.clock.zone());
+    m_tray->setToolTip(TrayIcon::toolTipText(status, store.saveError()));
+    if (m_window)
+        m_window->view()->setNextRing(status);
 }
 
 std::function<void(const Reminder&)> AppDelegate::showAlert() const
@@ -131,6 +143,7 @@ void AppDelegate::openManager()
         auto* view = new ManagerView(m_services.store(), m_services.login, showAlert(),
                                      m_services.chimes, m_services.clock);
         m_window = new ManagerWindow(view);
+        refreshToolTip();
         connect(m_window, &ManagerWindow::quitRequested, qApp, &QCoreApplication::quit);
     }
     m_window->bringToFront();

@@ -26,6 +26,30 @@ std::optional<QString> CommandLine::valueOf(const QString& option) const
     return m_arguments.at(at + 1);
 }
 
+QString CommandLine::usage()
+{
+    return QStringLiteral(
+        "Usage: pendrel [--demo] [--snapshot FOLDER] [--snapshot-after SECONDS]\n"
+        "       pendrel --login-status | --help | --version\n"
+        "Rings your recurring reminders from the system tray.\n"
+        "\n"
+        "  --login-status            print whether Pendrel starts at login, and exit\n"
+        "  --demo                    open the manager window and, a second later, a silent\n"
+        "                            demonstration pop-up\n"
+        "  --snapshot FOLDER         after a delay, save pictures of the open windows into\n"
+        "                            FOLDER, then quit\n"
+        "  --snapshot-after SECONDS  the delay for --snapshot (default 3)\n"
+        "  --help                    print this help and exit\n"
+        "  --version                 print the version and exit\n"
+        "\n"
+        "Other arguments are ignored. See pendrel(1).\n");
+}
+
+QString CommandLine::versionText()
+{
+    return QStringLiteral("pendrel " PENDREL_VERSION "\n");
+}
+
 std::optional<QString> CommandLine::snapshotFolder() const
 {
     return valueOf(QStringLiteral("--snapshot"));

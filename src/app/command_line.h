@@ -8,6 +8,8 @@
 // Pendrel's options. An option is present only when an argument equals it
 // exactly; a value is the argument right after the option's first
 // occurrence, taken verbatim. Anything else on the command line is ignored.
+// --help and --version answer before anything else, as every command-line
+// program on Linux does.
 class CommandLine {
 public:
     static constexpr double defaultSnapshotDelay = 3.0;
@@ -20,6 +22,11 @@ public:
     std::optional<QString> valueOf(const QString& option) const;
 
     bool loginStatus() const { return has(QStringLiteral("--login-status")); }
+    bool help() const { return has(QStringLiteral("--help")); }
+    bool version() const { return has(QStringLiteral("--version")); }
+    // What --help and --version print.
+    static QString usage();
+    static QString versionText();
     bool demo() const { return has(QStringLiteral("--demo")); }
     std::optional<QString> snapshotFolder() const;
     // Seconds before the snapshot: 3 unless --snapshot-after gives a number.

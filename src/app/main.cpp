@@ -37,6 +37,13 @@ int main(int argc, char** argv)
     // it must not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     const CommandLine commandLine = CommandLine::fromArgv(argc, argv);
+    // Answered before any application object, file, window or instance exists.
+    if (commandLine.help() || commandLine.version()) {
+        std::fputs(
+            qPrintable(commandLine.help() ? CommandLine::usage() : CommandLine::versionText()),
+            stdout);
+        return 0;
+    }
     if (commandLine.loginStatus()) {
         // Before any window, Store, tray icon or login default exists.
         QCoreApplication core(argc, argv);

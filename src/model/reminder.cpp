@@ -80,15 +80,26 @@ QString Reminder::shortTimeFormat(const QLocale& locale)
     return known.trimmed();
 }
 
-QString Reminder::daysString() const
+QString Reminder::daysString(int firstDayOfWeek) const
 {
     QList<qint64> sorted = days;
-    std::sort(sorted.begin(), sorted.end());
-    if (sorted == QList<qint64>{2, 3, 4, 5, 6})
+    // In the order of the week as the editor shows it; numbers outside the
+    // week keep their place before or after it.
+    const auto place = [firstDayOfWeek](qint64 day) {
+        if (day < 1 || day > 7)
+            return day;
+        const qint64 qtDay = (day + 5) % 7 + 1; // Qt counts Monday = 1 .. Sunday = 7
+        return (qtDay - firstDayOfWeek + 7) % 7 + 1;
+    };
+    std::sort(sorted.begin(), sorted.end(),
+              [&](qint64 a, qint64 b) { return place(a) < place(b); });
+    QList<qint64> set = days;
+    std::sort(set.begin(), set.end());
+    if (set == QList<qint64>{2, 3, 4, 5, 6})
         return QCoreApplication::translate("Reminder", "Weekdays");
-    if (sorted == QList<qint64>{1, 2, 3, 4, 5, 6, 7})
+    if (set == QList<qint64>{1, 2, 3, 4, 5, 6, 7})
         return QCoreApplication::translate("Reminder", "Every day");
-    if (sorted == QList<qint64>{1, 7})
+    if (set == QList<qint64>{1, 7})
         return QCoreApplication::translate("Reminder", "Weekends");
     if (sorted.isEmpty())
         return QCoreApplication::translate("Reminder", "No days chosen");
@@ -115,6 +126,54 @@ QString Reminder::daysString() const
     return parts.join(QLatin1Char(' '));
 }
 
+namespace {
+
+// Where the path (or query, or fragment) of a link begins.
+qsizetype pathStart(const QString& text)
+{
+    qsizetype from = text.indexOf(u':') + 1;
+    if (QStringView(text).sliced(from).startsWith(u"//")) {
+        from += 2;
+        for (qsizetype i = from; i < text.size(); ++i) {
+            if (text[i] == u'/' || text[i] == u'?' || text[i] == u'#')
+                return i;
+        }
+        return text.size();
+    }
+    return from;
+}
+
+bool isHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// What a browser encodes in a link's path rather than refusing it: spaces,
+// a few other characters and a "%" that starts no escape. Only in a link
+// that names a scheme or a host with a dot, so that words stay words.
+QString encodedAsABrowserWould(const QString& text, bool ownScheme)
+{
+    const qsizetype start = pathStart(text);
+    const QStringView host = QStringView(text).sliced(0, start).sliced(text.indexOf(u':') + 1);
+    if (!ownScheme && !host.contains(u'.'))
+        return text;
+    QString out = text.left(start);
+    for (qsizetype i = start; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool escape =
+            c == u'%' && i + 2 < text.size() && isHexDigit(text[i + 1]) && isHexDigit(text[i + 2]);
+        if (c == u'%' && !escape)
+            out += u"%25";
+        else if (QStringView(u" \"<>\\^`{|}").contains(c))
+            out += u'%' + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
+        else
+            out += c;
+    }
+    return out;
+}
+
+} // namespace
+
 std::optional<QUrl> Reminder::normalizedURL() const
 {
     QString text = url.trimmed();
@@ -127,6 +186,7 @@ std::optional<QUrl> Reminder::normalizedURL() const
         !scheme.isEmpty() && QStringView(text).sliced(scheme.size() + 1).startsWith(u'/');
     if (!ownScheme)
         text.prepend(u"https://");
+    text = encodedAsABrowserWould(text, ownScheme);
     QUrl parsed(text, QUrl::StrictMode);
     if (!parsed.isValid() || parsed.isRelative())
         return std::nullopt;

@@ -32,7 +32,8 @@ struct Reminder {
     // The time of day in the user's locale, short form, never with seconds.
     QString timeString() const;
     // "Weekdays", "Every day", "Weekends", "No days chosen" or the day names.
-    QString daysString() const;
+    // firstDayOfWeek in Qt's numbering, 1 = Monday to 7 = Sunday.
+    QString daysString(int firstDayOfWeek) const;
     // The website to open: trimmed, "https://" added unless the text starts
     // with a scheme and ":/"; nothing for text that is no address or would
     // run code or reach local files (javascript:, data:, file: and the like).

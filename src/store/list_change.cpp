@@ -27,9 +27,9 @@ ListChange ListChange::edit(const QList<Reminder>& list, qsizetype index, const 
             .after = after};
 }
 
-ListChange ListChange::add(const Reminder& added)
+ListChange ListChange::add(const Reminder& added, qsizetype position)
 {
-    return {.kind = Kind::Add, .after = added};
+    return {.kind = Kind::Add, .after = added, .position = position};
 }
 
 ListChange ListChange::remove(const QUuid& id)
@@ -55,7 +55,10 @@ bool ListChange::applyTo(QList<Reminder>& target) const
 {
     switch (kind) {
     case Kind::Add:
-        target.append(after);
+        if (position >= 0 && position <= target.size())
+            target.insert(position, after);
+        else
+            target.append(after);
         return true;
     case Kind::Remove:
         target.removeIf([this](const Reminder& r) { return r.id == id; });

@@ -15,10 +15,11 @@ struct ListChange {
     qsizetype occurrence = 0;  // Edit: which of several reminders with this id
     Reminder before = {};      // Edit: the reminder as it was
     Reminder after = {};       // Edit, Add
+    qsizetype position = -1;   // Add: where it goes; at the end when outside the list
     QList<Reminder> list = {}; // Replace
 
     static ListChange edit(const QList<Reminder>& list, qsizetype index, const Reminder& after);
-    static ListChange add(const Reminder& added);
+    static ListChange add(const Reminder& added, qsizetype position = -1);
     static ListChange remove(const QUuid& id);
     static ListChange replace(const QList<Reminder>& list);
 

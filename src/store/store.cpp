@@ -214,6 +214,14 @@ QUuid Store::add()
     return reminder.id;
 }
 
+void Store::insert(qsizetype index, const Reminder& reminder)
+{
+    const qsizetype at = index >= 0 && index <= m_reminders.size() ? index : m_reminders.size();
+    m_reminders.insert(at, reminder);
+    save(ListChange::add(reminder, at));
+    Q_EMIT remindersReset();
+}
+
 void Store::remove(const QUuid& id)
 {
     m_reminders.removeIf([&id](const Reminder& r) { return r.id == id; });

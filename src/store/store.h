@@ -55,6 +55,8 @@ public:
     QUuid add();
     // Removes every reminder with this id; saves even when none matched.
     void remove(const QUuid& id);
+    // Puts a reminder back at a position (at the end when past it): undo.
+    void insert(qsizetype index, const Reminder& reminder);
 
     QString filePath() const { return m_file.path(); }
     // Whether the last write reached the disk; saveError() says why not.

@@ -169,27 +169,9 @@ void TrayIcon::takeOver()
     m_icon->hide();
 }
 
-QString TrayIcon::statusText(bool paused, const QList<Reminder>& reminders, const QDateTime& now,
-                             const QTimeZone& zone, const QString& saveError)
+QString TrayIcon::toolTipText(const QString& status, const QString& saveError)
 {
-    const QString status = statusText(paused, reminders, now, zone);
     if (saveError.isEmpty())
         return status;
     return status + u'\n' + tr("Reminders not saved: %1").arg(saveError);
-}
-
-QString TrayIcon::statusText(bool paused, const QList<Reminder>& reminders, const QDateTime& now,
-                             const QTimeZone& zone)
-{
-    if (paused)
-        return tr("Paused");
-    const auto next = LocalTime::nextDueReminder(reminders, now, zone);
-    if (!next)
-        return tr("No reminders on");
-    const QDateTime wall = LocalTime::wallClock(next->moment, LocalTime::usableZone(zone));
-    const QLocale locale;
-    const QString when = locale.dayName(wall.date().dayOfWeek(), QLocale::ShortFormat) +
-                         QLatin1Char(' ') +
-                         locale.toString(wall.time(), Reminder::shortTimeFormat(locale));
-    return tr("Next: %1, %2").arg(oneLineText(reminders.at(next->index).title), when);
 }

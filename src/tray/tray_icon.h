@@ -28,12 +28,9 @@ public:
     void setToolTip(const QString& text);
     QSystemTrayIcon* systemTrayIcon() const { return m_icon; }
 
-    // "Next: <title>, <day> <time>", "Paused" or "No reminders on".
-    static QString statusText(bool paused, const QList<Reminder>& reminders, const QDateTime& now,
-                              const QTimeZone& zone);
-    // The same, with a line saying why the reminders are not being saved.
-    static QString statusText(bool paused, const QList<Reminder>& reminders, const QDateTime& now,
-                              const QTimeZone& zone, const QString& saveError);
+    // The status line, and a line saying why the reminders are not being
+    // saved when they are not.
+    static QString toolTipText(const QString& status, const QString& saveError);
 
 Q_SIGNALS:
     // A plain click or double-click: the user wants the manager.

@@ -9,6 +9,7 @@
 #include "widgets/notice_bar.h"
 #include "widgets/secondary_text.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFrame>
@@ -20,6 +21,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -46,7 +48,17 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert
     root->setSpacing(0);
     m_notice = new NoticeBar(this);
     root->addWidget(m_notice);
-    connect(m_notice, &NoticeBar::closed, this, [this] { m_dismissedCopy = m_store.keptAside(); });
+    connect(m_notice, &NoticeBar::closed, this, [this] {
+        if (!m_removed.isEmpty())
+            offerUndo(false);
+        else
+            m_dismissedCopy = m_store.keptAside();
+    });
+    connect(m_notice, &NoticeBar::actionTriggered, this, &ManagerView::undoRemove);
+    m_undoOffer = new QTimer(this);
+    m_undoOffer->setSingleShot(true);
+    m_undoOffer->setInterval(undoOfferMsecs);
+    connect(m_undoOffer, &QTimer::timeout, this, [this] { offerUndo(false); });
     connect(&m_store, &Store::safetyChanged, this, &ManagerView::refreshNotice);
     refreshNotice();
 
@@ -67,6 +79,27 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert
     root->addLayout(columns, 1);
     root->addWidget(divider(QFrame::HLine, this));
     root->addWidget(makeFooter());
+
+    // The list's keys, shown in the buttons' tooltips. Delete only in the list
+    // itself; text fields keep Ctrl+Z for their own editing.
+    const auto shortcut = [this](QKeySequence::StandardKey key, void (ManagerView::*slot)(),
+                                 QWidget* where) {
+        auto* action = new QAction(where);
+        action->setShortcut(key);
+        action->setShortcutContext(where == this ? Qt::WidgetWithChildrenShortcut
+                                                 : Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        where->addAction(action);
+        return QKeySequence(key).toString(QKeySequence::NativeText);
+    };
+    const auto withKeys = [](const QString& text, const QString& keys) {
+        return keys.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, keys);
+    };
+    m_add->setToolTip(
+        withKeys(tr("Add reminder"), shortcut(QKeySequence::New, &ManagerView::add, this)));
+    m_remove->setToolTip(withKeys(tr("Remove reminder"),
+                                  shortcut(QKeySequence::Delete, &ManagerView::remove, m_list)));
+    shortcut(QKeySequence::Undo, &ManagerView::undoRemove, this);
 
     connect(&m_store, &Store::pausedChanged, this, [this](bool paused) {
         const QSignalBlocker blocker(m_pause);
@@ -110,12 +143,10 @@ QWidget* ManagerView::makeLeftColumn()
     m_add->setIcon(Icons::plus());
     m_add->setAutoRaise(true);
     m_add->setAccessibleName(tr("Add reminder"));
-    m_add->setToolTip(tr("Add reminder"));
     m_remove = new QToolButton(column);
     m_remove->setIcon(Icons::minus());
     m_remove->setAutoRaise(true);
     m_remove->setAccessibleName(tr("Remove reminder"));
-    m_remove->setToolTip(tr("Remove reminder"));
     m_remove->setEnabled(false);
     connect(m_add, &QToolButton::clicked, this, &ManagerView::add);
     connect(m_remove, &QToolButton::clicked, this, &ManagerView::remove);
@@ -158,8 +189,13 @@ QWidget* ManagerView::makeFooter()
     m_loginBox->setChecked(m_login.isEnabled());
     m_pause = new QCheckBox(tr("Pause all reminders"), footer);
     m_pause->setChecked(m_store.paused());
+    m_nextRing = new QLabel(footer);
+    m_nextRing->setTextFormat(Qt::PlainText); // a title as it was typed
+    m_nextRing->setAlignment(Qt::AlignCenter);
+    m_nextRing->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    SecondaryText::apply(m_nextRing);
     row->addWidget(m_loginBox);
-    row->addStretch(1);
+    row->addWidget(m_nextRing, 1);
     row->addWidget(m_pause);
 
     connect(m_loginBox, &QCheckBox::toggled, this, [this](bool enabled) {
@@ -186,6 +222,13 @@ void ManagerView::refreshNotice()
                              "Pendrel keeps your changes and tries again.")
                               .arg(file, m_store.saveError()),
                           {}, false);
+    } else if (!m_removed.isEmpty() && m_undoOffer->isActive()) {
+        const QString title = m_removed.first().second.title.trimmed();
+        m_notice->present(NoticeBar::Kind::Information,
+                          title.isEmpty()
+                              ? tr("The reminder was removed.")
+                              : tr("\u201c%1\u201d was removed.").arg(oneLineText(title)),
+                          tr("Undo"));
     } else if (m_store.holdsUnreadableFile()) {
         m_notice->present(NoticeBar::Kind::Warning,
                           tr("%1 could not be read, so Pendrel shows a sample reminder. Your file "
@@ -203,6 +246,17 @@ void ManagerView::refreshNotice()
     } else {
         m_notice->clear();
     }
+}
+
+void ManagerView::setNextRing(const QString& text)
+{
+    m_nextRing->setText(text);
+    m_nextRing->setToolTip(text);
+}
+
+QString ManagerView::nextRing() const
+{
+    return m_nextRing->text();
 }
 
 void ManagerView::listReset()
@@ -281,7 +335,34 @@ void ManagerView::remove()
     if (m_selection.isNull())
         return;
     const QUuid id = m_selection;
+    m_removed.clear();
+    const QList<Reminder>& list = m_store.reminders();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list[i].id == id)
+            m_removed.append({i, list[i]});
+    }
     m_selection = QUuid();
     m_store.remove(id);
     select(QUuid());
+    offerUndo(!m_removed.isEmpty());
+}
+
+void ManagerView::undoRemove()
+{
+    if (m_removed.isEmpty())
+        return;
+    const auto removed = std::exchange(m_removed, {});
+    for (const auto& [index, reminder] : removed)
+        m_store.insert(index, reminder);
+    offerUndo(false);
+    select(removed.first().second.id);
+}
+
+void ManagerView::offerUndo(bool offered)
+{
+    if (offered)
+        m_undoOffer->start();
+    else
+        m_removed.clear();
+    refreshNotice();
 }

@@ -2,18 +2,23 @@
 
 #include "editor_view.h"
 #include "model/clock.h"
+#include "model/reminder.h"
 
 #include <QList>
 #include <QUuid>
 #include <QWidget>
+
+#include <utility>
 
 class ChimeOutput;
 class EditorView;
 class LoginSwitch;
 class NoticeBar;
 class QCheckBox;
+class QLabel;
 class QListView;
 class QStackedWidget;
+class QTimer;
 class QToolButton;
 class ReminderDelegate;
 class ReminderListModel;
@@ -45,6 +50,9 @@ public:
     QCheckBox* loginBox() const { return m_loginBox; }
     QCheckBox* pauseBox() const { return m_pause; }
     NoticeBar* notice() const { return m_notice; }
+    // The line telling what rings next.
+    void setNextRing(const QString& text);
+    QString nextRing() const;
 
     // Selects the first reminder when nothing is selected; runs each time
     // the view appears.
@@ -65,6 +73,9 @@ private:
     void showDetail();
     void add();
     void remove();
+    // Puts back what the last remove took away, while that is on offer.
+    void undoRemove();
+    void offerUndo(bool offered);
 
     Store& m_store;
     LoginSwitch& m_login;
@@ -84,5 +95,10 @@ private:
     QCheckBox* m_loginBox = nullptr;
     QCheckBox* m_pause = nullptr;
     NoticeBar* m_notice = nullptr;
+    QLabel* m_nextRing = nullptr;
     QString m_dismissedCopy; // the kept copy the user has been told of
+    // What the last remove took, with the positions it had, while undo is on offer.
+    QList<std::pair<qsizetype, Reminder>> m_removed;
+    QTimer* m_undoOffer = nullptr;
+    static constexpr int undoOfferMsecs = 10'000;
 };

@@ -22,8 +22,8 @@ QVariant ReminderListModel::data(const QModelIndex& index, int role) const
         index.row() >= m_store.reminders().size())
         return {};
     const Reminder& reminder = m_store.reminders().at(index.row());
-    // The title is shown verbatim; only an empty one gets a stand-in.
-    const QString title = reminder.title.isEmpty() ? tr("Untitled") : reminder.title;
+    // The title is shown verbatim; only an empty or blank one gets a stand-in.
+    const QString title = reminder.title.trimmed().isEmpty() ? tr("Untitled") : reminder.title;
     switch (role) {
     case Qt::DisplayRole:
         return title;
@@ -31,7 +31,8 @@ QVariant ReminderListModel::data(const QModelIndex& index, int role) const
         return PlainText::toolTip(title);
     case Qt::AccessibleTextRole: {
         QString name = tr("%1, %2, %3, %4")
-                           .arg(oneLineText(title), reminder.timeString(), reminder.daysString(),
+                           .arg(oneLineText(title), reminder.timeString(),
+                                reminder.daysString(QLocale().firstDayOfWeek()),
                                 reminder.enabled ? tr("on") : tr("off"));
         if (!reminder.hasValidTime())
             name += QStringLiteral(", ") + tr("the time is not valid");
@@ -42,7 +43,8 @@ QVariant ReminderListModel::data(const QModelIndex& index, int role) const
     case IdRole:
         return reminder.id;
     case SummaryRole:
-        return QString(reminder.timeString() + QStringLiteral(" \u00b7 ") + reminder.daysString());
+        return QString(reminder.timeString() + QStringLiteral(" \u00b7 ") +
+                       reminder.daysString(QLocale().firstDayOfWeek()));
     case SilentRole:
         return reminder.sound == noSound;
     case WebsiteRole:

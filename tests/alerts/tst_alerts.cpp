@@ -325,6 +325,12 @@ void TestAlerts::screenReadersHearAnAlert()
     QVERIFY(alert);
     QCOMPARE(alert->role(), QAccessible::AlertMessage);
     QCOMPARE(alert->text(QAccessible::Name), spoken);
+    const QString shown = title.trimmed().isEmpty() ? QStringLiteral("Untitled") : title;
+    QCOMPARE(m_controller->openPanels()
+                 .first()
+                 ->findChild<ElidedLabel*>(QStringLiteral("title"))
+                 ->text(),
+             shown);
 }
 
 QTEST_MAIN(TestAlerts)

@@ -162,6 +162,17 @@ void TestEndToEnd::loginStatusPrintsOneWordAndTouchesNothing()
     QVERIFY(!QFile::exists(home(QStringLiteral("config"))));
     QVERIFY(!QFile::exists(home(QStringLiteral("data"))));
 
+    // --help and --version answer alone, whatever else is given, and start nothing.
+    for (const char* option : {"--help", "--version"}) {
+        const Run answer = run({QStringLiteral("--demo"), QString::fromLatin1(option)});
+        QVERIFY(answer.finished);
+        QCOMPARE(answer.exitCode, 0);
+        QVERIFY(answer.out.startsWith(qstrcmp(option, "--help") == 0 ? "Usage: pendrel"
+                                                                     : "pendrel 0."));
+    }
+    QVERIFY(!QFile::exists(home(QStringLiteral("config"))));
+    QVERIFY(!QFile::exists(home(QStringLiteral("runtime/pendrel"))));
+
     // After a launch has registered Pendrel, the word changes.
     run({QStringLiteral("--snapshot"), m_out, QStringLiteral("--snapshot-after"),
          QStringLiteral("0")});

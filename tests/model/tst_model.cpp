@@ -1,4 +1,5 @@
 #include "model/local_time.h"
+#include "model/next_ring.h"
 #include "model/reminder.h"
 #include "model/reminder_json.h"
 
@@ -56,30 +57,36 @@ private Q_SLOTS:
     void weekdayNumbering();
     void nextDue_data();
     void nextDue();
+    void nextRingSaysWhen_data();
+    void nextRingSaysWhen();
 };
 
 void TestModel::daysSummary_data()
 {
     QTest::addColumn<QList<qint64>>("days");
     QTest::addColumn<QString>("summary");
-    QTest::newRow("weekdays shuffled") << QList<qint64>{6, 5, 4, 3, 2} << "Weekdays";
-    QTest::newRow("weekends") << QList<qint64>{7, 1} << "Weekends";
-    QTest::newRow("every day") << QList<qint64>{3, 1, 7, 2, 6, 4, 5} << "Every day";
-    QTest::newRow("none") << QList<qint64>{} << "No days chosen";
-    QTest::newRow("sorted names") << QList<qint64>{3, 1} << "Sun Tue";
-    QTest::newRow("odd days") << QList<qint64>{2, 4, 6} << "Mon Wed Fri";
-    QTest::newRow("duplicate") << QList<qint64>{2, 2, 3, 4, 5, 6} << "Mon Mon Tue Wed Thu Fri";
-    QTest::newRow("zero") << QList<qint64>{0, 2} << " Mon";
-    QTest::newRow("out of range") << QList<qint64>{-4, 9, 2} << "-4 Mon 9";
+    QTest::addColumn<int>("firstDay");
+    QTest::newRow("Monday first") << QList<qint64>{1, 4, 2} << "Mon Wed Sun" << int(Qt::Monday);
+    QTest::newRow("Saturday first") << QList<qint64>{2, 1, 7} << "Sat Sun Mon" << int(Qt::Saturday);
+    QTest::newRow("weekdays shuffled") << QList<qint64>{6, 5, 4, 3, 2} << "Weekdays" << 0;
+    QTest::newRow("weekends") << QList<qint64>{7, 1} << "Weekends" << 0;
+    QTest::newRow("every day") << QList<qint64>{3, 1, 7, 2, 6, 4, 5} << "Every day" << 0;
+    QTest::newRow("none") << QList<qint64>{} << "No days chosen" << 0;
+    QTest::newRow("sorted names") << QList<qint64>{3, 1} << "Sun Tue" << 0;
+    QTest::newRow("odd days") << QList<qint64>{2, 4, 6} << "Mon Wed Fri" << 0;
+    QTest::newRow("duplicate") << QList<qint64>{2, 2, 3, 4, 5, 6} << "Mon Mon Tue Wed Thu Fri" << 0;
+    QTest::newRow("zero") << QList<qint64>{0, 2} << " Mon" << 0;
+    QTest::newRow("out of range") << QList<qint64>{-4, 9, 2} << "-4 Mon 9" << 0;
     QTest::newRow("extremes") << QList<qint64>{std::numeric_limits<qint64>::min(), 1}
-                              << "-9223372036854775808 Sun";
+                              << "-9223372036854775808 Sun" << 0;
 }
 
 void TestModel::daysSummary()
 {
     QFETCH(QList<qint64>, days);
     QFETCH(QString, summary);
-    QCOMPARE(Reminder{.days = days}.daysString(), summary);
+    QFETCH(int, firstDay);
+    QCOMPARE(Reminder{.days = days}.daysString(firstDay ? firstDay : Qt::Sunday), summary);
 }
 
 void TestModel::normalizedUrl_data()
@@ -117,6 +124,13 @@ void TestModel::normalizedUrl_data()
                                               << "";
     QTest::newRow("words are no address") << "intranet/team wiki"
                                           << "";
+    QTest::newRow("space in the path encoded") << "https://example.com/a b"
+                                               << "https://example.com/a%20b";
+    QTest::newRow("bare host, what a browser encodes")
+        << "example.com/q?a b&c={x}|\"y\"#z w"
+        << "https://example.com/q?a%20b&c=%7Bx%7D%7C%22y%22#z%20w";
+    QTest::newRow("lone percent, escapes kept") << "example.com/100%/a%2Fb"
+                                                << "https://example.com/100%25/a%2Fb";
     QTest::newRow("unicode space trimmed")
         << QString::fromUtf8("\u00a0example.net\u2003") << "https://example.net";
 }
@@ -555,6 +569,35 @@ void TestModel::nextDue()
         const auto first = LocalTime::nextDueReminder({later, r, r}, utc(after), QTimeZone(zone));
         QCOMPARE(first->index, *due < laterDue ? 1 : 0);
     }
+}
+
+void TestModel::nextRingSaysWhen_data()
+{
+    QTest::addColumn<QString>("now"); // UTC; Berlin is an hour ahead
+    QTest::addColumn<QString>("moment");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("today") << "2026-03-09T07:00:00Z"
+                           << "2026-03-09T15:45:00Z"
+                           << "Today 16:45";
+    QTest::newRow("tomorrow, just past midnight here") << "2026-03-09T22:30:00Z"
+                                                       << "2026-03-09T23:05:00Z"
+                                                       << "Tomorrow 00:05";
+    QTest::newRow("within the week") << "2026-03-09T07:00:00Z"
+                                     << "2026-03-12T07:10:00Z"
+                                     << "Donnerstag 08:10";
+    QTest::newRow("a week ahead") << "2026-03-09T07:00:00Z"
+                                  << "2026-03-16T07:10:00Z"
+                                  << "16.03.26 08:10";
+}
+
+void TestModel::nextRingSaysWhen()
+{
+    QFETCH(QString, now);
+    QFETCH(QString, moment);
+    QFETCH(QString, said);
+    QCOMPARE(NextRing::when(utc(moment), utc(now), QTimeZone("Europe/Berlin"),
+                            QLocale(QLocale::German, QLocale::Germany)),
+             said);
 }
 
 QTEST_GUILESS_MAIN(TestModel)

@@ -45,7 +45,7 @@ def walk(node, depth=0):
         yield from walk(child, depth + 1)
 
 
-def wait_for(what, deadline=20):
+def wait_for(what, deadline=45):
     end = time.time() + deadline
     while time.time() < end:
         found = what()

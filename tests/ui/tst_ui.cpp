@@ -192,7 +192,7 @@ void TestUi::dayClicksAppendAndRemove()
     QTest::mouseClick(editor->dayBadge(1), Qt::LeftButton);
     QCOMPARE(onDisk().first().days, (QList<qint64>{2, 3, 4, 5, 6, 1}));
     QVERIFY(editor->dayBadge(1)->isOn());
-    QCOMPARE(rowSummary(*view, 0), QStringLiteral("08:10 \u00b7 Sun Mon Tue Wed Thu Fri"));
+    QCOMPARE(rowSummary(*view, 0), QStringLiteral("08:10 \u00b7 Mon Tue Wed Thu Fri Sun"));
     QTest::mouseClick(editor->dayBadge(1), Qt::LeftButton);
     QCOMPARE(onDisk().first().days, (QList<qint64>{2, 3, 4, 5, 6}));
     QCOMPARE(rowSummary(*view, 0), QStringLiteral("08:10 \u00b7 Weekdays"));
@@ -521,6 +521,28 @@ void TestUi::removeLeavesNothingSelected()
     QVERIFY(!view->removeButton()->isEnabled());
     QVERIFY(view->list()->selectionModel()->selectedIndexes().isEmpty());
     QCOMPARE(view->model()->rowCount(), 2);
+
+    // Undo in the notice puts it back where it was, selected, on disk too.
+    QCOMPARE(view->notice()->text(), QStringLiteral("\u201ctwo\u201d was removed."));
+    view->notice()->actionButton()->click();
+    QCOMPARE(rowTitle(*view, 1), QStringLiteral("two"));
+    QCOMPARE(view->editor()->nameField()->text(), QStringLiteral("two"));
+    QCOMPARE(onDisk().at(1).title, QStringLiteral("two"));
+    QVERIFY(view->notice()->text().isEmpty());
+
+    // The keys: Delete in the list, Ctrl+Z anywhere but a text field, Ctrl+N.
+    QVERIFY(view->removeButton()->toolTip().contains(QStringLiteral("Del")));
+    QVERIFY(view->addButton()->toolTip().contains(QStringLiteral("Ctrl+N")));
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    view->list()->setFocus();
+    QTest::keyClick(view->list(), Qt::Key_Delete);
+    QCOMPARE(m_store->reminders().size(), 2);
+    QTest::keyClick(view->list(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(m_store->reminders().at(1).title, QStringLiteral("two"));
+    QTest::keyClick(view->list(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(m_store->reminders().size(), 4);
+    QCOMPARE(QApplication::focusWidget(), view->editor()->nameField());
 }
 
 void TestUi::rowsShowTitlesAndIcons()
@@ -535,7 +557,8 @@ void TestUi::rowsShowTitlesAndIcons()
     QCOMPARE(rowTitle(*view, 0), QStringLiteral("Untitled"));
     QCOMPARE(rowSummary(*view, 0).replace(QChar(0x202f), u' '),
              QStringLiteral("8:10 AM \u00b7 Weekdays"));
-    QCOMPARE(rowTitle(*view, 1), QStringLiteral("  "));
+    QCOMPARE(rowTitle(*view, 1), QStringLiteral("Untitled"));
+    QCOMPARE(m_store->reminders().at(1).title, QStringLiteral("  ")); // kept as typed
     QVERIFY(view->editor()->nameField()->text().isEmpty());
     const bool silent[] = {false, true, false, true};
     const bool globe[] = {false, false, true, false};
@@ -659,8 +682,8 @@ void TestUi::rowToolTips()
         document.setPlainText(tip);
     QCOMPARE(document.toPlainText(), shown);
     // The row's remembered text stays as stored: the list keeps showing it.
-    QCOMPARE(rowSummary(*view, 0),
-             reminder.timeString() + QStringLiteral(" \u00b7 ") + reminder.daysString());
+    QCOMPARE(rowSummary(*view, 0), reminder.timeString() + QStringLiteral(" \u00b7 ") +
+                                       reminder.daysString(QLocale().firstDayOfWeek()));
     QToolTip::hideText();
 }
 
