@@ -38,6 +38,9 @@ AlertPanel::AlertPanel(const Reminder& reminder, QWidget* parent)
       m_view(new AlertView(reminder, this))
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // A cut title or message reads whole on hover, though the pop-up is
+    // never the active window.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(reminder.title);
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleAlert), true);

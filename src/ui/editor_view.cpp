@@ -6,6 +6,7 @@
 #include "widgets/day_badge.h"
 #include "widgets/prominent_button.h"
 #include "widgets/secondary_text.h"
+#include "widgets/time_field.h"
 #include "widgets/wheel_guard.h"
 
 #include <QCheckBox>
@@ -101,7 +102,7 @@ QWidget* EditorView::makeWhenSection()
 {
     auto* box = section(tr("When"), this);
     auto* form = formIn(box);
-    m_time = new QTimeEdit(box);
+    m_time = new TimeField(box);
     m_time->setDisplayFormat(Reminder::shortTimeFormat(locale()));
     m_time->setWrapping(true);
     WheelGuard::protect(m_time);

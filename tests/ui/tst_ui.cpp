@@ -113,6 +113,8 @@ private Q_SLOTS:
     void websiteNoticeAndCaption_data();
     void websiteNoticeAndCaption();
     void invalidTimeIsMarkedUntilPicked();
+    void timeTypedAfterAClick_data();
+    void timeTypedAfterAClick();
     void dayBadgesStartOnTheLocalesFirstDay_data();
     void dayBadgesStartOnTheLocalesFirstDay();
     void focusRingShowsOnChosenBadge_data();
@@ -312,6 +314,41 @@ void TestUi::websiteNoticeAndCaption()
     QVERIFY(found != captions.end());
     QCOMPARE((*found)->isVisibleTo(editor), caption);
     QCOMPARE(editor->openAutomaticallyBox()->isEnabled(), caption);
+}
+
+void TestUi::timeTypedAfterAClick_data()
+{
+    QTest::addColumn<bool>("onMinutes"); // where the click lands
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QTime>("saved");
+    QTest::newRow("2348") << false << "2348" << QTime(23, 48);
+    QTest::newRow("23:48") << false << "23:48" << QTime(23, 48);
+    QTest::newRow("9:05") << false << "9:05" << QTime(9, 5);
+    QTest::newRow("minutes only") << true << "47" << QTime(8, 47);
+}
+
+void TestUi::timeTypedAfterAClick()
+{
+    QFETCH(bool, onMinutes);
+    QFETCH(QString, typed);
+    QFETCH(QTime, saved);
+    makeStore({Reminder{.hour = 8, .minute = 10}});
+    auto view = makeManager();
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    auto* field = view->editor()->timeField()->findChild<QLineEdit*>();
+    QCOMPARE(field->text(), QStringLiteral("08:10"));
+    const QFontMetrics metrics(field->font());
+    const int x =
+        metrics.horizontalAdvance(onMinutes ? QStringLiteral("08:1") : QStringLiteral("0"));
+    // Inside the text, past the frame and margins.
+    const QPoint at(field->contentsRect().left() + field->textMargins().left() + x + 3,
+                    field->height() / 2);
+    QTest::mouseClick(field, Qt::LeftButton, {}, at);
+    QTest::keyClicks(view->editor()->timeField(), typed);
+    QCOMPARE(m_store->reminders().first().hour, saved.hour());
+    QCOMPARE(m_store->reminders().first().minute, saved.minute());
+    QCOMPARE(onDisk().first().minute, saved.minute());
 }
 
 void TestUi::invalidTimeIsMarkedUntilPicked()
