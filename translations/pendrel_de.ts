@@ -405,5 +405,9 @@
         <source>Reminders not saved: %1</source>
         <translation>Erinnerungen nicht gespeichert: %1</translation>
     </message>
+    <message>
+        <source>Pendrel, paused</source>
+        <translation>Pendrel, pausiert</translation>
+    </message>
 </context>
 </TS>

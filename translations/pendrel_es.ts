@@ -405,5 +405,9 @@
         <source>Reminders not saved: %1</source>
         <translation>Recordatorios no guardados: %1</translation>
     </message>
+    <message>
+        <source>Pendrel, paused</source>
+        <translation>Pendrel, en pausa</translation>
+    </message>
 </context>
 </TS>

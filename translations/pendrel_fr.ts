@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>“%1” was removed.</source>
-        <translation>« %1 » a été supprimé.</translation>
+        <translation>«&#xa0;%1&#xa0;» a été supprimé.</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -404,6 +404,10 @@
     <message>
         <source>Reminders not saved: %1</source>
         <translation>Rappels non enregistrés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Pendrel, paused</source>
+        <translation>Pendrel, en pause</translation>
     </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@
         <source>Reminders not saved: %1</source>
         <translation>Promemoria non salvati: %1</translation>
     </message>
+    <message>
+        <source>Pendrel, paused</source>
+        <translation>Pendrel, in pausa</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,9 @@
         <source>Reminders not saved: %1</source>
         <translation>リマインダー未保存: %1</translation>
     </message>
+    <message>
+        <source>Pendrel, paused</source>
+        <translation>Pendrel (一時停止中)</translation>
+    </message>
 </context>
 </TS>

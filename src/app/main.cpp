@@ -17,16 +17,20 @@ namespace {
 
 constexpr int quitWaitMsecs = 5000;
 
-// On a Wayland session Pendrel runs through XWayland, where pop-ups can be
+// On a Wayland desktop Pendrel runs through XWayland, where pop-ups can be
 // placed and kept on top, unless the user chose a platform or there is no
-// XWayland.
-void preferXWayland(int argc, char** argv)
+// XWayland; then natively. Decided by the displays that are really there:
+// a compositor started from a console names no session type.
+void chooseWindowingSystem(int argc, char** argv)
 {
     const CommandLine arguments = CommandLine::fromArgv(argc, argv);
-    if (qEnvironmentVariable("XDG_SESSION_TYPE") == u"wayland" &&
-        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY") &&
-        !arguments.has(QStringLiteral("-platform")))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || arguments.has(QStringLiteral("-platform")))
+        return;
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                         qEnvironmentVariable("XDG_SESSION_TYPE") == u"wayland";
+    if (!wayland)
+        return;
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "wayland" : "xcb");
 }
 
 } // namespace
@@ -52,7 +56,7 @@ int main(int argc, char** argv)
     }
 
     MessageFilter::install();
-    preferXWayland(argc, argv);
+    chooseWindowingSystem(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pendrel"));
     QApplication::setOrganizationName(QStringLiteral("Pendrel"));

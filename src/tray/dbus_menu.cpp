@@ -52,6 +52,38 @@ const QDBusArgument& operator>>(const QDBusArgument& arg, DBusMenuItemProperties
     return arg;
 }
 
+QDBusArgument& operator<<(QDBusArgument& arg, const DBusMenuEvent& event)
+{
+    arg.beginStructure();
+    arg << event.id << event.eventId << event.data << event.timestamp;
+    arg.endStructure();
+    return arg;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& arg, DBusMenuEvent& event)
+{
+    arg.beginStructure();
+    arg >> event.id >> event.eventId >> event.data >> event.timestamp;
+    arg.endStructure();
+    return arg;
+}
+
+QDBusArgument& operator<<(QDBusArgument& arg, const DBusMenuItemKeys& keys)
+{
+    arg.beginStructure();
+    arg << keys.id << keys.names;
+    arg.endStructure();
+    return arg;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& arg, DBusMenuItemKeys& keys)
+{
+    arg.beginStructure();
+    arg >> keys.id >> keys.names;
+    arg.endStructure();
+    return arg;
+}
+
 DBusMenu::DBusMenu(QMenu* menu, QObject* parent) : QObject(parent), m_menu(menu)
 {
     registerTypes();
@@ -65,6 +97,10 @@ void DBusMenu::registerTypes()
     qDBusRegisterMetaType<DBusMenuLayout>();
     qDBusRegisterMetaType<DBusMenuItemProperties>();
     qDBusRegisterMetaType<QList<DBusMenuItemProperties>>();
+    qDBusRegisterMetaType<DBusMenuEvent>();
+    qDBusRegisterMetaType<QList<DBusMenuEvent>>();
+    qDBusRegisterMetaType<DBusMenuItemKeys>();
+    qDBusRegisterMetaType<QList<DBusMenuItemKeys>>();
 }
 
 bool DBusMenu::exportOn(QDBusConnection bus, const QString& path)
@@ -151,13 +187,40 @@ void DBusMenu::Event(int id, const QString& eventId, const QDBusVariant&, uint)
         Q_EMIT m_menu->aboutToShow();
         return;
     }
-    if (eventId != u"clicked")
-        return;
+    if (eventId == u"clicked")
+        activate(id);
+}
+
+void DBusMenu::activate(int id)
+{
     // After the reply: what the action does may take a while.
     QTimer::singleShot(0, this, [this, id] {
         if (QAction* action = actionFor(id); action && action->isEnabled())
             action->trigger();
     });
+}
+
+QList<int> DBusMenu::EventGroup(const QList<DBusMenuEvent>& events)
+{
+    QList<int> unknown;
+    for (const DBusMenuEvent& event : events) {
+        if (event.id != 0 && !actionFor(event.id))
+            unknown << event.id;
+        else
+            Event(event.id, event.eventId, event.data, event.timestamp);
+    }
+    return unknown;
+}
+
+QList<int> DBusMenu::AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors)
+{
+    for (int id : ids) {
+        if (id != 0 && !actionFor(id))
+            idErrors << id;
+        else
+            AboutToShow(id);
+    }
+    return {}; // changes, if any, come as signals
 }
 
 bool DBusMenu::AboutToShow(int id)
@@ -169,5 +232,13 @@ bool DBusMenu::AboutToShow(int id)
 
 void DBusMenu::actionsChanged()
 {
+    // A check mark or label changed: hosts that cache entries hear of it both
+    // ways, as new properties and as a new layout.
+    QList<DBusMenuItemProperties> updated;
+    if (m_menu) {
+        for (int id = 1; id <= m_menu->actions().size(); ++id)
+            updated << DBusMenuItemProperties{id, propertiesOf(id)};
+    }
+    Q_EMIT ItemsPropertiesUpdated(updated, {});
     Q_EMIT LayoutUpdated(++m_revision, 0);
 }

@@ -7,9 +7,15 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
 #include <QImage>
 #include <QMenu>
+#include <QTimer>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +24,8 @@ const QString itemPath = QStringLiteral("/StatusNotifierItem");
 const QString menuObjectPath = QStringLiteral("/MenuBar");
 
 int instances = 0;
+constexpr int maxAttempts = 10;
+constexpr int retryMsecs = 2000;
 
 } // namespace
 
@@ -65,8 +73,14 @@ StatusNotifierItem::StatusNotifierItem(QMenu* menu, QObject* parent)
     qDBusRegisterMetaType<QList<SniPixmap>>();
     qDBusRegisterMetaType<SniToolTip>();
     // A watcher that restarts, or another that takes over, learns of it anew.
-    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this,
-            &StatusNotifierItem::registerWithWatcher);
+    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        m_attempts = 0;
+        registerWithWatcher();
+    });
+    // A panel that starts, or restarts, behind the same watcher.
+    m_bus.connect(watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
+                  QStringLiteral("StatusNotifierHostRegistered"), this,
+                  SLOT(registerWithWatcher()));
 }
 
 StatusNotifierItem::~StatusNotifierItem()
@@ -94,7 +108,48 @@ void StatusNotifierItem::registerWithWatcher()
         watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
         QStringLiteral("RegisterStatusNotifierItem"));
     call << m_serviceName;
-    m_bus.asyncCall(call); // never waits on a watcher that hangs
+    // Never waits on a watcher that hangs.
+    auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        confirmListed();
+    });
+}
+
+void StatusNotifierItem::confirmListed()
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        watcherService, QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << watcherService << QStringLiteral("RegisteredStatusNotifierItems");
+    auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(get), this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *w;
+        if (reply.isError())
+            return; // no watcher: the next one that comes is told
+        const QStringList items = reply.value().variant().toStringList();
+        const bool found = std::any_of(items.begin(), items.end(), [this](const QString& item) {
+            return item.section(u'/', 0, 0) == m_serviceName;
+        });
+        if (found) {
+            m_attempts = 0;
+            Q_EMIT listed();
+        } else if (++m_attempts <= maxAttempts) {
+            QTimer::singleShot(retryMsecs, this, &StatusNotifierItem::registerWithWatcher);
+        }
+    });
+}
+
+void StatusNotifierItem::setAccessibleDescription(const QString& text)
+{
+    m_accessibleDescription = text;
+    Q_EMIT NewIcon(); // hosts read the description with the icon
+}
+
+void StatusNotifierItem::ProvideXdgActivationToken(const QString& token)
+{
+    qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
 }
 
 void StatusNotifierItem::setIcon(const QIcon& icon)

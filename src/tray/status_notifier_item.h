@@ -49,6 +49,8 @@ class StatusNotifierItem : public QObject {
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu SCRIPTABLE true)
     Q_PROPERTY(QDBusObjectPath Menu READ menuPath SCRIPTABLE true)
     Q_PROPERTY(QString IconThemePath READ empty SCRIPTABLE true)
+    Q_PROPERTY(QString IconAccessibleDesc READ accessibleDescription SCRIPTABLE true)
+    Q_PROPERTY(QString AttentionAccessibleDesc READ accessibleDescription SCRIPTABLE true)
 
 public:
     explicit StatusNotifierItem(QMenu* menu, QObject* parent = nullptr);
@@ -58,6 +60,9 @@ public:
     bool start();
     void setIcon(const QIcon& icon);
     void setToolTip(const QString& text);
+    // What a screen reader says of the icon.
+    void setAccessibleDescription(const QString& text);
+    QString accessibleDescription() const { return m_accessibleDescription; }
     // For tests: the bus name it registered under.
     QString serviceName() const { return m_serviceName; }
 
@@ -78,9 +83,14 @@ public Q_SLOTS:
     Q_SCRIPTABLE void Activate(int x, int y);
     Q_SCRIPTABLE void SecondaryActivate(int, int) {}
     Q_SCRIPTABLE void Scroll(int, const QString&) {}
+    // Plasma hands over a token before Activate, so the window it raises may
+    // take the focus on Wayland.
+    Q_SCRIPTABLE void ProvideXdgActivationToken(const QString& token);
 
 Q_SIGNALS:
     void activated();
+    // The watcher lists the item: a panel can show it now.
+    void listed();
 
     Q_SCRIPTABLE void NewTitle();
     Q_SCRIPTABLE void NewIcon();
@@ -89,8 +99,13 @@ Q_SIGNALS:
     Q_SCRIPTABLE void NewToolTip();
     Q_SCRIPTABLE void NewStatus(const QString& status);
 
-private:
+private Q_SLOTS:
     void registerWithWatcher();
+
+private:
+    // Registers again until the watcher lists the item; some watchers drop
+    // an item whose first property reads failed.
+    void confirmListed();
 
     QMenu* m_menu;
     QString m_serviceName;
@@ -99,4 +114,6 @@ private:
     QDBusServiceWatcher m_watcher;
     QList<SniPixmap> m_pixmaps;
     QString m_toolTip;
+    QString m_accessibleDescription = QStringLiteral("Pendrel");
+    int m_attempts = 0;
 };

@@ -63,8 +63,10 @@ void TrayIcon::setPaused(bool paused)
 {
     m_paused = paused;
     m_icon->setIcon(Icons::application(paused));
-    if (m_item)
+    if (m_item) {
         m_item->setIcon(Icons::application(paused));
+        m_item->setAccessibleDescription(accessibleDescription());
+    }
 }
 
 void TrayIcon::setToolTip(const QString& text)
@@ -164,9 +166,16 @@ void TrayIcon::takeOver()
         return;
     }
     connect(item, &StatusNotifierItem::activated, this, &TrayIcon::activated);
+    // One icon only: a desktop with both kinds of tray shows this one, once
+    // the watcher really lists it; until then the XEmbed icon stays.
+    connect(item, &StatusNotifierItem::listed, m_icon, &QSystemTrayIcon::hide);
+    item->setAccessibleDescription(accessibleDescription());
     m_item = item;
-    // One icon only: a desktop with both kinds of tray shows this one.
-    m_icon->hide();
+}
+
+QString TrayIcon::accessibleDescription() const
+{
+    return m_paused ? tr("Pendrel, paused") : QStringLiteral("Pendrel");
 }
 
 QString TrayIcon::toolTipText(const QString& status, const QString& saveError)

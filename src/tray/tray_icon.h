@@ -45,6 +45,7 @@ private:
     void checkRegistration();
     void takeOverUnlessListed(const QStringList& items);
     void takeOver();
+    QString accessibleDescription() const;
 
     QMenu* m_menu;
     QSystemTrayIcon* m_icon = nullptr;

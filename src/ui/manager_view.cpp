@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -318,6 +319,22 @@ void ManagerView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     appear();
+    refreshLogin();
+}
+
+void ManagerView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Back from the desktop's own startup settings, say: the box shows the
+    // autostart entry as it is now.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refreshLogin();
+}
+
+void ManagerView::refreshLogin()
+{
+    const QSignalBlocker blocker(m_loginBox);
+    m_loginBox->setChecked(m_login.isEnabled());
 }
 
 void ManagerView::add()

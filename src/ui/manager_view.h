@@ -60,6 +60,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* makeLeftColumn();
@@ -68,6 +69,7 @@ private:
 
     // Tells, in words, while the reminders are not safe on disk.
     void refreshNotice();
+    void refreshLogin();
     void listReset();
     void onSelectionChanged();
     void showDetail();

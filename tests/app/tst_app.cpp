@@ -62,6 +62,7 @@ private Q_SLOTS:
     void secondsParsing_data();
     void secondsParsing();
     void loginCheckboxFailureReturnsUnticked();
+    void loginBoxFollowsTheDesktopsSettings();
     void firstLaunchOpensManagerOnce();
     void demoShowsSilentPopupAfterOneSecond();
     void pauseFromTheMenu();
@@ -191,6 +192,28 @@ void TestApp::loginCheckboxFailureReturnsUnticked()
     QVERIFY(!view.loginBox()->isChecked());
     QCOMPARE(m_log.lines.size(), 1);
     QVERIFY(m_log.lines.first().startsWith(QStringLiteral("Login item change failed: ")));
+}
+
+void TestApp::loginBoxFollowsTheDesktopsSettings()
+{
+    LoginItem login = makeLogin(m_program);
+    login.ensureDefault();
+    Store store(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
+    ManagerView view(store, login, {}, m_chimes, m_clock);
+    view.show();
+    QVERIFY(view.loginBox()->isChecked());
+    // Switched off in the desktop's startup settings while the window is open.
+    QFile entry(m_entry);
+    QVERIFY(entry.open(QIODevice::Append));
+    entry.write("Hidden=true\n");
+    entry.close();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QVERIFY(!view.loginBox()->isChecked());
 }
 
 std::unique_ptr<AppDelegate> TestApp::makeDelegate(const QStringList& arguments)

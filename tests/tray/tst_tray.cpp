@@ -19,6 +19,32 @@
 #include <cmath>
 #include <memory>
 
+// One entry of EventGroup, as XFCE's panel sends its clicks.
+struct MenuEvent {
+    int id = 0;
+    QString eventId;
+    QDBusVariant data;
+    uint timestamp = 0;
+};
+Q_DECLARE_METATYPE(MenuEvent)
+Q_DECLARE_METATYPE(QList<MenuEvent>)
+
+QDBusArgument& operator<<(QDBusArgument& arg, const MenuEvent& event)
+{
+    arg.beginStructure();
+    arg << event.id << event.eventId << event.data << event.timestamp;
+    arg.endStructure();
+    return arg;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& arg, MenuEvent& event)
+{
+    arg.beginStructure();
+    arg >> event.id >> event.eventId >> event.data >> event.timestamp;
+    arg.endStructure();
+    return arg;
+}
+
 namespace {
 
 // A menu entry as com.canonical.dbusmenu lays it out.
@@ -397,6 +423,29 @@ void TestTray::statusNotifierWatcherStartedAfterPendrel()
         QSettings(conf, QSettings::IniFormat).value(QStringLiteral("paused")).toBool(), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(iconPixmaps() != normal, 5000);
     const QList<QImage> paused = iconPixmaps();
+    QCOMPARE(itemProperty(QStringLiteral("IconAccessibleDesc")).toString(),
+             QStringLiteral("Pendrel, paused"));
+
+    // The group calls of hosts that send nothing else; unknown ids come back.
+    QDBusMessage show = QDBusMessage::createMethodCall(pendrelItem(), menuPath,
+                                                       QStringLiteral("com.canonical.dbusmenu"),
+                                                       QStringLiteral("AboutToShowGroup"));
+    show << QVariant::fromValue(QList<int>{0, 99});
+    const QDBusMessage shown = m_bus->call(show);
+    QCOMPARE(shown.type(), QDBusMessage::ReplyMessage);
+    QCOMPARE(qdbus_cast<QList<int>>(shown.arguments().at(1)), QList<int>{99});
+    qDBusRegisterMetaType<MenuEvent>();
+    qDBusRegisterMetaType<QList<MenuEvent>>();
+    QDBusMessage group = QDBusMessage::createMethodCall(pendrelItem(), menuPath,
+                                                        QStringLiteral("com.canonical.dbusmenu"),
+                                                        QStringLiteral("EventGroup"));
+    group << QVariant::fromValue(
+        QList<MenuEvent>{{pauseId, QStringLiteral("clicked"), QDBusVariant(0), 0}});
+    QCOMPARE(m_bus->call(group).type(), QDBusMessage::ReplyMessage);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !QSettings(conf, QSettings::IniFormat).value(QStringLiteral("paused")).toBool(), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(iconPixmaps(), normal, 5000);
+    m_bus->call(click); // paused again, for what follows
 
     // Readable on a light and on a dark panel at every size a tray asks for.
     for (const auto& [images, least] : {std::pair{normal, 0.2}, std::pair{paused, 0.1}}) {
