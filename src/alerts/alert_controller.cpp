@@ -1,6 +1,7 @@
 #include "alert_controller.h"
 
 #include "alert_panel.h"
+#include "desktop/active_screen.h"
 #include "desktop/url_opener.h"
 #include "sound/chime_output.h"
 
@@ -63,9 +64,12 @@ void AlertController::show(const Reminder& reminder)
     Q_EMIT panelsChanged();
 }
 
-void AlertController::place(AlertPanel* panel) const
+void AlertController::place(AlertPanel* panel)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    // A cascade stays on the monitor its first pop-up came up on.
+    if (m_open.empty() || !m_screen)
+        m_screen = ActiveScreen::find();
+    const QScreen* screen = m_screen;
     if (!screen)
         return; // the window system places it
     const QRect area = screen->availableGeometry();

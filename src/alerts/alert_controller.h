@@ -14,6 +14,7 @@
 
 class AlertPanel;
 class ChimeOutput;
+class QScreen;
 class ChimePlayer;
 class UrlOpener;
 
@@ -73,7 +74,7 @@ private:
         std::unique_ptr<ChimePlayer> chime;
     };
 
-    void place(AlertPanel* panel) const;
+    void place(AlertPanel* panel);
     void snooze(const Reminder& reminder, qint64 minutes);
     void open(const Reminder& reminder);
 
@@ -85,4 +86,5 @@ private:
     quint64 m_lastSerial = 0;
     std::vector<Entry> m_open;
     int m_stackOffset = 0;
+    QPointer<QScreen> m_screen; // where the cascade comes down
 };

@@ -5,10 +5,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCursor>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -32,9 +34,10 @@ QString shownToolTip(const QString& toolTip)
     return document.toPlainText();
 }
 
+// On the monitor under the pointer: the laptop's, where main() puts it.
 QPoint firstPosition()
 {
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect area = QGuiApplication::screenAt(QPoint(100, 100))->availableGeometry();
     return {area.x() + area.width() / 2 - 220, area.y() + 60};
 }
 
@@ -60,6 +63,7 @@ private Q_SLOTS:
     void keyboardFollowsTheButtons();
     void screenReadersHearAnAlert_data();
     void screenReadersHearAnAlert();
+    void popUpComesWhereTheUserIs();
 
 private:
     std::unique_ptr<FakeChimes> m_chimes;
@@ -333,5 +337,42 @@ void TestAlerts::screenReadersHearAnAlert()
              shown);
 }
 
-QTEST_MAIN(TestAlerts)
+void TestAlerts::popUpComesWhereTheUserIs()
+{
+    QCOMPARE(QGuiApplication::screens().size(), 2); // a laptop and an external monitor
+    const QRect external = QGuiApplication::screenAt(QPoint(1300, 100))->availableGeometry();
+    QCursor::setPos(external.center());
+    m_controller->show(Reminder{.title = QStringLiteral("one")});
+    // The cascade stays on that monitor, wherever the pointer goes meanwhile.
+    QCursor::setPos(100, 100);
+    m_controller->show(Reminder{.title = QStringLiteral("two")});
+    const QList<QWidget*> panels = m_controller->openPanels();
+    QCOMPARE(panels.at(0)->pos(),
+             QPoint(external.x() + external.width() / 2 - 220, external.y() + 60));
+    QCOMPARE(panels.at(1)->pos(), panels.at(0)->pos() + QPoint(30, 30));
+    m_controller->dismissAll();
+    m_controller->show(Reminder{.title = QStringLiteral("three")});
+    QCOMPARE(m_controller->openPanels().first()->pos(), firstPosition());
+}
+
+int main(int argc, char** argv)
+{
+    // Two monitors, the primary one first, on the offscreen platform.
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screens.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(R"({"screens": [
+        {"name": "laptop", "x": 0, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96},
+        {"name": "external", "x": 1280, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96}
+    ]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    QApplication app(argc, argv);
+    QCursor::setPos(100, 100);
+    TestAlerts test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_alerts.moc"
