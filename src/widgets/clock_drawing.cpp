@@ -34,16 +34,20 @@ void ClockDrawing::alarm(QPainter& p, const QColor& color, bool filled)
 
 void ClockDrawing::application(QPainter& p, bool paused)
 {
-    // Mid-luminance bodies: about 3.9:1 against a light panel and 3.6:1
-    // against a dark one, where a glyph in the text colour vanishes on one.
+    // Two tones, as no one colour reads on both light and dark panels: a
+    // dark ring, bells and hands (4.5:1 or more on light panels) around a
+    // white face (12:1 or more on dark ones).
+    const QColor ink = paused ? QColor(0x5c, 0x5c, 0x5c) : QColor(0xa3, 0x35, 0x08);
+    drawClock(p, ink, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(12, 13.5), 7, 7);
     if (paused) {
-        drawClock(p, QColor(0x79, 0x79, 0x79), true);
-        p.setPen(roundPen(Qt::white, 2.2));
+        p.setPen(roundPen(ink, 2.2));
         p.drawLine(QPointF(10, 10.5), QPointF(10, 16.5));
         p.drawLine(QPointF(14, 10.5), QPointF(14, 16.5));
     } else {
-        drawClock(p, QColor(0xd9, 0x48, 0x0f), true);
-        p.setPen(roundPen(Qt::white, 2));
+        p.setPen(roundPen(ink, 2));
         p.drawLine(QPointF(12, 13.5), QPointF(12, 8.5));
         p.drawLine(QPointF(12, 13.5), QPointF(15.5, 15.5));
     }

@@ -18,8 +18,9 @@ public:
 
     // Filled face with white hands, or an outline with hands in the colour.
     static void alarm(QPainter& painter, const QColor& color, bool filled);
-    // The tray icon: the clock in a colour that reads on light and dark
-    // panels alike; paused, a grey one with a pause mark instead of hands.
+    // The tray and application icon: a dark orange clock with a white face,
+    // which reads on light and dark panels alike; paused, a grey one with a
+    // pause mark instead of hands.
     static void application(QPainter& painter, bool paused);
     // Premultiplied, the form the tray icon's pixels are shown in as they are.
     static QImage rendered(int size, const Drawing& draw);

@@ -15,7 +15,7 @@ public:
     static QIcon minus();
     static QIcon globe();
     static QIcon speakerSlash();
-    // The tray icon: an alarm clock in a colour that reads on light and dark
-    // panels alike; paused, a grey one with a pause mark instead of hands.
+    // The tray icon: a dark orange alarm clock with a white face, which reads
+    // on light and dark panels alike; paused, a grey one with a pause mark.
     static QIcon application(bool paused = false);
 };
