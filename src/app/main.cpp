@@ -2,6 +2,7 @@
 #include "app_delegate.h"
 #include "command_line.h"
 #include "desktop/login_item.h"
+#include "desktop/quit_on_signal.h"
 #include "desktop/single_instance.h"
 #include "message_filter.h"
 #include "store/store.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    QuitOnSignal::install();
     AppDelegate delegate(commandLine, AppServices::standard());
     QObject::connect(&instance, &SingleInstance::openRequested, &delegate,
                      &AppDelegate::openManager);

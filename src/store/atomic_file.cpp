@@ -49,8 +49,9 @@ QByteArray temporarySuffix()
     auto* random = QRandomGenerator::global();
     for (char& c : suffix)
         c = letters[random->bounded(52)];
-    suffix[1 + random->bounded(5)] = letters[random->bounded(26)];
-    suffix[random->bounded(6)] = letters[26 + random->bounded(26)];
+    const qsizetype capital = 1 + random->bounded(5);
+    suffix[capital] = letters[random->bounded(26)];
+    suffix[(capital + 1 + random->bounded(5)) % 6] = letters[26 + random->bounded(26)];
     return suffix;
 }
 

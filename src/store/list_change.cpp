@@ -4,6 +4,8 @@
 
 #include <QCborValue>
 
+#include <algorithm>
+
 namespace {
 
 // Exact, where comparing JSON numbers would go through doubles.
@@ -55,6 +57,10 @@ bool ListChange::applyTo(QList<Reminder>& target) const
 {
     switch (kind) {
     case Kind::Add:
+        // Made once: a file that already holds it keeps one.
+        if (std::any_of(target.cbegin(), target.cend(),
+                        [this](const Reminder& r) { return r.id == after.id; }))
+            return true;
         if (position >= 0 && position <= target.size())
             target.insert(position, after);
         else

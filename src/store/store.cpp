@@ -9,6 +9,9 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 const QString pausedKey = QStringLiteral("paused");
@@ -34,7 +37,7 @@ Store::Store(const QString& folder, UserDefaults& defaults, const Clock& clock, 
     auto loaded = m_file.load();
     m_reminders = loaded ? std::move(*loaded) : QList<Reminder>{seedReminder()};
     m_loading = false;
-    connect(&m_file, &ReminderFile::touched, this, &Store::takeOutsideChange);
+    connect(&m_file, &ReminderFile::touched, this, &Store::onTouched);
     connect(&m_file, &ReminderFile::written, this, &Store::onWritten);
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, &Store::retry);
@@ -56,7 +59,8 @@ bool Store::save(const ListChange& change)
 {
     if (m_loading)
         return false;
-    if (m_unsaved.isEmpty() || !m_unsaved.last().absorb(change))
+    // A change already on its way to the disk takes nothing more in.
+    if (m_unsaved.size() <= m_writing || !m_unsaved.last().absorb(change))
         m_unsaved.append(change);
     m_dirty = true;
     // A write on its way takes the newest list when it ends.
@@ -73,7 +77,7 @@ bool Store::writeNow()
     if (auto outside = m_file.outsideChange())
         replaced = adopt(std::move(*outside));
     m_dirty = false;
-    m_sinceWrite.start();
+    m_writing = m_unsaved.size();
     m_file.startWrite(m_reminders);
     return replaced;
 }
@@ -81,12 +85,15 @@ bool Store::writeNow()
 void Store::onWritten(bool ok, const QString& error)
 {
     const QString before = m_saveError;
+    m_sinceWrite.start();
+    // What that write held is on disk; only later changes are still to be
+    // made again on top of a file someone else changes.
+    const qsizetype written = std::exchange(m_writing, 0);
     if (ok) {
         m_saveError.clear();
         m_retry.stop();
         m_retryMsecs = firstRetryMsecs;
-        if (!m_dirty)
-            m_unsaved.clear();
+        m_unsaved.remove(0, std::min(written, m_unsaved.size()));
     } else {
         m_saveError = error.isEmpty() ? QStringLiteral("?") : error;
         m_dirty = true;
@@ -151,6 +158,11 @@ void Store::takeOutsideChange()
         Q_EMIT remindersReset();
     if (m_file.holdsUnreadable() != unreadable)
         Q_EMIT safetyChanged();
+}
+
+void Store::onTouched()
+{
+    takeOutsideChange();
     // The folder changed: perhaps what made saving fail is gone. Not for
     // the traces of the failed write itself, which arrive right after it.
     if (!m_saveError.isEmpty() && !m_file.busy() && m_sinceWrite.hasExpired(ownTraceMsecs) &&

@@ -88,6 +88,7 @@ private:
     // when that differs from the list.
     bool adopt(QList<Reminder> outside);
     void takeOutsideChange();
+    void onTouched();
     // Writes the newest list, after taking in what changed in the file.
     bool writeNow();
     void onWritten(bool ok, const QString& error);
@@ -100,7 +101,8 @@ private:
     QList<ListChange> m_unsaved;
     bool m_paused = false;
     bool m_loading = true;
-    bool m_dirty = false; // changed since the last write began
+    bool m_dirty = false;    // changed since the last write began
+    qsizetype m_writing = 0; // how many of m_unsaved the write on its way holds
     QString m_saveError;
     QString m_lastKeptAside;
     QTimer m_retry;

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -237,7 +238,10 @@ void ManagerView::refreshNotice()
                               .arg(file),
                           {}, false);
     } else if (!copy.isEmpty() && m_store.keptAside() != m_dismissedCopy) {
-        const bool unreadable = m_store.keptAside().contains(QStringLiteral(".corrupt-"));
+        const bool unreadable =
+            QFileInfo(m_store.keptAside())
+                .fileName()
+                .startsWith(QFileInfo(m_store.filePath()).fileName() + QStringLiteral(".corrupt-"));
         m_notice->present(
             NoticeBar::Kind::Information,
             unreadable ? tr("Your reminders file could not be read; it was kept as %1.").arg(copy)

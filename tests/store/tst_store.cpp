@@ -87,6 +87,7 @@ private Q_SLOTS:
     void outsideChangeIsTakenIn();
     void saveGoesOnTopOfUnreportedChange_data();
     void saveGoesOnTopOfUnreportedChange();
+    void changesOnTheirWayAreNotMadeTwice();
     void garbageIsKeptThenValidTakenIn();
     void deletedFileIsWrittenAgain();
     void leftoversOfSavesAreRemoved();
@@ -530,6 +531,33 @@ void TestStore::saveGoesOnTopOfUnreportedChange()
     QCOMPARE(copies.size(), keptAside);
     if (keptAside)
         QCOMPARE(read(m_folder + u'/' + copies.first()), outside);
+}
+
+void TestStore::changesOnTheirWayAreNotMadeTwice()
+{
+    auto store = makeStore();
+    store->setReminders({Reminder{.title = QStringLiteral("Pill")}});
+    QVERIFY(store->finishWrites(5000));
+    const QUuid added = store->add(); // on its way to the disk...
+    Reminder renamed = store->reminders().last();
+    renamed.title = QStringLiteral("Tea with the whole team");
+    std::optional<FileSizeLimit> full;
+    full.emplace(static_cast<rlim_t>(read(m_file).size() - 1)); // (waits for the add)
+    store->setReminder(1, renamed); // ...and this one fails to follow it
+    QVERIFY(!store->finishWrites(5000));
+    full.reset();
+    // Someone else changes the file now: only what is not on disk yet is
+    // made again on top, so the added reminder is there once.
+    QList<Reminder> theirs = *ReminderJson::decodeList(readFile(m_file));
+    theirs << Reminder{.title = QStringLiteral("Theirs")};
+    QSignalSpy reset(store.get(), &Store::remindersReset);
+    QVERIFY(writeFile(m_file, ReminderJson::encodeList(theirs)));
+    QVERIFY(reset.wait(3000));
+    QCOMPARE(std::count_if(store->reminders().cbegin(), store->reminders().cend(),
+                           [&](const Reminder& r) { return r.id == added; }),
+             1);
+    QCOMPARE(store->reminders().at(1).title, renamed.title);
+    QCOMPARE(store->reminders().size(), 3);
 }
 
 void TestStore::garbageIsKeptThenValidTakenIn()

@@ -3,6 +3,7 @@
 // the built pendrel program in a fresh home each time.
 #include "common/private_home.h"
 #include "status_notifier_watcher.h"
+#include "tray/dbus_menu.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -18,32 +19,6 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-
-// One entry of EventGroup, as XFCE's panel sends its clicks.
-struct MenuEvent {
-    int id = 0;
-    QString eventId;
-    QDBusVariant data;
-    uint timestamp = 0;
-};
-Q_DECLARE_METATYPE(MenuEvent)
-Q_DECLARE_METATYPE(QList<MenuEvent>)
-
-QDBusArgument& operator<<(QDBusArgument& arg, const MenuEvent& event)
-{
-    arg.beginStructure();
-    arg << event.id << event.eventId << event.data << event.timestamp;
-    arg.endStructure();
-    return arg;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& arg, MenuEvent& event)
-{
-    arg.beginStructure();
-    arg >> event.id >> event.eventId >> event.data >> event.timestamp;
-    arg.endStructure();
-    return arg;
-}
 
 namespace {
 
@@ -431,13 +406,12 @@ void TestTray::statusNotifierWatcherStartedAfterPendrel()
     const QDBusMessage shown = m_bus->call(show);
     QCOMPARE(shown.type(), QDBusMessage::ReplyMessage);
     QCOMPARE(qdbus_cast<QList<int>>(shown.arguments().at(1)), QList<int>{99});
-    qDBusRegisterMetaType<MenuEvent>();
-    qDBusRegisterMetaType<QList<MenuEvent>>();
+    DBusMenu::registerTypes(); // what the product sends, as XFCE's panel sends it
     QDBusMessage group = QDBusMessage::createMethodCall(pendrelItem(), menuPath,
                                                         QStringLiteral("com.canonical.dbusmenu"),
                                                         QStringLiteral("EventGroup"));
     group << QVariant::fromValue(
-        QList<MenuEvent>{{pauseId, QStringLiteral("clicked"), QDBusVariant(0), 0}});
+        QList<DBusMenuEvent>{{pauseId, QStringLiteral("clicked"), QDBusVariant(0), 0}});
     QCOMPARE(m_bus->call(group).type(), QDBusMessage::ReplyMessage);
     QTRY_VERIFY_WITH_TIMEOUT(
         !QSettings(conf, QSettings::IniFormat).value(QStringLiteral("paused")).toBool(), 10000);
