@@ -53,6 +53,18 @@
         <source>Quit Pendrel</source>
         <translation>Pendrel beenden</translation>
     </message>
+    <message>
+        <source>Pendrel keeps running</source>
+        <translation>Pendrel läuft weiter</translation>
+    </message>
+    <message>
+        <source>Your reminders still ring. The alarm clock in the tray opens Pendrel again.</source>
+        <translation>Ihre Erinnerungen klingeln weiterhin. Der Wecker im Systembereich öffnet Pendrel wieder.</translation>
+    </message>
+    <message>
+        <source>Your reminders still ring. Start Pendrel again from the application menu to open this window; its Quit Pendrel button stops it.</source>
+        <translation>Ihre Erinnerungen klingeln weiterhin. Starten Sie Pendrel erneut über das Anwendungsmenü, um dieses Fenster zu öffnen; seine Schaltfläche „Pendrel beenden“ beendet es.</translation>
+    </message>
 </context>
 <context>
     <name>EditorView</name>
@@ -253,6 +265,14 @@
     <message>
         <source>Undo</source>
         <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Quit Pendrel</source>
+        <translation>Pendrel beenden</translation>
+    </message>
+    <message>
+        <source>Stops all reminders until Pendrel is started again</source>
+        <translation>Hält alle Erinnerungen an, bis Pendrel wieder gestartet wird</translation>
     </message>
 </context>
 <context>

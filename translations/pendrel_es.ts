@@ -53,6 +53,18 @@
         <source>Quit Pendrel</source>
         <translation>Salir de Pendrel</translation>
     </message>
+    <message>
+        <source>Pendrel keeps running</source>
+        <translation>Pendrel sigue en marcha</translation>
+    </message>
+    <message>
+        <source>Your reminders still ring. The alarm clock in the tray opens Pendrel again.</source>
+        <translation>Sus recordatorios siguen sonando. El despertador de la bandeja del sistema vuelve a abrir Pendrel.</translation>
+    </message>
+    <message>
+        <source>Your reminders still ring. Start Pendrel again from the application menu to open this window; its Quit Pendrel button stops it.</source>
+        <translation>Sus recordatorios siguen sonando. Vuelva a iniciar Pendrel desde el menú de aplicaciones para abrir esta ventana; su botón «Salir de Pendrel» lo detiene.</translation>
+    </message>
 </context>
 <context>
     <name>EditorView</name>
@@ -253,6 +265,14 @@
     <message>
         <source>Undo</source>
         <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Quit Pendrel</source>
+        <translation>Salir de Pendrel</translation>
+    </message>
+    <message>
+        <source>Stops all reminders until Pendrel is started again</source>
+        <translation>Detiene todos los recordatorios hasta que se vuelva a iniciar Pendrel</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,18 @@
         <source>Quit Pendrel</source>
         <translation>Quitter Pendrel</translation>
     </message>
+    <message>
+        <source>Pendrel keeps running</source>
+        <translation>Pendrel continue de fonctionner</translation>
+    </message>
+    <message>
+        <source>Your reminders still ring. The alarm clock in the tray opens Pendrel again.</source>
+        <translation>Vos rappels sonnent toujours. Le réveil dans la zone de notification rouvre Pendrel.</translation>
+    </message>
+    <message>
+        <source>Your reminders still ring. Start Pendrel again from the application menu to open this window; its Quit Pendrel button stops it.</source>
+        <translation>Vos rappels sonnent toujours. Relancez Pendrel depuis le menu des applications pour ouvrir cette fenêtre ; son bouton « Quitter Pendrel » l’arrête.</translation>
+    </message>
 </context>
 <context>
     <name>EditorView</name>
@@ -253,6 +265,14 @@
     <message>
         <source>Undo</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Quit Pendrel</source>
+        <translation>Quitter Pendrel</translation>
+    </message>
+    <message>
+        <source>Stops all reminders until Pendrel is started again</source>
+        <translation>Arrête tous les rappels jusqu’au prochain lancement de Pendrel</translation>
     </message>
 </context>
 <context>

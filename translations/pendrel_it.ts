@@ -53,6 +53,18 @@
         <source>Quit Pendrel</source>
         <translation>Esci da Pendrel</translation>
     </message>
+    <message>
+        <source>Pendrel keeps running</source>
+        <translation>Pendrel resta attivo</translation>
+    </message>
+    <message>
+        <source>Your reminders still ring. The alarm clock in the tray opens Pendrel again.</source>
+        <translation>I promemoria continuano a suonare. La sveglia nell’area di notifica riapre Pendrel.</translation>
+    </message>
+    <message>
+        <source>Your reminders still ring. Start Pendrel again from the application menu to open this window; its Quit Pendrel button stops it.</source>
+        <translation>I promemoria continuano a suonare. Avvia di nuovo Pendrel dal menu delle applicazioni per aprire questa finestra; il pulsante «Esci da Pendrel» lo chiude.</translation>
+    </message>
 </context>
 <context>
     <name>EditorView</name>
@@ -253,6 +265,14 @@
     <message>
         <source>Undo</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Quit Pendrel</source>
+        <translation>Esci da Pendrel</translation>
+    </message>
+    <message>
+        <source>Stops all reminders until Pendrel is started again</source>
+        <translation>Ferma tutti i promemoria finché Pendrel non viene riavviato</translation>
     </message>
 </context>
 <context>

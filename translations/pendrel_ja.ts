@@ -53,6 +53,18 @@
         <source>Quit Pendrel</source>
         <translation>Pendrel を終了</translation>
     </message>
+    <message>
+        <source>Pendrel keeps running</source>
+        <translation>Pendrel は動作を続けます</translation>
+    </message>
+    <message>
+        <source>Your reminders still ring. The alarm clock in the tray opens Pendrel again.</source>
+        <translation>リマインダーは引き続き鳴ります。トレイの目覚まし時計から Pendrel をもう一度開けます。</translation>
+    </message>
+    <message>
+        <source>Your reminders still ring. Start Pendrel again from the application menu to open this window; its Quit Pendrel button stops it.</source>
+        <translation>リマインダーは引き続き鳴ります。このウィンドウはアプリケーションメニューから Pendrel をもう一度起動すると開きます。「Pendrel を終了」ボタンで終了できます。</translation>
+    </message>
 </context>
 <context>
     <name>EditorView</name>
@@ -253,6 +265,14 @@
     <message>
         <source>Undo</source>
         <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Quit Pendrel</source>
+        <translation>Pendrel を終了</translation>
+    </message>
+    <message>
+        <source>Stops all reminders until Pendrel is started again</source>
+        <translation>Pendrel を再び起動するまで、すべてのリマインダーを止めます</translation>
     </message>
 </context>
 <context>

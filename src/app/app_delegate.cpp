@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -22,6 +23,7 @@
 namespace {
 
 const QString hasLaunchedKey = QStringLiteral("hasLaunched");
+const QString toldOfClosingKey = QStringLiteral("toldKeepsRunning");
 
 // Seconds to a timer delay, for any number the command line may give.
 std::chrono::milliseconds delayFor(double seconds)
@@ -145,8 +147,33 @@ void AppDelegate::openManager()
         m_window = new ManagerWindow(view);
         refreshToolTip();
         connect(m_window, &ManagerWindow::quitRequested, qApp, &QCoreApplication::quit);
+        connect(view, &ManagerView::quitRequested, qApp, &QCoreApplication::quit);
+        connect(m_window, &ManagerWindow::closed, this, &AppDelegate::tellKeepsRunning);
     }
+    // Where no tray shows the icon, the window is the only way to quit.
+    m_window->view()->offerQuit(!m_tray->shown());
     m_window->bringToFront();
+}
+
+void AppDelegate::tellKeepsRunning()
+{
+    if (m_services.defaults.boolValue(toldOfClosingKey))
+        return;
+    m_services.defaults.setBool(toldOfClosingKey, true);
+    const QString title = tr("Pendrel keeps running");
+    if (m_tray->shown()) {
+        m_tray->systemTrayIcon()->showMessage(
+            title,
+            tr("Your reminders still ring. The alarm clock in the tray opens Pendrel again."));
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Information, title,
+                                tr("Your reminders still ring. Start Pendrel again from the "
+                                   "application menu to open this window; its Quit Pendrel "
+                                   "button stops it."),
+                                QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open(); // never waits: pop-ups and ticks go on meanwhile
 }
 
 void AppDelegate::togglePause()

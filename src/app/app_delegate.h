@@ -58,6 +58,8 @@ public:
 
 private:
     std::function<void(const Reminder&)> showAlert() const;
+    // Once: closing the window does not stop the reminders.
+    void tellKeepsRunning();
     void createTrayIcon();
     void refreshStatusMenu();
     void refreshToolTip();

@@ -97,6 +97,7 @@ void TrayIcon::onWatcherUnregistered()
     if (m_item && QGuiApplication::platformName() == u"xcb") {
         delete m_item;
         m_item = nullptr;
+        m_listed = false;
         m_icon->show();
     }
 }
@@ -168,9 +169,17 @@ void TrayIcon::takeOver()
     connect(item, &StatusNotifierItem::activated, this, &TrayIcon::activated);
     // One icon only: a desktop with both kinds of tray shows this one, once
     // the watcher really lists it; until then the XEmbed icon stays.
-    connect(item, &StatusNotifierItem::listed, m_icon, &QSystemTrayIcon::hide);
+    connect(item, &StatusNotifierItem::listed, this, [this] {
+        m_listed = true;
+        m_icon->hide();
+    });
     item->setAccessibleDescription(accessibleDescription());
     m_item = item;
+}
+
+bool TrayIcon::shown() const
+{
+    return (m_item && m_listed) || QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 QString TrayIcon::accessibleDescription() const

@@ -25,6 +25,9 @@ public:
     ~TrayIcon() override;
 
     void setPaused(bool paused);
+    // Whether a tray shows the icon now: an XEmbed tray, or a panel whose
+    // watcher lists Pendrel's item.
+    bool shown() const;
     void setToolTip(const QString& text);
     QSystemTrayIcon* systemTrayIcon() const { return m_icon; }
 
@@ -52,5 +55,6 @@ private:
     StatusNotifierItem* m_item = nullptr;
     QDBusServiceWatcher m_watcher;
     bool m_paused = false;
+    bool m_listed = false;
     QString m_toolTip;
 };

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -196,9 +197,14 @@ QWidget* ManagerView::makeFooter()
     m_nextRing->setAlignment(Qt::AlignCenter);
     m_nextRing->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     SecondaryText::apply(m_nextRing);
+    m_quit = new QPushButton(tr("Quit Pendrel"), footer);
+    m_quit->setToolTip(tr("Stops all reminders until Pendrel is started again"));
+    m_quit->hide();
+    connect(m_quit, &QPushButton::clicked, this, &ManagerView::quitRequested);
     row->addWidget(m_loginBox);
     row->addWidget(m_nextRing, 1);
     row->addWidget(m_pause);
+    row->addWidget(m_quit);
 
     connect(m_loginBox, &QCheckBox::toggled, this, [this](bool enabled) {
         m_login.set(enabled);
@@ -251,6 +257,11 @@ void ManagerView::refreshNotice()
     } else {
         m_notice->clear();
     }
+}
+
+void ManagerView::offerQuit(bool offered)
+{
+    m_quit->setVisible(offered);
 }
 
 void ManagerView::setNextRing(const QString& text)

@@ -17,6 +17,7 @@ class NoticeBar;
 class QCheckBox;
 class QLabel;
 class QListView;
+class QPushButton;
 class QStackedWidget;
 class QTimer;
 class QToolButton;
@@ -50,6 +51,10 @@ public:
     QCheckBox* loginBox() const { return m_loginBox; }
     QCheckBox* pauseBox() const { return m_pause; }
     NoticeBar* notice() const { return m_notice; }
+    // A Quit button in the window, for desktops that show no tray icon.
+    void offerQuit(bool offered);
+    QPushButton* quitButton() const { return m_quit; }
+
     // The line telling what rings next.
     void setNextRing(const QString& text);
     QString nextRing() const;
@@ -57,6 +62,9 @@ public:
     // Selects the first reminder when nothing is selected; runs each time
     // the view appears.
     void appear();
+
+Q_SIGNALS:
+    void quitRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -98,6 +106,7 @@ private:
     QCheckBox* m_pause = nullptr;
     NoticeBar* m_notice = nullptr;
     QLabel* m_nextRing = nullptr;
+    QPushButton* m_quit = nullptr;
     QString m_dismissedCopy; // the kept copy the user has been told of
     // What the last remove took, with the positions it had, while undo is on offer.
     QList<std::pair<qsizetype, Reminder>> m_removed;

@@ -3,6 +3,7 @@
 #include "manager_view.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -28,6 +29,12 @@ ManagerWindow::ManagerWindow(ManagerView* view, QWidget* parent)
     add(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Q_EMIT quitRequested(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_W), [this] { close(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showMinimized(); });
+}
+
+void ManagerWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    Q_EMIT closed();
 }
 
 void ManagerWindow::bringToFront()

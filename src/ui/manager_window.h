@@ -19,6 +19,11 @@ public:
 
 Q_SIGNALS:
     void quitRequested();
+    // The user closed it; Pendrel goes on running.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     ManagerView* m_view;

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
@@ -248,7 +249,23 @@ void TestApp::firstLaunchOpensManagerOnce()
     ManagerWindow* window = first->managerWindow();
     window->resize(900, 720);
     const QUuid selected = window->view()->selection();
+    // With no tray here, the window offers Quit, and the first close says
+    // once that the reminders go on.
+    QVERIFY(window->view()->quitButton()->isVisible());
+    const auto boxes = [] {
+        QList<QMessageBox*> shown;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+                shown << box;
+        return shown;
+    };
     window->close();
+    QCOMPARE(boxes().size(), 1);
+    QVERIFY(boxes().first()->text().contains(QStringLiteral("application menu")));
+    boxes().first()->accept();
+    first->openManager();
+    window->close();
+    QVERIFY(boxes().isEmpty());
     first->openManager();
     first->openManager();
     QCOMPARE(first->managerWindow(), window);
