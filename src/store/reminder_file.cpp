@@ -199,19 +199,26 @@ bool ReminderFile::keepAside(const QString& path, const QString& target, QString
 
 void ReminderFile::removeLeftovers()
 {
-    const QFileInfo info(m_path);
-    // An interrupted save is never older than the file it was to replace; a
-    // copy the user made by hand mostly is.
-    const QDateTime current = info.exists() ? info.lastModified() : QDateTime();
-    const QString prefix = info.fileName() + u'.';
-    const auto candidates = info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden);
-    for (const QFileInfo& candidate : candidates) {
-        const QString name = candidate.fileName();
-        if (!name.startsWith(prefix) || !isSaveTemporary(QStringView(name).sliced(prefix.size())))
+    // Saves write beside the file they replace: behind a symbolic link, beside its target.
+    const QFileInfo link(m_path);
+    const QString target = link.isSymLink() ? link.canonicalFilePath() : QString();
+    for (const QFileInfo& info : {link, QFileInfo(target)}) {
+        if (info.filePath().isEmpty())
             continue;
-        const bool older = current.isValid() && candidate.lastModified() < current;
-        if (!candidate.isSymLink() && !older)
-            QFile::remove(candidate.absoluteFilePath());
+        // An interrupted save is never older than the file it was to replace;
+        // a copy the user made by hand mostly is.
+        const QDateTime current = info.exists() ? info.lastModified() : QDateTime();
+        const QString prefix = info.fileName() + u'.';
+        const auto candidates = info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden);
+        for (const QFileInfo& candidate : candidates) {
+            const QString name = candidate.fileName();
+            if (!name.startsWith(prefix) ||
+                !isSaveTemporary(QStringView(name).sliced(prefix.size())))
+                continue;
+            const bool older = current.isValid() && candidate.lastModified() < current;
+            if (!candidate.isSymLink() && !older)
+                QFile::remove(candidate.absoluteFilePath());
+        }
     }
 }
 

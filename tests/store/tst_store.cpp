@@ -633,6 +633,15 @@ void TestStore::leftoversOfSavesAreRemoved()
     left.sort();
     expected.sort();
     QCOMPARE(left, expected);
+
+    // Behind a link, saves write beside the target: that is cleared too.
+    const QString synced = m_dir->filePath(QStringLiteral("synced"));
+    QVERIFY(writeFile(synced + QStringLiteral("/mine.json"), "[]"));
+    QVERIFY(writeFile(synced + QStringLiteral("/mine.json.KqWzEr"), "[]"));
+    QVERIFY(QFile::remove(m_file));
+    QVERIFY(QFile::link(synced + QStringLiteral("/mine.json"), m_file));
+    makeStore();
+    QCOMPARE(QDir(synced).entryList(QDir::Files), QStringList{QStringLiteral("mine.json")});
 }
 
 QTEST_GUILESS_MAIN(TestStore)
