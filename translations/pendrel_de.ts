@@ -34,10 +34,6 @@
         <source>Open website</source>
         <translation>Website öffnen</translation>
     </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Ohne Titel</translation>
-    </message>
 </context>
 <context>
     <name>AppDelegate</name>
@@ -286,10 +282,6 @@
         <translation>Keine Erinnerungen aktiv</translation>
     </message>
     <message>
-        <source>Untitled</source>
-        <translation>Ohne Titel</translation>
-    </message>
-    <message>
         <source>Next: %1, %2</source>
         <translation>Als Nächstes: %1, %2</translation>
     </message>
@@ -365,6 +357,10 @@
         <source>Sat</source>
         <translation>Sa</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Ohne Titel</translation>
+    </message>
 </context>
 <context>
     <name>ReminderDelegate</name>
@@ -383,10 +379,6 @@
 </context>
 <context>
     <name>ReminderListModel</name>
-    <message>
-        <source>Untitled</source>
-        <translation>Ohne Titel</translation>
-    </message>
     <message>
         <source>%1, %2, %3, %4</source>
         <translation>%1, %2, %3, %4</translation>

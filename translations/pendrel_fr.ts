@@ -34,10 +34,6 @@
         <source>Open website</source>
         <translation>Ouvrir le site web</translation>
     </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Sans titre</translation>
-    </message>
 </context>
 <context>
     <name>AppDelegate</name>
@@ -63,7 +59,7 @@
     </message>
     <message>
         <source>Your reminders still ring. Start Pendrel again from the application menu to open this window; its Quit Pendrel button stops it.</source>
-        <translation>Vos rappels sonnent toujours. Relancez Pendrel depuis le menu des applications pour ouvrir cette fenêtre ; son bouton « Quitter Pendrel » l’arrête.</translation>
+        <translation>Vos rappels sonnent toujours. Relancez Pendrel depuis le menu des applications pour ouvrir cette fenêtre&#xa0;; son bouton «&#xa0;Quitter Pendrel&#xa0;» l’arrête.</translation>
     </message>
 </context>
 <context>
@@ -286,10 +282,6 @@
         <translation>Aucun rappel actif</translation>
     </message>
     <message>
-        <source>Untitled</source>
-        <translation>Sans titre</translation>
-    </message>
-    <message>
         <source>Next: %1, %2</source>
         <translation>Prochain : %1, %2</translation>
     </message>
@@ -365,6 +357,10 @@
         <source>Sat</source>
         <translation>sam.</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
 </context>
 <context>
     <name>ReminderDelegate</name>
@@ -383,10 +379,6 @@
 </context>
 <context>
     <name>ReminderListModel</name>
-    <message>
-        <source>Untitled</source>
-        <translation>Sans titre</translation>
-    </message>
     <message>
         <source>%1, %2, %3, %4</source>
         <translation>%1, %2, %3, %4</translation>

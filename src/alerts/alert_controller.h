@@ -45,7 +45,7 @@ public:
     void dismiss(const QUuid& id);
     void dismissAll();
 
-    // The snoozed pop-ups still to come back: milliseconds left, and the copy.
+    // The snoozed pop-ups still to come back: when, and the copy that comes.
     struct Snoozed {
         QDeadlineTimer until;
         Reminder reminder;

@@ -83,9 +83,7 @@ QWidget* AlertView::makeHeader()
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
-    // Verbatim; only an empty or blank title gets a stand-in, as in the list.
-    auto* title = new ElidedLabel(
-        m_reminder.title.trimmed().isEmpty() ? tr("Untitled") : m_reminder.title, 1, header);
+    auto* title = new ElidedLabel(m_reminder.shownTitle(), 1, header);
     title->setObjectName(QStringLiteral("title"));
     title->setFont(scaledFont(font(), 1.35, true));
     auto* time = new QLabel(m_reminder.timeString(), header);

@@ -125,7 +125,7 @@ void AppDelegate::refreshToolTip()
     QList<NextRing::Snooze> snoozes;
     for (const AlertController::Snoozed& s : m_services.alerts.snoozed()) {
         if (store.stillRings(s.reminder.id))
-            snoozes.append({now.addMSecs(s.until.remainingTime()), s.reminder.title});
+            snoozes.append({now.addMSecs(s.until.remainingTime()), s.reminder.shownTitle()});
     }
     const QString status = NextRing::statusText(store.paused(), store.reminders(), snoozes, now,
                                                 m_services.clock.zone());

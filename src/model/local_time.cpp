@@ -69,6 +69,11 @@ int LocalTime::weekdayFromQt(int qtDayOfWeek)
     return qtDayOfWeek % 7 + 1;
 }
 
+int LocalTime::qtDayOfWeek(int weekday)
+{
+    return (weekday + 5) % 7 + 1;
+}
+
 std::optional<qint64> LocalTime::resolveAcrossChange(qint64 wall) const
 {
     // A real moment is the wall time minus the offset in force at that moment.

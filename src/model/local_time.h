@@ -35,8 +35,9 @@ public:
     static QString dayKey(QDate date);
     // The weekday of a date, 1 = Sunday to 7 = Saturday.
     static int weekday(QDate date);
-    // The same for Qt's numbering, 1 = Monday to 7 = Sunday.
+    // From and to Qt's numbering, 1 = Monday to 7 = Sunday.
     static int weekdayFromQt(int qtDayOfWeek);
+    static int qtDayOfWeek(int weekday);
 
     // The local date and time of a moment, as a QDateTime whose fields are the
     // wall-clock values (it is marked UTC, which carries no meaning here).

@@ -14,7 +14,7 @@ QString NextRing::statusText(bool paused, const QList<Reminder>& reminders,
     QString title;
     if (const auto due = LocalTime::nextDueReminder(reminders, now, zone)) {
         moment = due->moment;
-        title = reminders.at(due->index).title;
+        title = reminders.at(due->index).shownTitle();
     }
     for (const Snooze& snooze : snoozes) {
         if (snooze.ends > now && (!moment || snooze.ends < *moment)) {
@@ -24,8 +24,6 @@ QString NextRing::statusText(bool paused, const QList<Reminder>& reminders,
     }
     if (!moment)
         return QCoreApplication::translate("NextRing", "No reminders on");
-    if (title.trimmed().isEmpty())
-        title = QCoreApplication::translate("NextRing", "Untitled");
     return QCoreApplication::translate("NextRing", "Next: %1, %2")
         .arg(oneLineText(title), when(*moment, now, zone, locale));
 }

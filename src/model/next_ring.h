@@ -13,7 +13,7 @@ class NextRing {
 public:
     struct Snooze {
         QDateTime ends;
-        QString title;
+        QString title; // as shown
     };
 
     // "Next: <title>, <when>", "Paused" or "No reminders on".

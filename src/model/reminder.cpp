@@ -80,6 +80,11 @@ QString Reminder::shortTimeFormat(const QLocale& locale)
     return known.trimmed();
 }
 
+QString Reminder::shownTitle() const
+{
+    return title.trimmed().isEmpty() ? QCoreApplication::translate("Reminder", "Untitled") : title;
+}
+
 QString Reminder::daysString(int firstDayOfWeek) const
 {
     QList<qint64> sorted = days;
@@ -88,8 +93,7 @@ QString Reminder::daysString(int firstDayOfWeek) const
     const auto place = [firstDayOfWeek](qint64 day) {
         if (day < 1 || day > 7)
             return day;
-        const qint64 qtDay = (day + 5) % 7 + 1; // Qt counts Monday = 1 .. Sunday = 7
-        return (qtDay - firstDayOfWeek + 7) % 7 + 1;
+        return qint64{(LocalTime::qtDayOfWeek(int(day)) - firstDayOfWeek + 7) % 7 + 1};
     };
     std::sort(sorted.begin(), sorted.end(),
               [&](qint64 a, qint64 b) { return place(a) < place(b); });

@@ -29,6 +29,9 @@ struct Reminder {
     bool enabled = true;
     QString lastFired = {};
 
+    // The title as the list, the pop-up and the tray show it: verbatim, or
+    // "Untitled" when it is empty or only white space (the file keeps it).
+    QString shownTitle() const;
     // The time of day in the user's locale, short form, never with seconds.
     QString timeString() const;
     // "Weekdays", "Every day", "Weekends", "No days chosen" or the day names.

@@ -30,16 +30,6 @@ bool syncFolder(const QString& folder)
     return ok;
 }
 
-// The file a save replaces: behind a symbolic link, the link's target.
-QString replacedFile(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return path;
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
-}
-
 // Six letters of mixed case, at least one capital after the first, which
 // is how start-up tells an interrupted save from a copy such as ".backup".
 QByteArray temporarySuffix()
@@ -73,6 +63,15 @@ bool writeAll(int fd, const QByteArray& bytes)
 }
 
 } // namespace
+
+QString AtomicFile::replacedFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+}
 
 bool AtomicFile::write(const QString& path, const QByteArray& bytes, QString* error)
 {

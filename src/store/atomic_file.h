@@ -14,4 +14,6 @@ public:
     // False when anything fails; the previous file is then left as it was and
     // `error`, when given, says why.
     static bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+    // The file a write replaces: the path, or behind a symbolic link its target.
+    static QString replacedFile(const QString& path);
 };

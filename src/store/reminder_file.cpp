@@ -200,11 +200,10 @@ bool ReminderFile::keepAside(const QString& path, const QString& target, QString
 void ReminderFile::removeLeftovers()
 {
     // Saves write beside the file they replace: behind a symbolic link, beside its target.
-    const QFileInfo link(m_path);
-    const QString target = link.isSymLink() ? link.canonicalFilePath() : QString();
-    for (const QFileInfo& info : {link, QFileInfo(target)}) {
-        if (info.filePath().isEmpty())
-            continue;
+    const QString target = AtomicFile::replacedFile(m_path);
+    const QStringList files = target == m_path ? QStringList{m_path} : QStringList{m_path, target};
+    for (const QString& file : files) {
+        const QFileInfo info(file);
         // An interrupted save is never older than the file it was to replace;
         // a copy the user made by hand mostly is.
         const QDateTime current = info.exists() ? info.lastModified() : QDateTime();
@@ -242,12 +241,9 @@ void ReminderFile::rearm()
 {
     if (!m_watcher)
         return;
-    const QFileInfo info(m_path);
-    QStringList folders{info.absolutePath()};
-    if (info.isSymLink()) {
-        const QString target = info.canonicalFilePath();
-        folders << QFileInfo(target.isEmpty() ? info.symLinkTarget() : target).absolutePath();
-    }
+    QStringList folders{QFileInfo(m_path).absolutePath()};
+    if (const QString target = AtomicFile::replacedFile(m_path); target != m_path)
+        folders << QFileInfo(target).absolutePath();
     const QStringList watched = m_watcher->directories();
     for (const QString& folder : watched) {
         if (!folders.contains(folder))

@@ -22,8 +22,7 @@ QVariant ReminderListModel::data(const QModelIndex& index, int role) const
         index.row() >= m_store.reminders().size())
         return {};
     const Reminder& reminder = m_store.reminders().at(index.row());
-    // The title is shown verbatim; only an empty or blank one gets a stand-in.
-    const QString title = reminder.title.trimmed().isEmpty() ? tr("Untitled") : reminder.title;
+    const QString title = reminder.shownTitle();
     switch (role) {
     case Qt::DisplayRole:
         return title;
