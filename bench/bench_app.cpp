@@ -100,8 +100,9 @@ int main(int argc, char** argv)
         const double msecs = medianMs(7, [&] {
             QProcess p;
             p.setProcessEnvironment(home.environment());
-            p.start(pendrel, {QStringLiteral("--snapshot"), home.path(QStringLiteral("x")),
-                              QStringLiteral("--snapshot-after"), QStringLiteral("0")});
+            p.start(pendrel, {QStringLiteral("--autostart"), QStringLiteral("--snapshot"),
+                              home.path(QStringLiteral("x")), QStringLiteral("--snapshot-after"),
+                              QStringLiteral("0")});
             p.waitForFinished(30000);
         });
         row(QStringLiteral("launch to quit, --snapshot-after 0 (ms)"),
@@ -137,7 +138,8 @@ int main(int argc, char** argv)
         QElapsedTimer sinceStart;
         sinceStart.start();
         startFloor.push_back(startupToIdleMs(floorProcess, args.at(4)));
-        startPendrel.push_back(startupToIdleMs(pendrelProcess, pendrel));
+        startPendrel.push_back(
+            startupToIdleMs(pendrelProcess, pendrel, {QStringLiteral("--autostart")}));
         QThread::msleep(
             static_cast<unsigned long>(std::max<qint64>(0, 10'000 - sinceStart.elapsed())));
         rssFloor.push_back(static_cast<double>(statusValue(floorProcess.processId(), "VmRSS:")) /

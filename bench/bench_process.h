@@ -89,11 +89,12 @@ inline QStringList threadNames(qint64 pid)
 // Milliseconds from starting the program until it has used no CPU for
 // `quietMsecs`, read every millisecond from its threads' schedstat. Leaves
 // the process running.
-inline double startupToIdleMs(QProcess& process, const QString& program, qint64 quietMsecs = 300)
+inline double startupToIdleMs(QProcess& process, const QString& program,
+                              const QStringList& arguments = {}, qint64 quietMsecs = 300)
 {
     QElapsedTimer clock;
     clock.start();
-    process.start(program, {});
+    process.start(program, arguments);
     if (!process.waitForStarted())
         return -1;
     const qint64 pid = process.processId();

@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <cmath>
@@ -65,8 +64,16 @@ void AppDelegate::launch()
 
     const bool launchedBefore = m_services.defaults.boolValue(hasLaunchedKey);
     m_services.defaults.setBool(hasLaunchedKey, true);
-    if (!launchedBefore || m_commandLine.demo())
+    if (!launchedBefore || m_commandLine.demo()) {
         openManager();
+    } else if (!m_commandLine.autostart()) {
+        // Started by the user where no tray shows the icon: the window is
+        // the only sign that Pendrel runs.
+        connect(m_tray, &TrayIcon::settled, this, [this] {
+            if (!m_tray->shown())
+                openManager();
+        });
+    }
     if (m_commandLine.demo())
         scheduleDemo();
     scheduleSnapshot();
@@ -162,7 +169,7 @@ void AppDelegate::tellKeepsRunning()
     m_services.defaults.setBool(toldOfClosingKey, true);
     const QString title = tr("Pendrel keeps running");
     if (m_tray->shown()) {
-        m_tray->systemTrayIcon()->showMessage(
+        m_tray->showMessage(
             title,
             tr("Your reminders still ring. The alarm clock in the tray opens Pendrel again."));
         return;

@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "desktop/login_item.h"
+
 #include <cstdlib>
 #include <locale.h>
 
@@ -26,6 +28,11 @@ std::optional<QString> CommandLine::valueOf(const QString& option) const
     return m_arguments.at(at + 1);
 }
 
+bool CommandLine::autostart() const
+{
+    return has(LoginItem::autostartOption());
+}
+
 QString CommandLine::usage()
 {
     return QStringLiteral(
@@ -39,6 +46,8 @@ QString CommandLine::usage()
         "  --snapshot FOLDER         after a delay, save pictures of the open windows into\n"
         "                            FOLDER, then quit\n"
         "  --snapshot-after SECONDS  the delay for --snapshot (default 3)\n"
+        "  --autostart               started at login: open no window even where no tray\n"
+        "                            shows Pendrel's icon\n"
         "  --help                    print this help and exit\n"
         "  --version                 print the version and exit\n"
         "\n"

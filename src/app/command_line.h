@@ -27,6 +27,8 @@ public:
     // What --help and --version print.
     static QString usage();
     static QString versionText();
+    // Started by the desktop at login, not by the user.
+    bool autostart() const;
     bool demo() const { return has(QStringLiteral("--demo")); }
     std::optional<QString> snapshotFolder() const;
     // Seconds before the snapshot: 3 unless --snapshot-after gives a number.

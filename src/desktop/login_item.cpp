@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -100,8 +101,11 @@ void LoginItem::ensureDefault()
     if (m_defaults.boolValue(optOutKey))
         return;
     const Status current = status();
+    // An entry earlier releases wrote, untouched since, learns to say that
+    // the start is the login's; one the user edited stays as it is.
+    const bool outdated = current == Status::Enabled && readEntry() == entryContent(false);
     // Switched off in the desktop's own startup settings: the user's choice.
-    if (current == Status::Enabled || current == Status::RequiresApproval)
+    if ((current == Status::Enabled && !outdated) || current == Status::RequiresApproval)
         return;
     QString error;
     if (!registerEntry(&error))
@@ -115,21 +119,36 @@ bool LoginItem::registerEntry(QString* error) const
         *error = QStringLiteral("cannot create the folder %1").arg(folder);
         return false;
     }
-    const QString content = QStringLiteral("[Desktop Entry]\n"
-                                           "Type=Application\n"
-                                           "Name=Pendrel\n"
-                                           "Comment=Recurring reminders\n"
-                                           "Exec=%1\n"
-                                           "Icon=pendrel\n"
-                                           "Terminal=false\n"
-                                           "X-GNOME-Autostart-enabled=true\n")
-                                .arg(DesktopEntry::execLine(m_programPath));
     QString why;
-    if (!AtomicFile::write(m_entryPath, content.toUtf8(), &why)) {
+    if (!AtomicFile::write(m_entryPath, entryContent(true), &why)) {
         *error = QStringLiteral("%1: %2").arg(m_entryPath, why);
         return false;
     }
     return true;
+}
+
+QByteArray LoginItem::entryContent(bool markedAsLogin) const
+{
+    QString exec = DesktopEntry::execLine(m_programPath);
+    if (markedAsLogin)
+        exec += u' ' + autostartOption();
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Pendrel\n"
+                          "Comment=Recurring reminders\n"
+                          "Exec=%1\n"
+                          "Icon=pendrel\n"
+                          "Terminal=false\n"
+                          "X-GNOME-Autostart-enabled=true\n")
+        .arg(exec)
+        .toUtf8();
+}
+
+QByteArray LoginItem::readEntry() const
+{
+    QFile file(m_entryPath);
+    // Our own entry is a few hundred bytes; anything larger is not ours.
+    return file.open(QIODevice::ReadOnly) ? file.read(64 * 1024) : QByteArray();
 }
 
 bool LoginItem::unregisterEntry(QString* error) const

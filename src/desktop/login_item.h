@@ -30,10 +30,15 @@ public:
     void ensureDefault();
 
     static QString statusWord(Status status);
+    // The argument the entry starts Pendrel with, so a start can tell it
+    // comes from the login rather than from the user.
+    static QString autostartOption() { return QStringLiteral("--autostart"); }
 
 private:
     bool registerEntry(QString* error) const;
     bool unregisterEntry(QString* error) const;
+    QByteArray entryContent(bool markedAsLogin) const;
+    QByteArray readEntry() const;
 
     QString m_entryPath;
     QString m_programPath;

@@ -26,10 +26,9 @@ struct SniToolTip {
 };
 Q_DECLARE_METATYPE(SniToolTip)
 
-// Pendrel's own StatusNotifierItem with its menu over dbusmenu. Qt chooses
-// between its StatusNotifier and XEmbed icons once per run, so for a watcher
-// that appears later a Qt icon never shows; this one registers with every
-// watcher that appears.
+// Pendrel's own StatusNotifierItem with its menu over dbusmenu: everything
+// the panels people use ask of an item, and it registers with every watcher
+// that appears (Qt's own item does neither).
 class StatusNotifierItem : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")

@@ -1,28 +1,38 @@
 #include "tray_icon.h"
 
-#include "model/local_time.h"
 #include "status_notifier_item.h"
 #include "widgets/icons.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDBusVariant>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QSystemTrayIcon>
 #include <QTextDocument>
 #include <QTimer>
 
-#include <memory>
+#include <utility>
 
 namespace {
 
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString watcherPath = QStringLiteral("/StatusNotifierWatcher");
-// Qt re-registers an icon the watcher knew by itself; give it this long first.
-constexpr int registrationGraceMsecs = 1500;
+// A watcher's bus name comes a moment before its object answers.
+constexpr int watcherSettleMsecs = 250;
+// A panel that restarts is usually back within this time.
+constexpr int watcherRestartMsecs = 2000;
+// A watcher that does not answer by then is taken as absent.
+constexpr int watcherAnswerMsecs = 3000;
+// Longest wait for the watcher to list the item before the start counts as
+// settled (it retries meanwhile; a panel may still show it later).
+constexpr int settleMsecs = 5000;
+
+bool onX11()
+{
+    return QGuiApplication::platformName() == u"xcb";
+}
 
 } // namespace
 
@@ -34,23 +44,21 @@ TrayIcon::TrayIcon(QMenu* menu, QObject* parent)
     connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayIcon::checkSoon);
     connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
             &TrayIcon::onWatcherUnregistered);
-    QDBusConnection::sessionBus().connect(watcherService, watcherPath, watcherService,
-                                          QStringLiteral("StatusNotifierHostRegistered"), this,
-                                          SLOT(checkSoon()));
-    m_icon = new QSystemTrayIcon(Icons::application(false), this);
-    m_icon->setContextMenu(menu);
-    // A plain click opens the manager; the menu is on the other button, as
-    // tray icons on Linux desktops do.
-    connect(m_icon, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
-                    Q_EMIT activated();
-            });
-    // On X11 Qt docks into an XEmbed tray whenever one appears, so the icon
-    // is shown even with no tray yet. Elsewhere only StatusNotifier exists,
-    // and a watcher that appears later gets Pendrel's own item.
-    if (QGuiApplication::platformName() == u"xcb" || QSystemTrayIcon::isSystemTrayAvailable())
-        m_icon->show();
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.connect(watcherService, watcherPath, watcherService,
+                QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(checkSoon()));
+    QTimer::singleShot(settleMsecs, this, &TrayIcon::settle);
+    // Qt picks its StatusNotifier or its XEmbed icon once per run, when its
+    // first icon is made: it is made only once no panel is known, so it is
+    // the XEmbed one. Asking the bus whether a watcher exists is quick; the
+    // watcher itself is asked without waiting.
+    const QDBusConnectionInterface* daemon = bus.interface();
+    if (daemon && daemon->isServiceRegistered(watcherService).value()) {
+        checkRegistration();
+        return;
+    }
+    useQtIcon();
+    QMetaObject::invokeMethod(this, &TrayIcon::settle, Qt::QueuedConnection);
 }
 
 TrayIcon::~TrayIcon()
@@ -62,7 +70,8 @@ TrayIcon::~TrayIcon()
 void TrayIcon::setPaused(bool paused)
 {
     m_paused = paused;
-    m_icon->setIcon(Icons::application(paused));
+    if (m_icon)
+        m_icon->setIcon(Icons::application(paused));
     if (m_item) {
         m_item->setIcon(Icons::application(paused));
         m_item->setAccessibleDescription(accessibleDescription());
@@ -76,30 +85,57 @@ void TrayIcon::setToolTip(const QString& text)
     m_toolTip = text;
     // The text names a reminder, which is never to be read as markup. An
     // XEmbed tooltip takes text that looks like markup as such, so that is
-    // escaped; Qt's StatusNotifier item passes it on, and hosts show the
-    // title as plain text: plain text goes there as it is.
-    m_icon->setToolTip(
-        Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text);
+    // escaped; StatusNotifier hosts show the title as plain text.
+    if (m_icon)
+        m_icon->setToolTip(Qt::mightBeRichText(text)
+                               ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal)
+                               : text);
     if (m_item)
         m_item->setToolTip(text);
+}
+
+void TrayIcon::showMessage(const QString& title, const QString& text)
+{
+    if (m_icon && m_icon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_icon->showMessage(title, text);
+        return;
+    }
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    notify << QStringLiteral("Pendrel") << 0u << QStringLiteral("pendrel") << title << text
+           << QStringList() << QVariantMap() << -1;
+    // Without a notification service the message is lost, never waited for.
+    QDBusConnection::sessionBus().asyncCall(notify);
 }
 
 void TrayIcon::checkSoon()
 {
     if (!m_item)
-        QTimer::singleShot(registrationGraceMsecs, this, &TrayIcon::checkRegistration);
+        QTimer::singleShot(watcherSettleMsecs, this, &TrayIcon::checkRegistration);
 }
 
 void TrayIcon::onWatcherUnregistered()
 {
+    m_listed = false;
     // On X11 Qt's icon docks into an XEmbed tray, if there is one; elsewhere
     // the own item stays and registers with the next watcher itself.
-    if (m_item && QGuiApplication::platformName() == u"xcb") {
-        delete m_item;
-        m_item = nullptr;
-        m_listed = false;
-        m_icon->show();
-    }
+    if (m_item && onX11())
+        QTimer::singleShot(watcherRestartMsecs, this, &TrayIcon::fallBackToXEmbed);
+}
+
+void TrayIcon::fallBackToXEmbed()
+{
+    // A panel that restarted is back: the own item registers with it. Qt's
+    // first icon must not be made while a watcher is there, or Qt picks its
+    // StatusNotifier kind, which never docks into an XEmbed tray.
+    const QDBusConnectionInterface* daemon = QDBusConnection::sessionBus().interface();
+    if (!m_item || (daemon && daemon->isServiceRegistered(watcherService).value()))
+        return;
+    delete m_item;
+    m_item = nullptr;
+    useQtIcon();
 }
 
 void TrayIcon::checkRegistration()
@@ -108,51 +144,45 @@ void TrayIcon::checkRegistration()
         watcherService, watcherPath, QStringLiteral("org.freedesktop.DBus.Properties"),
         QStringLiteral("GetAll"));
     getAll << watcherService;
-    // Asynchronous: a watcher that hangs must not freeze the pop-ups.
-    auto* call = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(getAll), this);
+    auto* call = new QDBusPendingCallWatcher(
+        QDBusConnection::sessionBus().asyncCall(getAll, watcherAnswerMsecs), this);
     connect(call, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         w->deleteLater();
         const QDBusPendingReply<QVariantMap> reply = *w;
-        // Gone again, or no panel to show an item yet (one that comes says so).
-        if (reply.isError() || m_item ||
-            !reply.value().value(QStringLiteral("IsStatusNotifierHostRegistered")).toBool())
+        if (m_item)
             return;
-        takeOverUnlessListed(
-            reply.value().value(QStringLiteral("RegisteredStatusNotifierItems")).toStringList());
+        if (!reply.isError() &&
+            reply.value().value(QStringLiteral("IsStatusNotifierHostRegistered")).toBool()) {
+            takeOver();
+            return;
+        }
+        // Gone again, or no panel to show an item yet (one that comes says so).
+        if (!m_icon) {
+            useQtIcon();
+            settle();
+        }
     });
 }
 
-void TrayIcon::takeOverUnlessListed(const QStringList& items)
+void TrayIcon::useQtIcon()
 {
-    // Watchers list "service/path" or "service"; Qt's own item registers
-    // under its connection's unique name, so the owner's process tells.
-    QStringList services;
-    for (const QString& item : items)
-        services << item.section(u'/', 0, 0);
-    services.removeDuplicates();
-    if (services.isEmpty()) {
-        takeOver();
-        return;
-    }
-    auto pending = std::make_shared<qsizetype>(services.size());
-    auto listed = std::make_shared<bool>(false);
-    const qint64 pid = QCoreApplication::applicationPid();
-    for (const QString& service : std::as_const(services)) {
-        QDBusMessage owner = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetConnectionUnixProcessID"));
-        owner << service;
-        auto* call =
-            new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(owner), this);
-        connect(call, &QDBusPendingCallWatcher::finished, this,
-                [this, pending, listed, pid](QDBusPendingCallWatcher* w) {
-                    w->deleteLater();
-                    const QDBusPendingReply<uint> reply = *w;
-                    *listed = *listed || (reply.isValid() && reply.value() == pid);
-                    if (--*pending == 0 && !*listed)
-                        takeOver();
+    if (!m_icon) {
+        m_icon = new QSystemTrayIcon(Icons::application(m_paused), this);
+        m_icon->setContextMenu(m_menu);
+        // A plain click opens the manager; the menu is on the other button,
+        // as tray icons on Linux desktops do.
+        connect(m_icon, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    if (reason == QSystemTrayIcon::Trigger ||
+                        reason == QSystemTrayIcon::DoubleClick)
+                        Q_EMIT activated();
                 });
+        const QString toolTip = std::exchange(m_toolTip, QString());
+        setToolTip(toolTip);
     }
+    // Only X11 has XEmbed trays; elsewhere the own item waits for a watcher.
+    if (onX11())
+        m_icon->show();
 }
 
 void TrayIcon::takeOver()
@@ -164,6 +194,8 @@ void TrayIcon::takeOver()
     item->setToolTip(m_toolTip);
     if (!item->start()) {
         delete item;
+        useQtIcon();
+        settle();
         return;
     }
     connect(item, &StatusNotifierItem::activated, this, &TrayIcon::activated);
@@ -171,15 +203,26 @@ void TrayIcon::takeOver()
     // the watcher really lists it; until then the XEmbed icon stays.
     connect(item, &StatusNotifierItem::listed, this, [this] {
         m_listed = true;
-        m_icon->hide();
+        if (m_icon)
+            m_icon->hide();
+        settle();
     });
     item->setAccessibleDescription(accessibleDescription());
     m_item = item;
 }
 
+void TrayIcon::settle()
+{
+    if (m_settled)
+        return;
+    m_settled = true;
+    Q_EMIT settled();
+}
+
 bool TrayIcon::shown() const
 {
-    return (m_item && m_listed) || QSystemTrayIcon::isSystemTrayAvailable();
+    return (m_item && m_listed) ||
+           (m_icon && m_icon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable());
 }
 
 QString TrayIcon::accessibleDescription() const

@@ -1,22 +1,18 @@
 #pragma once
 
-#include "model/reminder.h"
-
 #include <QDBusServiceWatcher>
 #include <QObject>
 
-class QDateTime;
 class QMenu;
 class QSystemTrayIcon;
-class QTimeZone;
 class StatusNotifierItem;
 
 // Pendrel's icon in the desktop's tray, shown from the start even when no
 // tray is there yet: trays often start after the programs of a login.
-// An XEmbed tray that appears later is found by Qt itself. A StatusNotifier
-// watcher that appears later is not: when one appears with a panel behind it
-// and the icon is not among its items, Pendrel's own StatusNotifierItem takes
-// over. On X11 Qt's icon comes back when the watcher goes.
+// Wherever a StatusNotifier watcher with a panel behind it is there, at the
+// start or later, Pendrel's own StatusNotifierItem shows the icon, whichever
+// started first. Qt's icon serves only XEmbed trays on X11: Qt docks it into
+// one that appears later by itself, and it comes back when the watcher goes.
 class TrayIcon : public QObject {
     Q_OBJECT
 
@@ -29,6 +25,9 @@ public:
     // watcher lists Pendrel's item.
     bool shown() const;
     void setToolTip(const QString& text);
+    // A desktop notification, or Qt's balloon beside an XEmbed icon.
+    void showMessage(const QString& title, const QString& text);
+    // Qt's icon, made once an XEmbed tray may show it; else null.
     QSystemTrayIcon* systemTrayIcon() const { return m_icon; }
 
     // The status line, and a line saying why the reminders are not being
@@ -38,6 +37,8 @@ public:
 Q_SIGNALS:
     // A plain click or double-click: the user wants the manager.
     void activated();
+    // Once after the start: whether a tray shows the icon is known now.
+    void settled();
 
 private Q_SLOTS:
     // A watcher appeared, or a panel appeared behind it.
@@ -45,9 +46,11 @@ private Q_SLOTS:
 
 private:
     void onWatcherUnregistered();
+    void fallBackToXEmbed();
     void checkRegistration();
-    void takeOverUnlessListed(const QStringList& items);
+    void useQtIcon();
     void takeOver();
+    void settle();
     QString accessibleDescription() const;
 
     QMenu* m_menu;
@@ -56,5 +59,6 @@ private:
     QDBusServiceWatcher m_watcher;
     bool m_paused = false;
     bool m_listed = false;
+    bool m_settled = false;
     QString m_toolTip;
 };

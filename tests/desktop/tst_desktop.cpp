@@ -89,11 +89,24 @@ void TestDesktop::loginFreshUserRegisters()
     QCOMPARE(DesktopEntry::read(m_entry)->program(), m_program);
     QVERIFY(m_log.lines.isEmpty());
 
+    // The login's start says so, for Pendrel to tell it from the user's.
+    QVERIFY(readFile(m_entry).contains("Exec=\"" + m_program.toUtf8() + "\" --autostart\n"));
+
     // Already enabled: nothing is rewritten.
     const QDateTime written = QFileInfo(m_entry).lastModified();
     QTest::qWait(20);
     login.ensureDefault();
     QCOMPARE(QFileInfo(m_entry).lastModified(), written);
+
+    // An earlier release's entry gains the option; one the user edited
+    // (here, a delay) is left as it is.
+    QByteArray earlier = readFile(m_entry).replace(" --autostart", "");
+    QVERIFY(writeFile(m_entry, earlier));
+    login.ensureDefault();
+    QVERIFY(readFile(m_entry).contains(" --autostart\n"));
+    QVERIFY(writeFile(m_entry, earlier + "X-GNOME-Autostart-Delay=5\n"));
+    login.ensureDefault();
+    QCOMPARE(readFile(m_entry), earlier + "X-GNOME-Autostart-Delay=5\n");
 }
 
 void TestDesktop::loginOptOutIsRespected()

@@ -138,7 +138,7 @@ void TestEndToEnd::firstLaunchSnapshotsManagerAndWritesNoReminders()
     QSettings settings(home(QStringLiteral("config/Pendrel/Pendrel.conf")), QSettings::IniFormat);
     QVERIFY(settings.value(QStringLiteral("hasLaunched")).toBool());
     QVERIFY(readFile(home(QStringLiteral("config/autostart/pendrel.desktop")))
-                .contains("Exec=\"" PENDREL_BINARY "\""));
+                .contains("Exec=\"" PENDREL_BINARY "\" --autostart\n"));
     QVERIFY(QDir(home(QStringLiteral("data/Pendrel"))).exists());
     QVERIFY(!QFile::exists(home(QStringLiteral("data/Pendrel/reminders.json"))));
 
@@ -249,8 +249,9 @@ void TestEndToEnd::reminderDueTwentyMinutesAgoFires()
     file.close();
 
     // Monday 2026-03-09, 08:30 in Berlin.
-    const Run r = run({QStringLiteral("--snapshot"), m_out, QStringLiteral("--snapshot-after"),
-                       QStringLiteral("1.5")},
+    // As at login: no window opens by itself.
+    const Run r = run({QStringLiteral("--autostart"), QStringLiteral("--snapshot"), m_out,
+                       QStringLiteral("--snapshot-after"), QStringLiteral("1.5")},
                       QStringLiteral("2026-03-09 08:30:00"));
     QVERIFY(r.finished);
     QCOMPARE(r.exitCode, 0);
@@ -265,8 +266,8 @@ void TestEndToEnd::reminderDueTwentyMinutesAgoFires()
 void TestEndToEnd::secondLaunchOpensTheFirstsManager()
 {
     markLaunched();
-    auto first = start({QStringLiteral("--snapshot"), m_out, QStringLiteral("--snapshot-after"),
-                        QStringLiteral("5")});
+    auto first = start({QStringLiteral("--autostart"), QStringLiteral("--snapshot"), m_out,
+                        QStringLiteral("--snapshot-after"), QStringLiteral("5")});
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home(QStringLiteral("runtime/pendrel/instance"))), 5000);
     const Run second = run({});
     QVERIFY(second.finished);
@@ -330,8 +331,8 @@ void TestEndToEnd::clockJumpsNeverFireTwice()
     env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(PENDREL_BINARY),
-                  {QStringLiteral("--snapshot"), m_out, QStringLiteral("--snapshot-after"),
-                   QStringLiteral("38")});
+                  {QStringLiteral("--autostart"), QStringLiteral("--snapshot"), m_out,
+                   QStringLiteral("--snapshot-after"), QStringLiteral("38")});
 
     // Count the saves by the file being replaced.
     int saves = 0;
@@ -384,8 +385,8 @@ void TestEndToEnd::handEditWhileRunningSurvivesAndFires()
     env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(PENDREL_BINARY),
-                  {QStringLiteral("--snapshot"), m_out, QStringLiteral("--snapshot-after"),
-                   QStringLiteral("36")});
+                  {QStringLiteral("--autostart"), QStringLiteral("--snapshot"), m_out,
+                   QStringLiteral("--snapshot-after"), QStringLiteral("36")});
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home(QStringLiteral("runtime/pendrel/instance"))),
                              10000);
     QTest::qWait(1000);

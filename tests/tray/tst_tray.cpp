@@ -12,6 +12,7 @@
 #include <QDBusVariant>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -115,17 +116,19 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void xembedTrayStartedAfterPendrel();
-    void statusNotifierWatcherStartedAfterPendrel_data();
-    void statusNotifierWatcherStartedAfterPendrel();
-    void statusNotifierWatcherRestarts();
+    void statusNotifierItemInBothOrders_data();
+    void statusNotifierItemInBothOrders();
     void watcherWithoutPanelLeavesTheXEmbedIcon();
+    void userStartWithoutTrayOpensTheManager_data();
+    void userStartWithoutTrayOpensTheManager();
 
 private:
     std::unique_ptr<QProcess> startProcess(const QString& program, const QStringList& arguments,
                                            const QProcessEnvironment& env);
     void startTray(const QString& tint = QStringLiteral("0xf5f5f5"));
     void stopTray();
-    void startPendrel(const QString& platform = QStringLiteral("xcb"));
+    // As the login starts it, unless told it is the user.
+    void startPendrel(const QString& platform = QStringLiteral("xcb"), bool atLogin = true);
     QString x11(const QStringList& arguments);
     bool pendrelDocked();
     bool managerShown();
@@ -240,13 +243,15 @@ void TestTray::stopTray()
     m_tray.reset();
 }
 
-void TestTray::startPendrel(const QString& platform)
+void TestTray::startPendrel(const QString& platform, bool atLogin)
 {
     QProcessEnvironment env = m_home->environment();
     env.insert(QStringLiteral("DISPLAY"), m_display);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_busAddress);
-    m_pendrel = startProcess(QStringLiteral(PENDREL_BINARY), {}, env);
+    m_pendrel =
+        startProcess(QStringLiteral(PENDREL_BINARY),
+                     atLogin ? QStringList{QStringLiteral("--autostart")} : QStringList{}, env);
     // Its tray icon is made once it is on the bus; slow under sanitizers.
     const auto onBus = [this] {
         const QDBusConnectionInterface* bus = m_bus->interface();
@@ -291,8 +296,18 @@ bool TestTray::pendrelDocked()
 
 bool TestTray::managerShown()
 {
-    const QString info = x11({QStringLiteral("-name"), QStringLiteral("Pendrel")});
-    return info.contains(QStringLiteral("IsViewable"));
+    // The docked XEmbed icon bears the name too; the manager is the large one.
+    static const QRegularExpression window(
+        QStringLiteral(R"((0x[0-9a-f]+) "Pendrel": .* (\d+)x\d+)"));
+    const QStringList lines =
+        x11({QStringLiteral("-root"), QStringLiteral("-tree")}).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const QRegularExpressionMatch match = window.match(line);
+        if (match.hasMatch() && match.captured(2).toInt() >= 300 &&
+            x11({QStringLiteral("-id"), match.captured(1)}).contains(QStringLiteral("IsViewable")))
+            return true;
+    }
+    return false;
 }
 
 // Pendrel's entries among the watcher's items, by the owner's process:
@@ -341,24 +356,37 @@ void TestTray::xembedTrayStartedAfterPendrel()
     QTRY_VERIFY_WITH_TIMEOUT(pendrelDocked(), 15000);
 }
 
-void TestTray::statusNotifierWatcherStartedAfterPendrel_data()
+void TestTray::statusNotifierItemInBothOrders_data()
 {
     // X11, where Qt would dock into XEmbed, and a display without XEmbed as
-    // on Wayland, where Qt's own icon never finds a watcher that came later.
+    // on Wayland; the panel after Pendrel (the login race) and before it.
     QTest::addColumn<QString>("platform");
-    QTest::newRow("X11") << QStringLiteral("xcb");
-    QTest::newRow("no XEmbed") << QStringLiteral("offscreen");
+    QTest::addColumn<bool>("panelFirst");
+    QTest::newRow("X11, panel later") << QStringLiteral("xcb") << false;
+    QTest::newRow("no XEmbed, panel later") << QStringLiteral("offscreen") << false;
+    QTest::newRow("X11, panel first") << QStringLiteral("xcb") << true;
+    QTest::newRow("no XEmbed, panel first") << QStringLiteral("offscreen") << true;
 }
 
-void TestTray::statusNotifierWatcherStartedAfterPendrel()
+void TestTray::statusNotifierItemInBothOrders()
 {
     QFETCH(QString, platform);
+    QFETCH(bool, panelFirst);
+    if (panelFirst)
+        QVERIFY(m_watcher->start());
     startPendrel(platform);
-    QVERIFY(m_watcher->start());
+    if (!panelFirst)
+        QVERIFY(m_watcher->start());
     QTRY_VERIFY_WITH_TIMEOUT(!pendrelItem().isEmpty(), 15000);
     m_watcher->stop(); // the panel restarts
     QVERIFY(m_watcher->start());
     QTRY_VERIFY_WITH_TIMEOUT(!pendrelItem().isEmpty(), 15000);
+    // One icon, Pendrel's own item whichever came first (Qt's has no
+    // accessible description), registered once.
+    QTest::qWait(3000);
+    QCOMPARE(m_watcher->items().size(), 1);
+    QCOMPARE(itemProperty(QStringLiteral("IconAccessibleDesc")).toString(),
+             QStringLiteral("Pendrel"));
 
     // The menu over com.canonical.dbusmenu, as a StatusNotifier host reads it.
     const QString menuPath = itemProperty(QStringLiteral("Menu")).value<QDBusObjectPath>().path();
@@ -447,23 +475,6 @@ void TestTray::statusNotifierWatcherStartedAfterPendrel()
     QTRY_VERIFY_WITH_TIMEOUT(managerShown(), 10000);
 }
 
-void TestTray::statusNotifierWatcherRestarts()
-{
-    // The panel runs before Pendrel, as at most logins: Qt's own item shows.
-    QVERIFY(m_watcher->start());
-    startPendrel();
-    QTRY_COMPARE_WITH_TIMEOUT(pendrelItems().size(), 1, 15000);
-    m_watcher->stop();
-    QVERIFY(m_watcher->start());
-    QTRY_COMPARE_WITH_TIMEOUT(pendrelItems().size(), 1, 15000);
-    // Past the grace period Qt's item is still the one: Pendrel did not hide
-    // it for an item of its own, leaving the watcher a dead entry.
-    QTest::qWait(3000);
-    QCOMPARE(m_watcher->items().size(), 1);
-    QCOMPARE(pendrelItems().size(), 1);
-    QVERIFY(itemProperty(QStringLiteral("Id")).isValid());
-}
-
 void TestTray::watcherWithoutPanelLeavesTheXEmbedIcon()
 {
     startTray();
@@ -480,6 +491,37 @@ void TestTray::watcherWithoutPanelLeavesTheXEmbedIcon()
     // And when the watcher goes, the icon docks into the XEmbed tray again.
     m_watcher->stop();
     QTRY_VERIFY_WITH_TIMEOUT(pendrelDocked(), 15000);
+}
+
+void TestTray::userStartWithoutTrayOpensTheManager_data()
+{
+    QTest::addColumn<QString>("tray");
+    QTest::addColumn<bool>("atLogin");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("no tray") << QString() << false << true;
+    QTest::newRow("no tray, at login") << QString() << true << false;
+    QTest::newRow("XEmbed tray") << QStringLiteral("xembed") << false << false;
+    QTest::newRow("panel") << QStringLiteral("panel") << false << false;
+}
+
+void TestTray::userStartWithoutTrayOpensTheManager()
+{
+    QFETCH(QString, tray);
+    QFETCH(bool, atLogin);
+    QFETCH(bool, opens);
+    if (tray == u"xembed") {
+        startTray();
+        QTest::qWait(1000);
+    } else if (tray == u"panel") {
+        QVERIFY(m_watcher->start());
+    }
+    startPendrel(QStringLiteral("xcb"), atLogin);
+    if (opens) {
+        QTRY_VERIFY_WITH_TIMEOUT(managerShown(), 10000);
+    } else {
+        QTest::qWait(3000);
+        QVERIFY(!managerShown());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTray)
