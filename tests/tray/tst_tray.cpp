@@ -2,6 +2,7 @@
 // (trayer) and a private session bus with a StatusNotifier watcher, against
 // the built pendrel program in a fresh home each time.
 #include "common/private_home.h"
+#include "contrast.h"
 #include "status_notifier_watcher.h"
 #include "tray/dbus_menu.h"
 
@@ -18,7 +19,6 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -69,40 +69,6 @@ QList<QImage> readPixmaps(const QDBusArgument& arg)
     }
     arg.endArray();
     return images;
-}
-
-double luminance(QRgb c)
-{
-    const auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
-}
-
-// The share of the icon's opaque pixels that stand out 3:1 (WCAG) from the
-// panel, each pixel seen as the panel shows it, blended over its colour.
-double contrastShare(const QImage& icon, QRgb panel)
-{
-    const double lp = luminance(panel);
-    int opaque = 0;
-    int contrasting = 0;
-    for (int y = 0; y < icon.height(); ++y) {
-        for (int x = 0; x < icon.width(); ++x) {
-            const QRgb c = icon.pixel(x, y);
-            const int a = qAlpha(c);
-            if (a < 128)
-                continue;
-            const auto blend = [a](int fg, int bg) { return (fg * a + bg * (255 - a)) / 255; };
-            const QRgb shown = qRgb(blend(qRed(c), qRed(panel)), blend(qGreen(c), qGreen(panel)),
-                                    blend(qBlue(c), qBlue(panel)));
-            const double l = luminance(shown);
-            ++opaque;
-            if ((std::max(l, lp) + 0.05) / (std::min(l, lp) + 0.05) >= 3.0)
-                ++contrasting;
-        }
-    }
-    return opaque ? double(contrasting) / opaque : 0.0;
 }
 
 } // namespace
@@ -456,7 +422,7 @@ void TestTray::statusNotifierItemInBothOrders()
             if (image.width() < 16 || image.width() > 64)
                 continue;
             for (const QRgb panel : panels) {
-                const double share = contrastShare(image, panel);
+                const double share = Contrast::contrastShare(image, panel);
                 qInfo("%s %d px on #%06x: %.0f %%", name, image.width(), panel & 0xffffff,
                       share * 100);
                 QVERIFY(share >= 0.3);
