@@ -75,12 +75,16 @@ StatusNotifierItem::StatusNotifierItem(QMenu* menu, QObject* parent)
     // A watcher that restarts, or another that takes over, learns of it anew.
     connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
         m_attempts = 0;
+        m_drops = 0;
         registerWithWatcher();
     });
     // A panel that starts, or restarts, behind the same watcher.
     m_bus.connect(watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
                   QStringLiteral("StatusNotifierHostRegistered"), this,
                   SLOT(registerWithWatcher()));
+    m_bus.connect(watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
+                  QStringLiteral("StatusNotifierItemUnregistered"), this,
+                  SLOT(onItemUnregistered(QString)));
 }
 
 StatusNotifierItem::~StatusNotifierItem()
@@ -139,6 +143,18 @@ void StatusNotifierItem::confirmListed()
             QTimer::singleShot(retryMsecs, this, &StatusNotifierItem::registerWithWatcher);
         }
     });
+}
+
+void StatusNotifierItem::onItemUnregistered(const QString& item)
+{
+    // Some hosts drop an item they failed to set up (GNOME's extension, now
+    // and then, right after listing it); a second registration shows it.
+    // Bounded, for a host that keeps refusing.
+    if (item.section(u'/', 0, 0) != m_serviceName)
+        return;
+    Q_EMIT unlisted();
+    if (++m_drops <= maxAttempts)
+        QTimer::singleShot(retryMsecs / 4, this, &StatusNotifierItem::registerWithWatcher);
 }
 
 void StatusNotifierItem::setAccessibleDescription(const QString& text)

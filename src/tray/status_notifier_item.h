@@ -90,6 +90,8 @@ Q_SIGNALS:
     void activated();
     // The watcher lists the item: a panel can show it now.
     void listed();
+    // The watcher dropped it; it registers again.
+    void unlisted();
 
     Q_SCRIPTABLE void NewTitle();
     Q_SCRIPTABLE void NewIcon();
@@ -100,6 +102,7 @@ Q_SIGNALS:
 
 private Q_SLOTS:
     void registerWithWatcher();
+    void onItemUnregistered(const QString& item);
 
 private:
     // Registers again until the watcher lists the item; some watchers drop
@@ -115,4 +118,5 @@ private:
     QString m_toolTip;
     QString m_accessibleDescription = QStringLiteral("Pendrel");
     int m_attempts = 0;
+    int m_drops = 0;
 };

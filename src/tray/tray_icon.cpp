@@ -207,6 +207,7 @@ void TrayIcon::takeOver()
             m_icon->hide();
         settle();
     });
+    connect(item, &StatusNotifierItem::unlisted, this, [this] { m_listed = false; });
     item->setAccessibleDescription(accessibleDescription());
     m_item = item;
 }

@@ -45,6 +45,16 @@ public:
             Q_EMIT StatusNotifierHostRegistered();
     }
     int protocolVersion() const { return 0; }
+    // A host that failed to set an item up drops it, as GNOME's extension does.
+    void drop(const QString& service)
+    {
+        for (const QString& item : std::as_const(m_items)) {
+            if (item.startsWith(service + QLatin1Char('/')))
+                Q_EMIT StatusNotifierItemUnregistered(item);
+        }
+        m_items.removeIf(
+            [&](const QString& item) { return item.startsWith(service + QLatin1Char('/')); });
+    }
 
 public Q_SLOTS:
     Q_SCRIPTABLE void RegisterStatusNotifierItem(const QString& serviceOrPath)
@@ -60,6 +70,7 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     Q_SCRIPTABLE void StatusNotifierItemRegistered(const QString& item);
+    Q_SCRIPTABLE void StatusNotifierItemUnregistered(const QString& item);
     Q_SCRIPTABLE void StatusNotifierHostRegistered();
 
 private:
