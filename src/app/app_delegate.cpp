@@ -52,8 +52,16 @@ AppDelegate::~AppDelegate()
     delete m_window;
 }
 
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == qApp && event->type() == QEvent::Quit)
+        m_quitting = true;
+    return QObject::eventFilter(watched, event);
+}
+
 void AppDelegate::launch()
 {
+    qApp->installEventFilter(this);
     m_services.login.ensureDefault();
     createTrayIcon();
 
@@ -164,7 +172,7 @@ void AppDelegate::openManager()
 
 void AppDelegate::tellKeepsRunning()
 {
-    if (m_services.defaults.boolValue(toldOfClosingKey))
+    if (m_quitting || m_services.defaults.boolValue(toldOfClosingKey))
         return;
     m_services.defaults.setBool(toldOfClosingKey, true);
     const QString title = tr("Pendrel keeps running");

@@ -56,6 +56,9 @@ public:
     // The website a demonstration pop-up shows when its reminder has none.
     static QString demoWebsite() { return QStringLiteral("www.example.com/pendrel"); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     std::function<void(const Reminder&)> showAlert() const;
     // Once: closing the window does not stop the reminders.
@@ -73,4 +76,6 @@ private:
     std::unique_ptr<QMenu> m_menu;
     QAction* m_pauseItem = nullptr;
     QPointer<ManagerWindow> m_window;
+    // Quitting closes the window too; that close is no reason to explain.
+    bool m_quitting = false;
 };

@@ -281,9 +281,24 @@ void TestApp::firstLaunchOpensManagerOnce()
     QTest::keyClick(window, Qt::Key_W, Qt::ControlModifier);
     QVERIFY(!window->isVisible());
 
-    auto second = makeDelegate(args({}));
-    second->launch();
-    QVERIFY(!second->managerWindow());
+    // Started again at login, no window; by the user with no tray here, the
+    // window, once the tray's state is known.
+    auto atLogin = makeDelegate(args({"--autostart"}));
+    atLogin->launch();
+    QTest::qWait(100);
+    QVERIFY(!atLogin->managerWindow());
+    auto byUser = makeDelegate(args({}));
+    byUser->launch();
+    QVERIFY(!byUser->managerWindow());
+    QTRY_VERIFY(byUser->managerWindow() && byUser->managerWindow()->isVisible());
+
+    // Quitting closes it, and says nothing of Pendrel running on.
+    m_defaults->setBool(QStringLiteral("toldKeepsRunning"), false);
+    QEvent quitting(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quitting);
+    QVERIFY(!byUser->managerWindow()->isVisible());
+    QVERIFY(boxes().isEmpty());
+    QVERIFY(!m_defaults->boolValue(QStringLiteral("toldKeepsRunning")));
 }
 
 void TestApp::demoShowsSilentPopupAfterOneSecond()

@@ -95,6 +95,10 @@ DesktopPanel::DesktopPanel(QString kind)
 DesktopPanel::~DesktopPanel()
 {
     stop();
+    if (m_windowManager) {
+        m_windowManager->terminate();
+        m_windowManager->waitForFinished(5000);
+    }
 }
 
 QStringList DesktopPanel::kinds()
@@ -123,9 +127,10 @@ std::unique_ptr<QProcess> DesktopPanel::launch(const QString& program, const QSt
 {
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(env);
-    process->setStandardOutputFile(m_dir->filePath(program.section(u'/', -1) + QStringLiteral(".log")));
-    process->setStandardErrorFile(m_dir->filePath(program.section(u'/', -1) + QStringLiteral(".log")),
-                                  QIODevice::Append);
+    process->setStandardOutputFile(
+        m_dir->filePath(program.section(u'/', -1) + QStringLiteral(".log")));
+    process->setStandardErrorFile(
+        m_dir->filePath(program.section(u'/', -1) + QStringLiteral(".log")), QIODevice::Append);
     process->start(program, arguments);
     if (!process->waitForStarted(5000)) {
         qWarning("cannot start %s: install it (scripts/setup has the panels CI uses)",
@@ -184,16 +189,23 @@ bool DesktopPanel::start(const QString& look)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"));
+    // GTK waits for the accessibility registry before it maps a window; on
+    // a busy machine that takes longer than the test.
+    env.insert(QStringLiteral("NO_AT_BRIDGE"), QStringLiteral("1"));
     const auto add = [this](std::unique_ptr<QProcess> process) {
         if (!process)
             return false;
         m_processes.push_back(std::move(process));
         return true;
     };
-    // Plasma and GNOME bring their own window manager.
-    if (m_kind == u"xfce" || m_kind == u"lxqt" || m_kind == u"tint2") {
-        if (!add(launch(QStringLiteral("openbox"), {}, env)))
+    // Plasma and GNOME bring their own window manager; the others get one
+    // for the whole run, as a session has (a new one per panel races the
+    // last one's exit, and XFCE's panel waits for the window manager).
+    if (!m_windowManager && (m_kind == u"xfce" || m_kind == u"lxqt" || m_kind == u"tint2")) {
+        m_windowManager = launch(QStringLiteral("openbox"), {}, env);
+        if (!m_windowManager)
             return false;
+        QTest::qWait(1000);
     }
     if (m_kind == u"xfce")
         return add(launch(QStringLiteral("xfce4-panel"), {}, env));
@@ -248,4 +260,16 @@ void DesktopPanel::stop()
         }
     }
     m_processes.clear();
+}
+
+QString DesktopPanel::logs() const
+{
+    QString text;
+    for (const QString& name : QDir(m_dir->path()).entryList({QStringLiteral("*.log")})) {
+        QFile file(m_dir->filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            text += QStringLiteral("== ") + name + u'\n' +
+                    QString::fromUtf8(file.readAll().right(4000));
+    }
+    return text;
 }

@@ -32,6 +32,8 @@ public:
     // program is missing.
     bool start(const QString& look);
     void stop();
+    // What the panel's programs printed, for a failure's report.
+    QString logs() const;
 
 private:
     std::unique_ptr<QProcess> launch(const QString& program, const QStringList& arguments,
@@ -42,4 +44,5 @@ private:
     QString m_kind;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::vector<std::unique_ptr<QProcess>> m_processes;
+    std::unique_ptr<QProcess> m_windowManager;
 };
