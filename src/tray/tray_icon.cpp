@@ -25,6 +25,7 @@ constexpr int watcherSettleMsecs = 250;
 constexpr int watcherRestartMsecs = 2000;
 // A watcher that does not answer by then is taken as absent.
 constexpr int watcherAnswerMsecs = 3000;
+constexpr int maxCheckRetries = 5;
 // Longest wait for the watcher to list the item before the start counts as
 // settled (it retries meanwhile; a panel may still show it later).
 constexpr int settleMsecs = 5000;
@@ -112,6 +113,7 @@ void TrayIcon::showMessage(const QString& title, const QString& text)
 
 void TrayIcon::checkSoon()
 {
+    m_checkRetries = 0;
     if (!m_item)
         QTimer::singleShot(watcherSettleMsecs, this, &TrayIcon::checkRegistration);
 }
@@ -151,6 +153,15 @@ void TrayIcon::checkRegistration()
         const QDBusPendingReply<QVariantMap> reply = *w;
         if (m_item)
             return;
+        // A watcher that is there but slow to answer (kded while Plasma
+        // starts) is asked again, a few times.
+        if (reply.isError() && m_checkRetries < maxCheckRetries) {
+            const QDBusConnectionInterface* daemon = QDBusConnection::sessionBus().interface();
+            if (daemon && daemon->isServiceRegistered(watcherService).value()) {
+                ++m_checkRetries;
+                QTimer::singleShot(watcherAnswerMsecs, this, &TrayIcon::checkRegistration);
+            }
+        }
         if (!reply.isError() &&
             reply.value().value(QStringLiteral("IsStatusNotifierHostRegistered")).toBool()) {
             takeOver();

@@ -60,5 +60,6 @@ private:
     bool m_paused = false;
     bool m_listed = false;
     bool m_settled = false;
+    int m_checkRetries = 0;
     QString m_toolTip;
 };
