@@ -21,6 +21,7 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -61,6 +62,8 @@ private:
     QImage screen();
     // Where the icon shows, in its usual look; empty when nowhere.
     QRect iconArea(const QImage& shot);
+    // The widths of the mapped windows xdotool's search finds.
+    QList<int> visibleWindowWidths(const QStringList& search);
     // Pendrel's own small windows that are mapped: XEmbed icons.
     int xembedIcons();
     void click(QPoint at, int button, int times = 1);
@@ -202,15 +205,14 @@ QRect TestPanel::iconArea(const QImage& shot)
     return area.isValid() ? area.adjusted(-1, -1, 1, 1) : area;
 }
 
-int TestPanel::xembedIcons()
+QList<int> TestPanel::visibleWindowWidths(const QStringList& search)
 {
-    QProcess search;
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                  QStringLiteral("--pid"), QString::number(m_pendrel->processId())});
-    search.waitForFinished(10000);
-    int icons = 0;
-    for (const QByteArray& id : search.readAllStandardOutput().split('\n')) {
+    QProcess find;
+    find.start(QStringLiteral("xdotool"),
+               QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + search);
+    find.waitForFinished(10000);
+    QList<int> widths;
+    for (const QByteArray& id : find.readAllStandardOutput().split('\n')) {
         if (id.isEmpty())
             continue;
         QProcess geometry;
@@ -220,10 +222,17 @@ int TestPanel::xembedIcons()
         const QRegularExpressionMatch size =
             QRegularExpression(QStringLiteral(R"(Geometry: (\d+)x)"))
                 .match(QString::fromLatin1(geometry.readAllStandardOutput()));
-        if (size.hasMatch() && size.captured(1).toInt() <= 64)
-            ++icons;
+        if (size.hasMatch())
+            widths << size.captured(1).toInt();
     }
-    return icons;
+    return widths;
+}
+
+int TestPanel::xembedIcons()
+{
+    const QList<int> widths =
+        visibleWindowWidths({QStringLiteral("--pid"), QString::number(m_pendrel->processId())});
+    return int(std::count_if(widths.begin(), widths.end(), [](int w) { return w <= 64; }));
 }
 
 void TestPanel::click(QPoint at, int button, int times)
@@ -236,25 +245,10 @@ void TestPanel::click(QPoint at, int button, int times)
 
 bool TestPanel::managerShown()
 {
-    QProcess search;
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                  QStringLiteral("--name"), QStringLiteral("^Pendrel$")});
-    search.waitForFinished(10000);
-    for (const QByteArray& id : search.readAllStandardOutput().split('\n')) {
-        if (id.isEmpty())
-            continue;
-        QProcess geometry;
-        geometry.start(QStringLiteral("xdotool"),
-                       {QStringLiteral("getwindowgeometry"), QString::fromLatin1(id)});
-        geometry.waitForFinished(10000);
-        const QRegularExpressionMatch size =
-            QRegularExpression(QStringLiteral(R"(Geometry: (\d+)x)"))
-                .match(QString::fromLatin1(geometry.readAllStandardOutput()));
-        if (size.hasMatch() && size.captured(1).toInt() >= 300) // not a tray icon's window
-            return true;
-    }
-    return false;
+    // Not a tray icon's window, which bears the name too.
+    const QList<int> widths =
+        visibleWindowWidths({QStringLiteral("--name"), QStringLiteral("^Pendrel$")});
+    return std::any_of(widths.begin(), widths.end(), [](int w) { return w >= 300; });
 }
 
 QStringList TestPanel::errorsFromPendrel()
