@@ -67,7 +67,10 @@ int main(int argc, char** argv)
 
     SingleInstance instance;
     if (!instance.claim()) {
-        instance.askRunningToOpen();
+        // A start at login (session restore and the autostart entry both)
+        // leaves the running one as it is.
+        if (!commandLine.autostart())
+            instance.askRunningToOpen();
         return 0;
     }
 

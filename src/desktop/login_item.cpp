@@ -101,15 +101,39 @@ void LoginItem::ensureDefault()
     if (m_defaults.boolValue(optOutKey))
         return;
     const Status current = status();
-    // An entry earlier releases wrote, untouched since, learns to say that
-    // the start is the login's; one the user edited stays as it is.
-    const bool outdated = current == Status::Enabled && readEntry() == entryContent(false);
-    // Switched off in the desktop's own startup settings: the user's choice.
-    if ((current == Status::Enabled && !outdated) || current == Status::RequiresApproval)
-        return;
     QString error;
+    if (current == Status::Enabled) {
+        if (!markEntryAsLogin(&error))
+            m_log.write(QStringLiteral("Login item update failed: ") + error);
+        return;
+    }
+    // Switched off in the desktop's own startup settings: the user's choice.
+    if (current == Status::RequiresApproval)
+        return;
     if (!registerEntry(&error))
         m_log.write(QStringLiteral("Login item register failed: ") + error);
+}
+
+bool LoginItem::markEntryAsLogin(QString* error) const
+{
+    // Earlier releases started Pendrel without saying the start is the
+    // login's. Only that Exec line learns it; every other line, and an Exec
+    // line the user changed, stays as it is.
+    const QByteArray plain = "Exec=" + DesktopEntry::execLine(m_programPath).toUtf8();
+    QList<QByteArray> lines = readEntry().split('\n');
+    bool changed = false;
+    for (QByteArray& line : lines) {
+        if (line.trimmed() == plain) {
+            line = plain + ' ' + autostartOption().toUtf8();
+            changed = true;
+        }
+    }
+    QString why;
+    if (changed && !AtomicFile::write(m_entryPath, lines.join('\n'), &why)) {
+        *error = QStringLiteral("%1: %2").arg(m_entryPath, why);
+        return false;
+    }
+    return true;
 }
 
 bool LoginItem::registerEntry(QString* error) const
@@ -120,18 +144,16 @@ bool LoginItem::registerEntry(QString* error) const
         return false;
     }
     QString why;
-    if (!AtomicFile::write(m_entryPath, entryContent(true), &why)) {
+    if (!AtomicFile::write(m_entryPath, entryContent(), &why)) {
         *error = QStringLiteral("%1: %2").arg(m_entryPath, why);
         return false;
     }
     return true;
 }
 
-QByteArray LoginItem::entryContent(bool markedAsLogin) const
+QByteArray LoginItem::entryContent() const
 {
-    QString exec = DesktopEntry::execLine(m_programPath);
-    if (markedAsLogin)
-        exec += u' ' + autostartOption();
+    const QString exec = DesktopEntry::execLine(m_programPath) + u' ' + autostartOption();
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Pendrel\n"

@@ -37,7 +37,8 @@ public:
 private:
     bool registerEntry(QString* error) const;
     bool unregisterEntry(QString* error) const;
-    QByteArray entryContent(bool markedAsLogin) const;
+    bool markEntryAsLogin(QString* error) const;
+    QByteArray entryContent() const;
     QByteArray readEntry() const;
 
     QString m_entryPath;

@@ -26,6 +26,7 @@ const QString menuObjectPath = QStringLiteral("/MenuBar");
 int instances = 0;
 constexpr int maxAttempts = 10;
 constexpr int retryMsecs = 2000;
+constexpr qint64 dropWindowMsecs = 60 * 1000;
 
 } // namespace
 
@@ -133,11 +134,11 @@ void StatusNotifierItem::confirmListed()
         if (reply.isError())
             return; // no watcher: the next one that comes is told
         const QStringList items = reply.value().variant().toStringList();
-        const bool found = std::any_of(items.begin(), items.end(), [this](const QString& item) {
-            return item.section(u'/', 0, 0) == m_serviceName;
-        });
+        const bool found = std::any_of(items.begin(), items.end(),
+                                       [this](const QString& item) { return isThisItem(item); });
         if (found) {
             m_attempts = 0;
+            m_listedSince.start();
             Q_EMIT listed();
         } else if (++m_attempts <= maxAttempts) {
             QTimer::singleShot(retryMsecs, this, &StatusNotifierItem::registerWithWatcher);
@@ -150,11 +151,24 @@ void StatusNotifierItem::onItemUnregistered(const QString& item)
     // Some hosts drop an item they failed to set up (GNOME's extension, now
     // and then, right after listing it); a second registration shows it.
     // Bounded, for a host that keeps refusing.
-    if (item.section(u'/', 0, 0) != m_serviceName)
+    if (!isThisItem(item))
         return;
     Q_EMIT unlisted();
+    if (m_listedSince.isValid() && m_listedSince.elapsed() > dropWindowMsecs)
+        m_drops = 0; // shown for a good while: a new drop starts a new count
     if (++m_drops <= maxAttempts)
         QTimer::singleShot(retryMsecs / 4, this, &StatusNotifierItem::registerWithWatcher);
+}
+
+bool StatusNotifierItem::isThisItem(const QString& entry) const
+{
+    // Watchers list "service/path", a bare service, or (GNOME's, for items
+    // it found on the bus itself) "unique-name@path".
+    for (const QString& name : {m_serviceName, m_bus.baseService()}) {
+        if (entry == name || entry.startsWith(name + u'/') || entry.startsWith(name + u'@'))
+            return true;
+    }
+    return false;
 }
 
 void StatusNotifierItem::setAccessibleDescription(const QString& text)

@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QDBusObjectPath>
 #include <QDBusServiceWatcher>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QObject>
 
@@ -108,6 +109,8 @@ private:
     // Registers again until the watcher lists the item; some watchers drop
     // an item whose first property reads failed.
     void confirmListed();
+    // Whether a watcher's entry names this item.
+    bool isThisItem(const QString& entry) const;
 
     QMenu* m_menu;
     QString m_serviceName;
@@ -119,4 +122,5 @@ private:
     QString m_accessibleDescription = QStringLiteral("Pendrel");
     int m_attempts = 0;
     int m_drops = 0;
+    QElapsedTimer m_listedSince;
 };

@@ -13,8 +13,6 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include <utility>
-
 namespace {
 
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
@@ -23,7 +21,7 @@ const QString watcherPath = QStringLiteral("/StatusNotifierWatcher");
 constexpr int watcherSettleMsecs = 250;
 // A panel that restarts is usually back within this time.
 constexpr int watcherRestartMsecs = 2000;
-// A watcher that does not answer by then is taken as absent.
+// A watcher that does not answer by then is asked again, a few times.
 constexpr int watcherAnswerMsecs = 3000;
 constexpr int maxCheckRetries = 5;
 // Longest wait for the watcher to list the item before the start counts as
@@ -42,19 +40,28 @@ TrayIcon::TrayIcon(QMenu* menu, QObject* parent)
                                                QDBusServiceWatcher::WatchForRegistration |
                                                    QDBusServiceWatcher::WatchForUnregistration)
 {
-    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayIcon::checkSoon);
+    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        m_watcherPresent = true;
+        m_fallBack.stop();
+        checkSoon();
+    });
     connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
             &TrayIcon::onWatcherUnregistered);
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.connect(watcherService, watcherPath, watcherService,
                 QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(checkSoon()));
+    m_fallBack.setSingleShot(true);
+    m_fallBack.setInterval(watcherRestartMsecs);
+    connect(&m_fallBack, &QTimer::timeout, this, &TrayIcon::fallBackToXEmbed);
     QTimer::singleShot(settleMsecs, this, &TrayIcon::settle);
-    // Qt picks its StatusNotifier or its XEmbed icon once per run, when its
-    // first icon is made: it is made only once no panel is known, so it is
-    // the XEmbed one. Asking the bus whether a watcher exists is quick; the
-    // watcher itself is asked without waiting.
+    // Qt (6.4) picks its StatusNotifier or its XEmbed icon once per run, when
+    // its first icon is made, by whether a host is registered: it is made
+    // only once no host is known, so it is the XEmbed one. Asking the bus
+    // daemon whether a watcher exists is quick; the watcher itself is asked
+    // without waiting.
     const QDBusConnectionInterface* daemon = bus.interface();
-    if (daemon && daemon->isServiceRegistered(watcherService).value()) {
+    m_watcherPresent = daemon && daemon->isServiceRegistered(watcherService).value();
+    if (m_watcherPresent) {
         checkRegistration();
         return;
     }
@@ -84,15 +91,20 @@ void TrayIcon::setToolTip(const QString& text)
     if (text == m_toolTip)
         return;
     m_toolTip = text;
+    applyToolTip();
+}
+
+void TrayIcon::applyToolTip()
+{
     // The text names a reminder, which is never to be read as markup. An
     // XEmbed tooltip takes text that looks like markup as such, so that is
     // escaped; StatusNotifier hosts show the title as plain text.
     if (m_icon)
-        m_icon->setToolTip(Qt::mightBeRichText(text)
-                               ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal)
-                               : text);
+        m_icon->setToolTip(Qt::mightBeRichText(m_toolTip)
+                               ? Qt::convertFromPlainText(m_toolTip, Qt::WhiteSpaceNormal)
+                               : m_toolTip);
     if (m_item)
-        m_item->setToolTip(text);
+        m_item->setToolTip(m_toolTip);
 }
 
 void TrayIcon::showMessage(const QString& title, const QString& text)
@@ -123,17 +135,17 @@ void TrayIcon::onWatcherUnregistered()
     m_listed = false;
     // On X11 Qt's icon docks into an XEmbed tray, if there is one; elsewhere
     // the own item stays and registers with the next watcher itself.
+    m_watcherPresent = false;
     if (m_item && onX11())
-        QTimer::singleShot(watcherRestartMsecs, this, &TrayIcon::fallBackToXEmbed);
+        m_fallBack.start();
 }
 
 void TrayIcon::fallBackToXEmbed()
 {
-    // A panel that restarted is back: the own item registers with it. Qt's
-    // first icon must not be made while a watcher is there, or Qt picks its
-    // StatusNotifier kind, which never docks into an XEmbed tray.
-    const QDBusConnectionInterface* daemon = QDBusConnection::sessionBus().interface();
-    if (!m_item || (daemon && daemon->isServiceRegistered(watcherService).value()))
+    // Not while a watcher is there (a restarted panel is back, and the own
+    // item registers with it): Qt could pick its StatusNotifier kind, which
+    // never docks into an XEmbed tray.
+    if (!m_item || m_watcherPresent)
         return;
     delete m_item;
     m_item = nullptr;
@@ -154,13 +166,12 @@ void TrayIcon::checkRegistration()
         if (m_item)
             return;
         // A watcher that is there but slow to answer (kded while Plasma
-        // starts) is asked again, a few times.
-        if (reply.isError() && m_checkRetries < maxCheckRetries) {
-            const QDBusConnectionInterface* daemon = QDBusConnection::sessionBus().interface();
-            if (daemon && daemon->isServiceRegistered(watcherService).value()) {
-                ++m_checkRetries;
-                QTimer::singleShot(watcherAnswerMsecs, this, &TrayIcon::checkRegistration);
-            }
+        // starts) is asked again, a few times; meanwhile no Qt icon is made,
+        // as Qt would ask the same watcher, waiting on it.
+        if (reply.isError() && m_watcherPresent && m_checkRetries < maxCheckRetries) {
+            ++m_checkRetries;
+            QTimer::singleShot(watcherAnswerMsecs, this, &TrayIcon::checkRegistration);
+            return;
         }
         if (!reply.isError() &&
             reply.value().value(QStringLiteral("IsStatusNotifierHostRegistered")).toBool()) {
@@ -188,8 +199,7 @@ void TrayIcon::useQtIcon()
                         reason == QSystemTrayIcon::DoubleClick)
                         Q_EMIT activated();
                 });
-        const QString toolTip = std::exchange(m_toolTip, QString());
-        setToolTip(toolTip);
+        applyToolTip();
     }
     // Only X11 has XEmbed trays; elsewhere the own item waits for a watcher.
     if (onX11())
@@ -211,7 +221,7 @@ void TrayIcon::takeOver()
     }
     connect(item, &StatusNotifierItem::activated, this, &TrayIcon::activated);
     // One icon only: a desktop with both kinds of tray shows this one, once
-    // the watcher really lists it; until then the XEmbed icon stays.
+    // the watcher really lists it; until then an XEmbed icon shown stays.
     connect(item, &StatusNotifierItem::listed, this, [this] {
         m_listed = true;
         if (m_icon)

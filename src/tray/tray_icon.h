@@ -2,6 +2,7 @@
 
 #include <QDBusServiceWatcher>
 #include <QObject>
+#include <QTimer>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -27,7 +28,8 @@ public:
     void setToolTip(const QString& text);
     // A desktop notification, or Qt's balloon beside an XEmbed icon.
     void showMessage(const QString& title, const QString& text);
-    // Qt's icon, made once an XEmbed tray may show it; else null.
+    // Qt's icon, made once no StatusNotifier host is known (shown on X11
+    // only, where XEmbed trays are); else null.
     QSystemTrayIcon* systemTrayIcon() const { return m_icon; }
 
     // The status line, and a line saying why the reminders are not being
@@ -49,6 +51,7 @@ private:
     void fallBackToXEmbed();
     void checkRegistration();
     void useQtIcon();
+    void applyToolTip();
     void takeOver();
     void settle();
     QString accessibleDescription() const;
@@ -61,5 +64,8 @@ private:
     bool m_listed = false;
     bool m_settled = false;
     int m_checkRetries = 0;
+    bool m_watcherPresent = false;
+    // A watcher gone for this long on X11: back to Qt's XEmbed icon.
+    QTimer m_fallBack;
     QString m_toolTip;
 };

@@ -98,15 +98,17 @@ void TestDesktop::loginFreshUserRegisters()
     login.ensureDefault();
     QCOMPARE(QFileInfo(m_entry).lastModified(), written);
 
-    // An earlier release's entry gains the option; one the user edited
-    // (here, a delay) is left as it is.
-    QByteArray earlier = readFile(m_entry).replace(" --autostart", "");
+    // An earlier release's entry gains the option, lines the desktop added
+    // (here, a delay) staying; an Exec line the user changed stays too.
+    const QByteArray earlier =
+        readFile(m_entry).replace(" --autostart", "") + "X-GNOME-Autostart-Delay=5\n";
     QVERIFY(writeFile(m_entry, earlier));
     login.ensureDefault();
-    QVERIFY(readFile(m_entry).contains(" --autostart\n"));
-    QVERIFY(writeFile(m_entry, earlier + "X-GNOME-Autostart-Delay=5\n"));
+    QCOMPARE(readFile(m_entry), QByteArray(earlier).replace("\"\n", "\" --autostart\n"));
+    const QByteArray edited = QByteArray(earlier).replace("\"\n", "\" --verbose\n");
+    QVERIFY(writeFile(m_entry, edited));
     login.ensureDefault();
-    QCOMPARE(readFile(m_entry), earlier + "X-GNOME-Autostart-Delay=5\n");
+    QCOMPARE(readFile(m_entry), edited);
 }
 
 void TestDesktop::loginOptOutIsRespected()

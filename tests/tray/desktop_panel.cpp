@@ -127,10 +127,9 @@ std::unique_ptr<QProcess> DesktopPanel::launch(const QString& program, const QSt
 {
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(env);
+    process->setProcessChannelMode(QProcess::MergedChannels);
     process->setStandardOutputFile(
         m_dir->filePath(program.section(u'/', -1) + QStringLiteral(".log")));
-    process->setStandardErrorFile(
-        m_dir->filePath(program.section(u'/', -1) + QStringLiteral(".log")), QIODevice::Append);
     process->start(program, arguments);
     if (!process->waitForStarted(5000)) {
         qWarning("cannot start %s: install it (scripts/setup has the panels CI uses)",
@@ -140,10 +139,15 @@ std::unique_ptr<QProcess> DesktopPanel::launch(const QString& program, const QSt
     return process;
 }
 
-void DesktopPanel::configure(const QString& look)
+bool DesktopPanel::configure(const QString& look)
 {
     const bool dark = look == u"dark";
     const QString config = configHome();
+    if (config.isEmpty()) {
+        qWarning("XDG_CONFIG_HOME is not set: run through tests/run-isolated");
+        return false;
+    }
+    bool written = true;
     if (m_kind == u"xfce") {
         // Read once by xfconfd, which then keeps the settings: later looks go
         // through it.
@@ -151,41 +155,49 @@ void DesktopPanel::configure(const QString& look)
             config + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml");
         const QString value = dark ? QStringLiteral("true") : QStringLiteral("false");
         if (!QFile::exists(channel))
-            writeText(channel, QString::fromLatin1(xfceConfig).arg(value));
+            written = writeText(channel, QString::fromLatin1(xfceConfig).arg(value));
         QProcess::execute(QStringLiteral("xfconf-query"),
                           {QStringLiteral("-c"), QStringLiteral("xfce4-panel"),
                            QStringLiteral("-p"), QStringLiteral("/panels/dark-mode"),
                            QStringLiteral("-n"), QStringLiteral("-t"), QStringLiteral("bool"),
                            QStringLiteral("-s"), value});
     } else if (m_kind == u"lxqt") {
-        writeText(config + QStringLiteral("/lxqt/panel.conf"), QString::fromLatin1(lxqtConfig));
+        written =
+            writeText(config + QStringLiteral("/lxqt/panel.conf"), QString::fromLatin1(lxqtConfig));
     } else if (m_kind == u"tint2") {
-        writeText(config + QStringLiteral("/tint2/tint2rc"),
-                  QString::fromLatin1(tint2Config)
-                      .arg(dark ? QStringLiteral("#353535") : QStringLiteral("#edeceb")));
+        written = writeText(config + QStringLiteral("/tint2/tint2rc"),
+                            QString::fromLatin1(tint2Config)
+                                .arg(dark ? QStringLiteral("#353535") : QStringLiteral("#edeceb")));
     } else if (m_kind == u"plasma") {
-        writeText(config + QStringLiteral("/kdeglobals"),
-                  QStringLiteral("[General]\nColorScheme=%1\n\n[KDE]\nLookAndFeelPackage=%2\n")
-                      .arg(dark ? QStringLiteral("BreezeDark") : QStringLiteral("BreezeLight"),
-                           dark ? QStringLiteral("org.kde.breezedark.desktop")
-                                : QStringLiteral("org.kde.breeze.desktop")));
-        writeText(config + QStringLiteral("/plasmarc"),
-                  QStringLiteral("[Theme]\nname=%1\n")
-                      .arg(dark ? QStringLiteral("breeze-dark") : QStringLiteral("breeze-light")));
+        written =
+            writeText(config + QStringLiteral("/kdeglobals"),
+                      QStringLiteral("[General]\nColorScheme=%1\n\n[KDE]\nLookAndFeelPackage=%2\n")
+                          .arg(dark ? QStringLiteral("BreezeDark") : QStringLiteral("BreezeLight"),
+                               dark ? QStringLiteral("org.kde.breezedark.desktop")
+                                    : QStringLiteral("org.kde.breeze.desktop")));
+        written = written && writeText(config + QStringLiteral("/plasmarc"),
+                                       QStringLiteral("[Theme]\nname=%1\n")
+                                           .arg(dark ? QStringLiteral("breeze-dark")
+                                                     : QStringLiteral("breeze-light")));
     } else if (m_kind == u"gnome") {
         // The keyfile backend, so no dconf service is needed; the extension
         // on, the welcome tour off.
-        writeText(config + QStringLiteral("/glib-2.0/settings/keyfile"),
-                  QStringLiteral("[org/gnome/shell]\n"
-                                 "enabled-extensions=['ubuntu-appindicators@ubuntu.com']\n"
-                                 "disable-user-extensions=false\n"
-                                 "welcome-dialog-last-shown-version='999'\n"));
+        written =
+            writeText(config + QStringLiteral("/glib-2.0/settings/keyfile"),
+                      QStringLiteral("[org/gnome/shell]\n"
+                                     "enabled-extensions=['ubuntu-appindicators@ubuntu.com']\n"
+                                     "disable-user-extensions=false\n"
+                                     "welcome-dialog-last-shown-version='999'\n"));
     }
+    if (!written)
+        qWarning("cannot write the panel's settings under %s", qPrintable(config));
+    return written;
 }
 
 bool DesktopPanel::start(const QString& look)
 {
-    configure(look);
+    if (!configure(look))
+        return false;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.remove(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"));

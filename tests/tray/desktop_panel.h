@@ -38,7 +38,7 @@ public:
 private:
     std::unique_ptr<QProcess> launch(const QString& program, const QStringList& arguments,
                                      const QProcessEnvironment& env);
-    void configure(const QString& look);
+    bool configure(const QString& look);
     QString configHome() const;
 
     QString m_kind;
