@@ -70,6 +70,8 @@ StatusNotifierItem::StatusNotifierItem(QMenu* menu, QObject* parent)
       m_bus(QDBusConnection::sessionBus()), m_dbusMenu(new DBusMenu(menu, this)),
       m_watcher(watcherService, m_bus, QDBusServiceWatcher::WatchForRegistration)
 {
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &StatusNotifierItem::registerWithWatcher);
     qDBusRegisterMetaType<SniPixmap>();
     qDBusRegisterMetaType<QList<SniPixmap>>();
     qDBusRegisterMetaType<SniToolTip>();
@@ -109,41 +111,49 @@ bool StatusNotifierItem::start()
 
 void StatusNotifierItem::registerWithWatcher()
 {
+    // One registration at a time: an older one's answer, or its retry, would
+    // register the item twice with a watcher that came meanwhile.
+    m_retry.stop();
+    const int registration = ++m_registrations;
     QDBusMessage call = QDBusMessage::createMethodCall(
         watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
         QStringLiteral("RegisterStatusNotifierItem"));
     call << m_serviceName;
     // Never waits on a watcher that hangs.
     auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-        w->deleteLater();
-        confirmListed();
-    });
+    connect(pending, &QDBusPendingCallWatcher::finished, this,
+            [this, registration](QDBusPendingCallWatcher* w) {
+                w->deleteLater();
+                if (registration == m_registrations)
+                    confirmListed(registration);
+            });
 }
 
-void StatusNotifierItem::confirmListed()
+void StatusNotifierItem::confirmListed(int registration)
 {
     QDBusMessage get = QDBusMessage::createMethodCall(
         watcherService, QStringLiteral("/StatusNotifierWatcher"),
         QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get << watcherService << QStringLiteral("RegisteredStatusNotifierItems");
     auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(get), this);
-    connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-        w->deleteLater();
-        const QDBusPendingReply<QDBusVariant> reply = *w;
-        if (reply.isError())
-            return; // no watcher: the next one that comes is told
-        const QStringList items = reply.value().variant().toStringList();
-        const bool found = std::any_of(items.begin(), items.end(),
-                                       [this](const QString& item) { return isThisItem(item); });
-        if (found) {
-            m_attempts = 0;
-            m_listedSince.start();
-            Q_EMIT listed();
-        } else if (++m_attempts <= maxAttempts) {
-            QTimer::singleShot(retryMsecs, this, &StatusNotifierItem::registerWithWatcher);
-        }
-    });
+    connect(pending, &QDBusPendingCallWatcher::finished, this,
+            [this, registration](QDBusPendingCallWatcher* w) {
+                w->deleteLater();
+                const QDBusPendingReply<QDBusVariant> reply = *w;
+                if (registration != m_registrations || reply.isError())
+                    return; // no watcher: the next one that comes is told
+                const QStringList items = reply.value().variant().toStringList();
+                const bool found =
+                    std::any_of(items.begin(), items.end(),
+                                [this](const QString& item) { return isThisItem(item); });
+                if (found) {
+                    m_attempts = 0;
+                    m_listedSince.start();
+                    Q_EMIT listed();
+                } else if (++m_attempts <= maxAttempts) {
+                    m_retry.start(retryMsecs);
+                }
+            });
 }
 
 void StatusNotifierItem::onItemUnregistered(const QString& item)
@@ -157,7 +167,7 @@ void StatusNotifierItem::onItemUnregistered(const QString& item)
     if (m_listedSince.isValid() && m_listedSince.elapsed() > dropWindowMsecs)
         m_drops = 0; // shown for a good while: a new drop starts a new count
     if (++m_drops <= maxAttempts)
-        QTimer::singleShot(retryMsecs / 4, this, &StatusNotifierItem::registerWithWatcher);
+        m_retry.start(retryMsecs / 4);
 }
 
 bool StatusNotifierItem::isThisItem(const QString& entry) const

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QObject>
+#include <QTimer>
 
 class DBusMenu;
 class QMenu;
@@ -108,7 +109,7 @@ private Q_SLOTS:
 private:
     // Registers again until the watcher lists the item; some watchers drop
     // an item whose first property reads failed.
-    void confirmListed();
+    void confirmListed(int registration);
     // Whether a watcher's entry names this item.
     bool isThisItem(const QString& entry) const;
 
@@ -123,4 +124,6 @@ private:
     int m_attempts = 0;
     int m_drops = 0;
     QElapsedTimer m_listedSince;
+    QTimer m_retry;
+    int m_registrations = 0;
 };
