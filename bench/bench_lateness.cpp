@@ -7,7 +7,9 @@
 #include "alerts/alert_controller.h"
 #include "model/clock.h"
 #include "model/local_time.h"
+#include "model/reminder_json.h"
 #include "scheduler/scheduler.h"
+#include "store/atomic_file.h"
 #include "store/store.h"
 #include "store/user_defaults.h"
 
@@ -71,8 +73,9 @@ int main(int argc, char** argv)
                          .days = {1, 2, 3, 4, 5, 6, 7},
                          .sound = noSound.toString()};
     }
+    AtomicFile::write(dir.filePath(QStringLiteral("reminders.json")),
+                      ReminderJson::encodeList(list));
     Store store(dir.path(), defaults, clock);
-    store.setReminders(list);
 
     AlertController& alerts = AlertController::shared();
     std::vector<double> lateness;

@@ -1,6 +1,8 @@
 // Median time of one Scheduler tick over lists of several sizes, none due.
 #include "bench_common.h"
+#include "model/reminder_json.h"
 #include "scheduler/scheduler.h"
+#include "store/atomic_file.h"
 #include "store/store.h"
 #include "store/user_defaults.h"
 
@@ -16,7 +18,7 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     out << "reminders  tick_ms\n";
     for (int count : {10, 1000, 100000}) {
-        Store store(dir.filePath(QStringLiteral("n%1").arg(count)), defaults);
+        const QString folder = dir.filePath(QStringLiteral("n%1").arg(count));
         // Every day, twelve hours away: each reminder goes through the whole
         // decision (weekday, day key, due moment) and is not due.
         const QTime now = QTime::currentTime();
@@ -24,7 +26,10 @@ int main(int argc, char** argv)
         QList<Reminder> list;
         for (int i = 0; i < count; ++i)
             list.append(Reminder{.hour = hour, .minute = i % 60, .days = {1, 2, 3, 4, 5, 6, 7}});
-        store.setReminders(list);
+        AtomicFile::makeFolder(folder);
+        AtomicFile::write(folder + QStringLiteral("/reminders.json"),
+                          ReminderJson::encodeList(list));
+        Store store(folder, defaults);
         Scheduler scheduler([&store]() -> Store& { return store; }, {});
         const int runs = count >= 100000 ? 11 : 101;
         const double tick = medianMs(runs, [&] { scheduler.tick(); });

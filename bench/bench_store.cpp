@@ -38,9 +38,18 @@ int main(int argc, char** argv)
     for (int count : {10, 100, 1000, 10000}) {
         const QString folder = dir.filePath(QStringLiteral("n%1").arg(count));
         const QList<Reminder> list = makeList(count);
+        AtomicFile::makeFolder(folder);
+        AtomicFile::write(folder + QStringLiteral("/reminders.json"),
+                          ReminderJson::encodeList(list));
         Store store(folder, defaults);
         const int runs = count >= 10000 ? 9 : 31;
-        const double save = medianMs(runs, [&] { store.setReminders(list); });
+        // One field of one reminder: the whole file is written again.
+        int saves = 0;
+        const double save = medianMs(runs, [&] {
+            Reminder changed = store.reminders().first();
+            changed.note = QString::number(++saves);
+            store.setReminder(0, changed);
+        });
         const double load = medianMs(runs, [&] { Store loaded(folder, defaults); });
         QByteArray bytes;
         const double encode = medianMs(runs, [&] { bytes = ReminderJson::encodeList(list); });

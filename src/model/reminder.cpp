@@ -233,13 +233,84 @@ QString oneLineText(QString text)
     return text;
 }
 
+const QList<Reminder::Field>& Reminder::fields()
+{
+    static const QList<Field> all = {
+        Field::Title,   Field::Note,        Field::Time, Field::Days,
+        Field::Sound,   Field::RepeatSound, Field::Url,  Field::OpenUrlAutomatically,
+        Field::Enabled, Field::LastFired,
+    };
+    return all;
+}
+
+bool Reminder::sameField(Field field, const Reminder& other) const
+{
+    switch (field) {
+    case Field::Title:
+        return sameText(title, other.title);
+    case Field::Note:
+        return sameText(note, other.note);
+    case Field::Time:
+        return hour == other.hour && minute == other.minute;
+    case Field::Days:
+        return days == other.days;
+    case Field::Sound:
+        return sameText(sound, other.sound);
+    case Field::RepeatSound:
+        return repeatSound == other.repeatSound;
+    case Field::Url:
+        return sameText(url, other.url);
+    case Field::OpenUrlAutomatically:
+        return openURLAutomatically == other.openURLAutomatically;
+    case Field::Enabled:
+        return enabled == other.enabled;
+    case Field::LastFired:
+        return sameText(lastFired, other.lastFired);
+    }
+    return false;
+}
+
+void Reminder::copyField(Field field, const Reminder& from)
+{
+    switch (field) {
+    case Field::Title:
+        title = from.title;
+        break;
+    case Field::Note:
+        note = from.note;
+        break;
+    case Field::Time:
+        hour = from.hour;
+        minute = from.minute;
+        break;
+    case Field::Days:
+        days = from.days;
+        break;
+    case Field::Sound:
+        sound = from.sound;
+        break;
+    case Field::RepeatSound:
+        repeatSound = from.repeatSound;
+        break;
+    case Field::Url:
+        url = from.url;
+        break;
+    case Field::OpenUrlAutomatically:
+        openURLAutomatically = from.openURLAutomatically;
+        break;
+    case Field::Enabled:
+        enabled = from.enabled;
+        break;
+    case Field::LastFired:
+        lastFired = from.lastFired;
+        break;
+    }
+}
+
 bool Reminder::operator==(const Reminder& other) const
 {
-    return id == other.id && sameText(title, other.title) && sameText(note, other.note) &&
-           hour == other.hour && minute == other.minute && days == other.days &&
-           sameText(sound, other.sound) && repeatSound == other.repeatSound &&
-           sameText(url, other.url) && openURLAutomatically == other.openURLAutomatically &&
-           enabled == other.enabled && sameText(lastFired, other.lastFired);
+    return id == other.id && std::all_of(fields().cbegin(), fields().cend(),
+                                         [&](Field f) { return sameField(f, other); });
 }
 
 const QStringList& systemSounds()

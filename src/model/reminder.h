@@ -45,6 +45,27 @@ struct Reminder {
     // hold others; they are kept as written but can never ring.
     bool hasValidTime() const;
 
+    // What two computers or a hand edit may change independently. The time
+    // is one field: an hour from one and a minute from another is a time
+    // nobody chose.
+    enum class Field {
+        Title,
+        Note,
+        Time,
+        Days,
+        Sound,
+        RepeatSound,
+        Url,
+        OpenUrlAutomatically,
+        Enabled,
+        LastFired,
+    };
+    static const QList<Field>& fields();
+    // Texts compare as the same characters however they are composed, so an
+    // editor that normalises Unicode changes nothing.
+    bool sameField(Field field, const Reminder& other) const;
+    void copyField(Field field, const Reminder& from);
+
     bool operator==(const Reminder& other) const;
 
     // The locale's short time format without seconds: the C locale's short

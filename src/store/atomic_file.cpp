@@ -1,5 +1,6 @@
 #include "atomic_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -73,6 +74,16 @@ QString AtomicFile::replacedFile(const QString& path)
     return canonical.isEmpty() ? info.symLinkTarget() : canonical;
 }
 
+bool AtomicFile::makeFolder(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return true;
+    QDir().mkpath(info.absolutePath());
+    return ::mkdir(QFile::encodeName(info.absoluteFilePath()).constData(), 0700) == 0 ||
+           QFileInfo(path).isDir();
+}
+
 bool AtomicFile::write(const QString& path, const QByteArray& bytes, QString* error)
 {
     const auto fail = [&] {
@@ -83,7 +94,7 @@ bool AtomicFile::write(const QString& path, const QByteArray& bytes, QString* er
     const QString target = replacedFile(path);
     const QByteArray native = QFile::encodeName(target);
     // A file the user may not write stays as it is, though its folder would
-    // let it be replaced; a new one gets the permissions a new file gets.
+    // let it be replaced.
     struct stat existing {};
     const bool replacing = ::stat(native.constData(), &existing) == 0;
     if (replacing && ::access(native.constData(), W_OK) != 0)
@@ -93,8 +104,7 @@ bool AtomicFile::write(const QString& path, const QByteArray& bytes, QString* er
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temporary = native + '.' + temporarySuffix();
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                    replacing ? 0600 : 0666);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
             return fail();
     }

@@ -1,20 +1,11 @@
 #include "list_change.h"
 
-#include "model/reminder_json.h"
+#include "reminder_merge.h"
 
-#include <QCborValue>
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
-
-namespace {
-
-// Exact, where comparing JSON numbers would go through doubles.
-bool same(const QJsonValue& a, const QJsonValue& b)
-{
-    return QCborValue::fromJsonValue(a) == QCborValue::fromJsonValue(b);
-}
-
-} // namespace
 
 ListChange ListChange::edit(const QList<Reminder>& list, qsizetype index, const Reminder& after)
 {
@@ -39,9 +30,38 @@ ListChange ListChange::remove(const QUuid& id)
     return {.kind = Kind::Remove, .id = id};
 }
 
-ListChange ListChange::replace(const QList<Reminder>& list)
+QList<ListChange> ListChange::between(const QList<Reminder>& from, const QList<Reminder>& to)
 {
-    return {.kind = Kind::Replace, .list = list};
+    QList<ListChange> changes;
+    QSet<QUuid> kept;
+    for (const Reminder& r : to)
+        kept.insert(r.id);
+    QSet<QUuid> removed;
+    for (const Reminder& r : from) {
+        if (!kept.contains(r.id) && !removed.contains(r.id)) {
+            removed.insert(r.id);
+            changes.append(remove(r.id));
+        }
+    }
+    // Matched by id, not by place: a new order is not a change worth making
+    // again on top of someone else's.
+    const QList<ReminderMerge::Key> fromKeys = ReminderMerge::keysOf(from);
+    QHash<ReminderMerge::Key, qsizetype> fromIndex;
+    for (qsizetype i = 0; i < fromKeys.size(); ++i)
+        fromIndex.insert(fromKeys[i], i);
+    const QList<ReminderMerge::Key> toKeys = ReminderMerge::keysOf(to);
+    for (qsizetype i = 0; i < to.size(); ++i) {
+        const auto was = fromIndex.constFind(toKeys[i]);
+        if (was == fromIndex.cend())
+            changes.append(add(to[i], i));
+        else if (!(from[*was] == to[i]))
+            changes.append({.kind = Kind::Edit,
+                            .id = to[i].id,
+                            .occurrence = toKeys[i].second,
+                            .before = from[*was],
+                            .after = to[i]});
+    }
+    return changes;
 }
 
 bool ListChange::absorb(const ListChange& later)
@@ -69,9 +89,6 @@ bool ListChange::applyTo(QList<Reminder>& target) const
     case Kind::Remove:
         target.removeIf([this](const Reminder& r) { return r.id == id; });
         return true;
-    case Kind::Replace:
-        target = list;
-        return false;
     case Kind::Edit:
         break;
     }
@@ -80,19 +97,10 @@ bool ListChange::applyTo(QList<Reminder>& target) const
         if (theirs.id != id || seen++ != occurrence)
             continue;
         // Field by field, so that a change made there to another field stays.
-        const QJsonObject was = ReminderJson::toObject(before);
-        const QJsonObject now = ReminderJson::toObject(after);
-        QJsonObject merged = ReminderJson::toObject(theirs);
-        bool clean = true;
-        for (auto it = now.begin(); it != now.end(); ++it) {
-            if (same(it.value(), was.value(it.key())))
-                continue;
-            const QJsonValue other = merged.value(it.key());
-            clean = clean && (same(other, was.value(it.key())) || same(other, it.value()));
-            merged.insert(it.key(), it.value());
-        }
-        theirs = *ReminderJson::fromValue(merged);
-        return clean;
+        QList<Reminder::Field> clashes;
+        theirs = ReminderMerge::mergeReminder(&before, after, theirs, ReminderMerge::Side::Ours,
+                                              &clashes);
+        return clashes.isEmpty();
     }
     // Removed there. A firing only records the day it rang, so the removal
     // stands; any other edit is the newer word on it and keeps the reminder.

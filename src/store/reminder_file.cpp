@@ -1,6 +1,7 @@
 #include "reminder_file.h"
 
 #include "atomic_file.h"
+#include "kept_copies.h"
 #include "model/local_time.h"
 #include "model/reminder_json.h"
 
@@ -13,39 +14,16 @@
 
 #include <sys/stat.h>
 
-namespace {
-
-// Saves write to the file's name plus six random letters, then rename. A
-// word there, like "backup", "Backup" or "BACKUP", is more likely the user's
-// own copy.
-bool isSaveTemporary(QStringView suffix)
-{
-    const auto upper = [](QChar c) { return c >= u'A' && c <= u'Z'; };
-    const auto lower = [](QChar c) { return c >= u'a' && c <= u'z'; };
-    if (suffix.size() != 6 ||
-        !std::all_of(suffix.begin(), suffix.end(), [&](QChar c) { return upper(c) || lower(c); }))
-        return false;
-    return !std::all_of(suffix.begin(), suffix.end(), upper) &&
-           !std::all_of(suffix.begin() + 1, suffix.end(), lower);
-}
-
-// Editors and sync tools write in several steps; the file is read once they are done.
-constexpr int settleMsecs = 100;
-
-} // namespace
-
 const QString ReminderFile::corruptKind = QStringLiteral("corrupt");
 const QString ReminderFile::conflictKind = QStringLiteral("conflict");
 
 ReminderFile::ReminderFile(const QString& path, const Clock& clock, QObject* parent)
-    : QObject(parent), m_path(path), m_clock(clock)
+    : QObject(parent), m_path(path), m_clock(clock), m_watch(path)
 {
     // One writer, so writes land in the order they were started.
     m_writer.setMaxThreadCount(1);
     m_writer.setExpiryTimeout(-1);
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(settleMsecs);
-    connect(&m_settle, &QTimer::timeout, this, &ReminderFile::touched);
+    connect(&m_watch, &FolderWatch::touched, this, &ReminderFile::touched);
 }
 
 bool ReminderFile::Snapshot::sameAs(const Snapshot& other) const
@@ -81,9 +59,9 @@ ReminderFile::Snapshot ReminderFile::snapshot(const QString& path, bool read)
 
 std::optional<QList<Reminder>> ReminderFile::load()
 {
-    removeLeftovers();
-    QTimer::singleShot(0, this, &ReminderFile::startWatching);
+    KeptCopies::removeLeftovers(m_path);
     m_known = snapshot(m_path, true);
+    m_watch.startSoon([this] { return !snapshot(m_path, true).sameAs(m_known); });
     return decodeKnown();
 }
 
@@ -145,10 +123,10 @@ ReminderFile::WriteResult ReminderFile::writeJob(const QString& path,
                                                  const QString& keepAsideAs)
 {
     WriteResult result;
-    if (!keepAsideAs.isEmpty() && !keepAside(path, keepAsideAs, &result.error))
+    if (!keepAsideAs.isEmpty() && !KeptCopies::keepAside(path, keepAsideAs, &result.error))
         return result;
     // A folder removed while Pendrel runs comes back with the file.
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    AtomicFile::makeFolder(QFileInfo(path).absolutePath());
     result.bytes = ReminderJson::encodeList(reminders);
     if (!AtomicFile::write(path, result.bytes, &result.error))
         return result;
@@ -169,99 +147,13 @@ void ReminderFile::onWritten(const WriteResult& result, const QString& keptAs)
         m_known.exists = true;
         m_known.regular = true;
         m_known.bytes = result.bytes;
-        rearm();
+        m_watch.rearm();
     }
     Q_EMIT written(result.ok, result.error);
 }
 
 QString ReminderFile::keepAsideTarget() const
 {
-    const QString stamp =
-        LocalTime::wallClock(m_clock.now(), m_clock.zone()).toString(u"yyyyMMdd-HHmmss");
-    const QString base = m_path + u'.' + m_keepAs + u'-' + stamp;
-    QString target = base;
-    for (int n = 1; QFileInfo::exists(target); ++n)
-        target = base + u'-' + QString::number(n);
-    return target;
-}
-
-bool ReminderFile::keepAside(const QString& path, const QString& target, QString* error)
-{
-    // Copying needs read access (and time, for a huge file); the file can
-    // still be moved aside.
-    QFile file(path);
-    const bool copied = QFileInfo(path).size() <= maxBytes && file.copy(target);
-    if (copied || QFile::rename(path, target) || !QFileInfo::exists(path))
-        return true;
-    *error = file.errorString();
-    return false;
-}
-
-void ReminderFile::removeLeftovers()
-{
-    // Saves write beside the file they replace: behind a symbolic link, beside its target.
-    const QString target = AtomicFile::replacedFile(m_path);
-    const QStringList files = target == m_path ? QStringList{m_path} : QStringList{m_path, target};
-    for (const QString& file : files) {
-        const QFileInfo info(file);
-        // An interrupted save is never older than the file it was to replace;
-        // a copy the user made by hand mostly is.
-        const QDateTime current = info.exists() ? info.lastModified() : QDateTime();
-        const QString prefix = info.fileName() + u'.';
-        const auto candidates = info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden);
-        for (const QFileInfo& candidate : candidates) {
-            const QString name = candidate.fileName();
-            if (!name.startsWith(prefix) ||
-                !isSaveTemporary(QStringView(name).sliced(prefix.size())))
-                continue;
-            const bool older = current.isValid() && candidate.lastModified() < current;
-            if (!candidate.isSymLink() && !older)
-                QFile::remove(candidate.absoluteFilePath());
-        }
-    }
-}
-
-void ReminderFile::startWatching()
-{
-    m_watcher = std::make_unique<QFileSystemWatcher>();
-    auto onEvent = [this] {
-        rearm();
-        m_settle.start();
-    };
-    connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, this, onEvent);
-    connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, this, onEvent);
-    rearm();
-    // A change made since loading is taken in once settled, like any other;
-    // with none, start-up ends without another wake-up.
-    if (!snapshot(m_path, true).sameAs(m_known))
-        m_settle.start();
-}
-
-void ReminderFile::rearm()
-{
-    if (!m_watcher)
-        return;
-    QStringList folders{QFileInfo(m_path).absolutePath()};
-    if (const QString target = AtomicFile::replacedFile(m_path); target != m_path)
-        folders << QFileInfo(target).absolutePath();
-    const QStringList watched = m_watcher->directories();
-    for (const QString& folder : watched) {
-        if (!folders.contains(folder))
-            m_watcher->removePath(folder);
-    }
-    for (const QString& folder : folders) {
-        if (!watched.contains(folder) && QFileInfo(folder).isDir())
-            m_watcher->addPath(folder);
-    }
-    // A file replaced by rename is a new one, which the old watch does not see.
-    struct stat now {};
-    const bool exists = ::stat(QFile::encodeName(m_path).constData(), &now) == 0;
-    const quint64 inode = exists ? now.st_ino : 0;
-    if (inode == m_watchedInode && m_watcher->files().contains(m_path))
-        return;
-    if (!m_watcher->files().isEmpty())
-        m_watcher->removePaths(m_watcher->files());
-    m_watchedInode = inode;
-    if (exists)
-        m_watcher->addPath(m_path);
+    return KeptCopies::target(m_path, m_keepAs,
+                              LocalTime::wallClock(m_clock.now(), m_clock.zone()));
 }

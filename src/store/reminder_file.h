@@ -1,16 +1,14 @@
 #pragma once
 
+#include "folder_watch.h"
 #include "model/clock.h"
 #include "model/reminder.h"
 
 #include <QByteArray>
-#include <QFileSystemWatcher>
 #include <QList>
 #include <QObject>
 #include <QThreadPool>
-#include <QTimer>
 
-#include <memory>
 #include <optional>
 
 // The reminders file as others may change it while Pendrel runs. It
@@ -83,15 +81,11 @@ private:
     static Snapshot snapshot(const QString& path, bool read);
     static WriteResult writeJob(const QString& path, const QList<Reminder>& reminders,
                                 const QString& keepAsideAs);
-    static bool keepAside(const QString& path, const QString& target, QString* error);
     QString keepAsideTarget() const;
     void onWritten(const WriteResult& result, const QString& keptAs);
     // The list in the file last seen, or none; an unusable regular file is
     // marked to be kept aside before it is replaced.
     std::optional<QList<Reminder>> decodeKnown();
-    void removeLeftovers();
-    void startWatching();
-    void rearm();
 
     QString m_path;
     const Clock& m_clock;
@@ -99,11 +93,7 @@ private:
     QString m_keepAs; // the kind of copy the next write keeps, or empty
     QString m_keptAside;
     bool m_busy = false;
-    // Made once the event loop runs: closing one costs the kernel some
-    // milliseconds, too much for a Store that only loads.
-    std::unique_ptr<QFileSystemWatcher> m_watcher;
-    quint64 m_watchedInode = 0;
-    QTimer m_settle;
+    FolderWatch m_watch;
     // Last, so it is gone first: its destructor waits for a write in progress.
     QThreadPool m_writer;
 };

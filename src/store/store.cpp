@@ -1,5 +1,8 @@
 #include "store.h"
 
+#include "atomic_file.h"
+#include "conflict_copies.h"
+#include "kept_copies.h"
 #include "model/local_time.h"
 #include "model/reminder_json.h"
 #include "user_defaults.h"
@@ -7,6 +10,9 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -30,13 +36,20 @@ Reminder seedReminder()
 
 Store::Store(const QString& folder, UserDefaults& defaults, const Clock& clock, QObject* parent)
     : QObject(parent), m_defaults(defaults), m_clock(clock),
-      m_file(QDir(folder).filePath(QStringLiteral("reminders.json")), clock)
+      m_file(QDir(folder).filePath(QStringLiteral("reminders.json")), clock),
+      m_base(MergeBase::standardPath(m_file.path()))
 {
     m_paused = m_defaults.boolValue(pausedKey);
-    QDir().mkpath(folder);
+    AtomicFile::makeFolder(folder);
     auto loaded = m_file.load();
+    m_base.load();
+    if (loaded && (m_base.history().isEmpty() || m_base.history().latest() != *loaded))
+        m_base.record(*loaded);
     m_reminders = loaded ? std::move(*loaded) : QList<Reminder>{seedReminder()};
     m_loading = false;
+    m_merger.setMaxThreadCount(1);
+    m_merger.setExpiryTimeout(-1);
+    QTimer::singleShot(0, this, &Store::mergeNextCopy);
     connect(&m_file, &ReminderFile::touched, this, &Store::onTouched);
     connect(&m_file, &ReminderFile::written, this, &Store::onWritten);
     m_retry.setSingleShot(true);
@@ -59,6 +72,7 @@ bool Store::save(const ListChange& change)
 {
     if (m_loading)
         return false;
+    ++m_generation;
     // A change already on its way to the disk takes nothing more in.
     if (m_unsaved.size() <= m_writing || !m_unsaved.last().absorb(change))
         m_unsaved.append(change);
@@ -78,6 +92,7 @@ bool Store::writeNow()
         replaced = adopt(std::move(*outside));
     m_dirty = false;
     m_writing = m_unsaved.size();
+    m_writtenList = m_reminders;
     m_file.startWrite(m_reminders);
     return replaced;
 }
@@ -94,6 +109,7 @@ void Store::onWritten(bool ok, const QString& error)
         m_retry.stop();
         m_retryMsecs = firstRetryMsecs;
         m_unsaved.remove(0, std::min(written, m_unsaved.size()));
+        m_base.record(m_writtenList);
     } else {
         m_saveError = error.isEmpty() ? QStringLiteral("?") : error;
         m_dirty = true;
@@ -108,6 +124,8 @@ void Store::onWritten(bool ok, const QString& error)
     takeOutsideChange();
     if (ok && m_dirty && writeNow())
         Q_EMIT remindersReset();
+    if (ok && !m_dirty && !m_file.busy())
+        removeMergedCopies();
 }
 
 void Store::retry()
@@ -119,6 +137,8 @@ void Store::retry()
 bool Store::finishWrites(int msecs)
 {
     QDeadlineTimer deadline(msecs);
+    const auto flushHistory =
+        qScopeGuard([&] { m_base.flush(int(std::max<qint64>(0, deadline.remainingTime()))); });
     bool tried = false;
     for (;;) {
         if (m_file.busy()) {
@@ -138,43 +158,173 @@ bool Store::finishWrites(int msecs)
 
 bool Store::adopt(QList<Reminder> outside)
 {
+    QList<Reminder> merged = outside;
+    // A sync tool's conflict copy next to it: the file comes from another
+    // computer that did not see what this one wrote since the two last
+    // agreed. Merged from there, and where both changed a field, the file the
+    // tool kept wins on both computers.
+    if (!m_base.history().isEmpty() && hasConflictCopies()) {
+        auto result = ReminderMerge::mergeLists(m_base.history().ancestorOf(outside),
+                                                m_base.history().latest(), outside,
+                                                ReminderMerge::Side::Theirs);
+        merged = std::move(result.list);
+        noteClashes(result.clashes,
+                    keepOthers(m_file.path(), LocalTime::wallClock(m_clock.now(), m_clock.zone()),
+                               result.clashes));
+    }
+    m_base.record(outside);
     bool clean = true;
     for (const ListChange& change : std::as_const(m_unsaved))
-        clean = change.applyTo(outside) && clean;
+        clean = change.applyTo(merged) && clean;
     // Nothing anyone wrote is lost: what had to be overridden is kept aside.
     if (!clean)
         m_file.keepAsideBeforeReplacing();
-    if (outside == m_reminders)
+    // Whatever the file lacks is still to be saved.
+    m_unsaved = ListChange::between(outside, merged);
+    m_dirty = !m_unsaved.isEmpty();
+    if (merged == m_reminders)
         return false;
-    m_reminders = std::move(outside);
+    m_reminders = std::move(merged);
+    ++m_generation;
     return true;
+}
+
+bool Store::hasConflictCopies() const
+{
+    const QStringList copies = ConflictCopies::find(m_file.path());
+    return std::any_of(copies.cbegin(), copies.cend(),
+                       [this](const QString& copy) { return !m_unreadableCopies.contains(copy); });
+}
+
+void Store::takeMerged(const QList<Reminder>& merged)
+{
+    m_unsaved.append(ListChange::between(m_reminders, merged));
+    m_reminders = merged;
+    ++m_generation;
+    m_dirty = true;
+    if (!m_file.busy())
+        writeNow();
+    Q_EMIT remindersReset();
+}
+
+QString Store::keepOthers(const QString& path, const QDateTime& localNow,
+                          const QList<ReminderMerge::Clash>& clashes)
+{
+    if (clashes.isEmpty())
+        return {};
+    QList<Reminder> others;
+    for (const ReminderMerge::Clash& clash : clashes)
+        others.append(clash.other);
+    return KeptCopies::write(path, ReminderFile::conflictKind, localNow,
+                             ReminderJson::encodeList(others));
+}
+
+void Store::noteClashes(const QList<ReminderMerge::Clash>& clashes, const QString& keptIn)
+{
+    if (clashes.isEmpty())
+        return;
+    for (const ReminderMerge::Clash& clash : clashes)
+        m_clashes.append({clash.kept.shownTitle(), keptIn});
+    Q_EMIT safetyChanged();
+}
+
+void Store::mergeNextCopy()
+{
+    if (m_mergingCopy)
+        return;
+    const qsizetype unreadable = m_unreadableCopies.size();
+    m_unreadableCopies.removeIf([](const QString& copy) { return !QFileInfo::exists(copy); });
+    if (m_unreadableCopies.size() != unreadable)
+        Q_EMIT safetyChanged();
+    QString copy;
+    for (const QString& candidate : ConflictCopies::find(m_file.path())) {
+        if (!m_unreadableCopies.contains(candidate) && !m_mergedCopies.contains(candidate)) {
+            copy = candidate;
+            break;
+        }
+    }
+    if (copy.isEmpty())
+        return;
+    m_mergingCopy = true;
+    // Read, decoded and merged off the GUI thread: a copy of ten thousand
+    // reminders takes longer than a frame.
+    m_merger.start([this, copy, generation = m_generation, history = m_base.history(),
+                    ours = m_reminders, path = m_file.path(),
+                    now = LocalTime::wallClock(m_clock.now(), m_clock.zone())] {
+        std::optional<ReminderMerge::Result> result;
+        QString keptIn;
+        QFile file(copy);
+        const QFileInfo info(copy);
+        if (!info.isSymLink() && info.size() <= ReminderFile::maxBytes &&
+            file.open(QIODevice::ReadOnly)) {
+            if (const auto theirs = ReminderJson::decodeList(file.readAll()))
+                result = ReminderMerge::mergeLists(history.ancestorOf(*theirs), ours, *theirs,
+                                                   ReminderMerge::Side::Ours);
+        }
+        if (result)
+            keptIn = keepOthers(path, now, result->clashes);
+        QMetaObject::invokeMethod(
+            this,
+            [this, copy, generation, result, keptIn] {
+                onCopyMerged(copy, generation, result, keptIn);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void Store::onCopyMerged(const QString& copy, quint64 generation,
+                         const std::optional<ReminderMerge::Result>& result, const QString& keptIn)
+{
+    m_mergingCopy = false;
+    if (!result) {
+        // Never merged half: left where it is, and said.
+        if (QFileInfo::exists(copy)) {
+            m_unreadableCopies.append(copy);
+            Q_EMIT safetyChanged();
+        }
+    } else if (generation != m_generation) {
+        // The list changed meanwhile: merged again with it.
+    } else {
+        noteClashes(result->clashes, keptIn);
+        m_mergedCopies.append(copy);
+        if (result->list != m_reminders)
+            takeMerged(result->list);
+        else if (!m_dirty && !m_file.busy())
+            removeMergedCopies();
+    }
+    mergeNextCopy();
+}
+
+void Store::removeMergedCopies()
+{
+    // The list on disk holds them now.
+    for (const QString& copy : std::as_const(m_mergedCopies))
+        QFile::remove(copy);
+    m_mergedCopies.clear();
 }
 
 void Store::takeOutsideChange()
 {
-    // Taken in, never written back: the file already holds it.
     const bool unreadable = m_file.holdsUnreadable();
     if (auto outside = m_file.outsideChange(); outside && adopt(std::move(*outside)))
         Q_EMIT remindersReset();
     if (m_file.holdsUnreadable() != unreadable)
         Q_EMIT safetyChanged();
+    // A merge the file does not hold yet goes to it; what the file already
+    // holds is never written back.
+    if (m_dirty && !m_file.busy() && m_saveError.isEmpty() && writeNow())
+        Q_EMIT remindersReset();
 }
 
 void Store::onTouched()
 {
     takeOutsideChange();
+    mergeNextCopy();
     // The folder changed: perhaps what made saving fail is gone. Not for
     // the traces of the failed write itself, which arrive right after it.
     if (!m_saveError.isEmpty() && !m_file.busy() && m_sinceWrite.hasExpired(ownTraceMsecs) &&
         writeNow())
         Q_EMIT remindersReset();
-}
-
-void Store::setReminders(const QList<Reminder>& reminders)
-{
-    m_reminders = reminders;
-    save(ListChange::replace(reminders));
-    Q_EMIT remindersReset();
 }
 
 void Store::setReminder(qsizetype index, const Reminder& reminder)

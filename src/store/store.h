@@ -1,13 +1,16 @@
 #pragma once
 
 #include "list_change.h"
+#include "merge_base.h"
 #include "model/clock.h"
 #include "model/reminder.h"
 #include "reminder_file.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 #include <QUuid>
 
@@ -18,8 +21,11 @@ class UserDefaults;
 // the list, in the background: while one write is on its way the newest list
 // waits, and the next write takes it. The file stays the truth: a change
 // someone else makes to it is taken in, and a save made after one is applied
-// on top of it. A failed save is tried again until one succeeds, and said
-// meanwhile. The pause switch lives in the user defaults.
+// on top of it. Another computer's version of the list, from a sync tool, is
+// merged with this one from the point where the two went apart, and a sync
+// tool's conflict copy is merged in and then removed. A failed save is tried
+// again until one succeeds, and said meanwhile. The pause switch lives in the
+// user defaults.
 class Store : public QObject {
     Q_OBJECT
 
@@ -34,8 +40,6 @@ public:
     static QString standardFolder();
 
     const QList<Reminder>& reminders() const { return m_reminders; }
-    // Replaces the whole list.
-    void setReminders(const QList<Reminder>& reminders);
     // Replaces one element in place; an index outside the list is ignored.
     // Signals remindersReset rather than reminderChanged when the save took
     // in a file someone else changed.
@@ -66,6 +70,17 @@ public:
     bool holdsUnreadableFile() const { return m_file.holdsUnreadable(); }
     // Where an unreadable or overridden file was last kept, or empty.
     QString keptAside() const { return m_file.keptAside(); }
+    // A reminder both computers changed in one field differently: its title,
+    // and the copy next to the list that holds the other computer's values.
+    struct Clash {
+        QString title;
+        QString keptIn;
+    };
+    QList<Clash> clashes() const { return m_clashes; }
+    // Sync tools' conflict copies that could not be read as a reminders list;
+    // they are left as they are.
+    QStringList unreadableCopies() const { return m_unreadableCopies; }
+
     // Waits up to `msecs` for the list to be on disk, trying once more if
     // the last write failed; false when it is not. For quitting.
     bool finishWrites(int msecs);
@@ -77,7 +92,8 @@ Q_SIGNALS:
     void reminderChanged(qsizetype index);
     void remindersReset();
     void pausedChanged(bool paused);
-    // saveError(), holdsUnreadableFile() or keptAside() changed.
+    // saveError(), holdsUnreadableFile(), keptAside(), clashes() or
+    // unreadableCopies() changed.
     void safetyChanged();
 
 private:
@@ -87,6 +103,19 @@ private:
     // Takes the file's list with the changes not yet saved on top; true
     // when that differs from the list.
     bool adopt(QList<Reminder> outside);
+    // Takes in a merged list: the changes that make the list into it are
+    // saved like any other.
+    void takeMerged(const QList<Reminder>& merged);
+    bool hasConflictCopies() const;
+    // Writes the values that gave way next to the list; the copy's path.
+    static QString keepOthers(const QString& path, const QDateTime& localNow,
+                              const QList<ReminderMerge::Clash>& clashes);
+    void noteClashes(const QList<ReminderMerge::Clash>& clashes, const QString& keptIn);
+    // Merges the sync tools' conflict copies, one at a time, off the GUI thread.
+    void mergeNextCopy();
+    void onCopyMerged(const QString& copy, quint64 generation,
+                      const std::optional<ReminderMerge::Result>& result, const QString& keptIn);
+    void removeMergedCopies();
     void takeOutsideChange();
     void onTouched();
     // Writes the newest list, after taking in what changed in the file.
@@ -97,16 +126,24 @@ private:
     UserDefaults& m_defaults;
     const Clock& m_clock;
     ReminderFile m_file;
+    MergeBase m_base;
     QList<Reminder> m_reminders;
+    quint64 m_generation = 0; // counts the list's changes, for merges made meanwhile
     QList<ListChange> m_unsaved;
     bool m_paused = false;
     bool m_loading = true;
-    bool m_dirty = false;    // changed since the last write began
-    qsizetype m_writing = 0; // how many of m_unsaved the write on its way holds
+    bool m_dirty = false;          // changed since the last write began
+    qsizetype m_writing = 0;       // how many of m_unsaved the write on its way holds
+    QList<Reminder> m_writtenList; // what the write on its way holds
     QString m_saveError;
     QString m_lastKeptAside;
+    QList<Clash> m_clashes;
+    QStringList m_unreadableCopies;
+    QStringList m_mergedCopies; // removed once the list holding them is on disk
+    bool m_mergingCopy = false;
     QTimer m_retry;
     QElapsedTimer m_sinceWrite;
     static constexpr int ownTraceMsecs = 1000;
     int m_retryMsecs = firstRetryMsecs;
+    QThreadPool m_merger; // last: its destructor waits for a merge in progress
 };

@@ -6,6 +6,7 @@
 #include "app/translations.h"
 #include "common/fake_chimes.h"
 #include "common/fake_clock.h"
+#include "common/store_fixture.h"
 #include "desktop/login_item.h"
 #include "desktop/system_log.h"
 #include "scheduler/scheduler.h"
@@ -306,7 +307,7 @@ void TestApp::demoShowsSilentPopupAfterOneSecond()
     m_defaults->setBool(QStringLiteral("hasLaunched"), true);
     m_store =
         std::make_unique<Store>(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
-    m_store->setReminders({Reminder{.title = QStringLiteral("Own site"),
+    replaceList(*m_store, {Reminder{.title = QStringLiteral("Own site"),
                                     .sound = QStringLiteral("Hero"),
                                     .url = QStringLiteral("example.org"),
                                     .openURLAutomatically = true}});
@@ -322,7 +323,7 @@ void TestApp::demoShowsSilentPopupAfterOneSecond()
     QVERIFY(m_opener.opened.isEmpty());                                   // never opens by itself
     QCOMPARE(m_store->reminders().first().sound, QStringLiteral("Hero")); // Store untouched
 
-    m_store->setReminders({});
+    replaceList(*m_store, {});
     auto empty = makeDelegate(args({"--demo"}));
     empty->launch();
     QTRY_COMPARE_WITH_TIMEOUT(m_alerts->openPanels().size(), 1, 3000);
@@ -351,9 +352,9 @@ void TestApp::pauseFromTheMenu()
     m_store->setPaused(false); // as from the manager window
     QCOMPARE(tray->icon().cacheKey(), Icons::application(false).cacheKey());
     m_clock.setUtc(QDateTime(QDate(2026, 3, 9), QTime(8, 0), QTimeZone("Europe/Berlin")));
-    m_store->setReminders(
-        {Reminder{.title = QStringLiteral("Later"), .hour = 8, .minute = 50, .days = {2}},
-         Reminder{.title = QStringLiteral("Take\nattendance"), .days = {2, 3}}});
+    replaceList(*m_store,
+                {Reminder{.title = QStringLiteral("Later"), .hour = 8, .minute = 50, .days = {2}},
+                 Reminder{.title = QStringLiteral("Take\nattendance"), .days = {2, 3}}});
     QCOMPARE(shown(), QStringLiteral("Next: Take attendance, Today 08:10"));
     m_clock.advance(
         3600); // past its minute, unrung (the last tick lies later): the tick moves it on
@@ -368,7 +369,7 @@ void TestApp::pauseFromTheMenu()
     delegate->openManager();
     QCOMPARE(delegate->managerWindow()->view()->nextRing(),
              QStringLiteral("Next: <b>Pay</b> &amp;, Today 09:00"));
-    m_store->setReminders({});
+    replaceList(*m_store, {});
     QTRY_COMPARE(shown(), QStringLiteral("No reminders on")); // deleted: its snooze ends
     Q_EMIT delegate->statusMenu()->aboutToShow();
     QVERIFY(!pause->isChecked());
@@ -431,7 +432,8 @@ void TestApp::germanDesktop()
     Translations::install(QLocale());
     m_store =
         std::make_unique<Store>(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
-    m_store->setReminders(
+    replaceList(
+        *m_store,
         {Reminder{.title = QStringLiteral("Standup"), .hour = 8, .minute = 5, .days = {2, 4, 6}},
          Reminder{.title = QStringLiteral("Water"), .days = {2, 3, 4, 5, 6}}});
     auto delegate = makeDelegate(args({}));

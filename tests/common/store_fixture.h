@@ -9,6 +9,16 @@
 
 #include <memory>
 
+// Makes the Store's list into `list` as a user would: every reminder removed,
+// then each one added.
+inline void replaceList(Store& store, const QList<Reminder>& list)
+{
+    while (!store.reminders().isEmpty())
+        store.remove(store.reminders().first().id);
+    for (const Reminder& reminder : list)
+        store.insert(store.reminders().size(), reminder);
+}
+
 // A Store on its own temporary folder, for the tests of what sits on top of it.
 class StoreFixture {
 public:

@@ -1,5 +1,5 @@
 // A helper for the fault tests, built on the real Store.
-//   store_writer FOLDER series      saves faultList(0), faultList(1), ... until killed
+//   store_writer FOLDER series      saves faultReminder(0), faultReminder(1), ... until killed
 //   store_writer FOLDER edit N      loads, makes N changes, prints what it kept
 #include "fault_lists.h"
 #include "store/store.h"
@@ -26,11 +26,11 @@ int main(int argc, char** argv)
 
     if (args.at(2) == u"series") {
         // Ready once a first list is on disk, so a kill always has one to keep.
-        store.setReminders(faultList(0));
+        store.setReminder(0, faultReminder(0));
         store.finishWrites(5000);
         out << "ready" << Qt::endl;
         for (uint n = 1;; ++n) {
-            store.setReminders(faultList(n));
+            store.setReminder(0, faultReminder(n));
             store.finishWrites(5000);
         }
     }

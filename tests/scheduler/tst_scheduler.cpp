@@ -411,7 +411,7 @@ void TestScheduler::onTheMinute()
     QTest::qWait(200);
     QCOMPARE(m_shown.size(), 1);
     QCOMPARE(m_store->reminders().at(0).lastFired, QStringLiteral("2026-03-09"));
-    m_store->setReminders({Reminder{.hour = 8, .minute = 45, .days = {2}}}); // a new list
+    replaceList(*m_store, {Reminder{.hour = 8, .minute = 45, .days = {2}}}); // a new list
     QCOMPARE(scheduler.armedFor(), at(QTime(8, 45)));
 }
 

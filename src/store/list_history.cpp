@@ -1,0 +1,177 @@
+#include "list_history.h"
+
+#include "model/reminder_json.h"
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+using Key = ReminderMerge::Key;
+
+QHash<Key, qsizetype> indexOf(const QList<Reminder>& list)
+{
+    const QList<Key> keys = ReminderMerge::keysOf(list);
+    QHash<Key, qsizetype> index;
+    index.reserve(keys.size());
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        index.insert(keys[i], i);
+    return index;
+}
+
+QJsonValue toJson(const std::optional<Reminder>& reminder)
+{
+    return reminder ? QJsonValue(ReminderJson::toObject(*reminder)) : QJsonValue();
+}
+
+} // namespace
+
+void ListHistory::record(const QList<Reminder>& list)
+{
+    if (!m_started) {
+        m_started = true;
+        m_latest = list;
+        return;
+    }
+    const QList<Key> oldKeys = ReminderMerge::keysOf(m_latest);
+    const QList<Key> newKeys = ReminderMerge::keysOf(list);
+    const QHash<Key, qsizetype> inOld = indexOf(m_latest);
+    const QHash<Key, qsizetype> inNew = indexOf(list);
+    Step step;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const auto was = inOld.constFind(newKeys[i]);
+        if (was == inOld.cend())
+            step.append({newKeys[i], std::nullopt, list[i]});
+        else if (!(m_latest[*was] == list[i]))
+            step.append({newKeys[i], m_latest[*was], list[i]});
+    }
+    for (qsizetype i = 0; i < m_latest.size(); ++i) {
+        if (!inNew.contains(oldKeys[i]))
+            step.append({oldKeys[i], m_latest[i], std::nullopt});
+    }
+    m_latest = list;
+    if (step.isEmpty())
+        return;
+    // Typing changes one reminder again and again: one step for all of it.
+    if (step.size() == 1 && !m_steps.isEmpty() && m_steps.last().size() == 1) {
+        Change& last = m_steps.last().first();
+        const Change& now = step.first();
+        if (last.key == now.key && last.before && last.after && now.before && now.after) {
+            last.after = now.after;
+            return;
+        }
+    }
+    m_steps.append(step);
+    if (m_steps.size() > maxSteps)
+        m_steps.remove(0, m_steps.size() - maxSteps);
+}
+
+bool ListHistory::seenIn(const Step& step, const QHash<Key, qsizetype>& index,
+                         const QList<Reminder>& theirs)
+{
+    for (const Change& change : step) {
+        const auto found = index.constFind(change.key);
+        const Reminder* their = found == index.cend() ? nullptr : &theirs[*found];
+        if (!change.before) {
+            if (their)
+                return true;
+        } else if (!change.after) {
+            if (!their)
+                return true;
+        } else if (their) {
+            for (const Reminder::Field field : Reminder::fields()) {
+                if (field != Reminder::Field::LastFired &&
+                    !change.before->sameField(field, *change.after) &&
+                    their->sameField(field, *change.after))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+QList<Reminder> ListHistory::ancestorOf(const QList<Reminder>& theirs) const
+{
+    const QHash<Key, qsizetype> index = indexOf(theirs);
+    qsizetype seen = m_steps.size();
+    while (seen > 0 && !seenIn(m_steps[seen - 1], index, theirs))
+        --seen;
+    if (seen == m_steps.size())
+        return m_latest;
+    // Undo the steps they have not seen, newest first.
+    std::map<Key, Reminder> state;
+    const QList<Key> keys = ReminderMerge::keysOf(m_latest);
+    for (qsizetype i = 0; i < m_latest.size(); ++i)
+        state.emplace(keys[i], m_latest[i]);
+    for (qsizetype s = m_steps.size() - 1; s >= seen; --s) {
+        for (const Change& change : m_steps[s]) {
+            if (change.before)
+                state.insert_or_assign(change.key, *change.before);
+            else
+                state.erase(change.key);
+        }
+    }
+    // Ordered by key, so that reminders sharing an id keep their occurrence.
+    QList<Reminder> ancestor;
+    ancestor.reserve(qsizetype(state.size()));
+    for (auto& [key, reminder] : state)
+        ancestor.append(std::move(reminder));
+    return ancestor;
+}
+
+QByteArray ListHistory::encode() const
+{
+    QJsonArray latest;
+    for (const Reminder& r : m_latest)
+        latest.append(ReminderJson::toObject(r));
+    QJsonArray steps;
+    for (const Step& step : m_steps) {
+        QJsonArray changes;
+        for (const Change& change : step)
+            changes.append(QJsonObject{{QStringLiteral("before"), toJson(change.before)},
+                                       {QStringLiteral("after"), toJson(change.after)},
+                                       {QStringLiteral("n"), change.key.second}});
+        steps.append(changes);
+    }
+    return QJsonDocument(
+               QJsonObject{{QStringLiteral("latest"), latest}, {QStringLiteral("steps"), steps}})
+        .toJson(QJsonDocument::Compact);
+}
+
+std::optional<ListHistory> ListHistory::decode(const QByteArray& bytes)
+{
+    const QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    if (!root.value(QStringLiteral("latest")).isArray() ||
+        !root.value(QStringLiteral("steps")).isArray())
+        return std::nullopt;
+    ListHistory history;
+    history.m_started = true;
+    const QJsonArray latest = root.value(QStringLiteral("latest")).toArray();
+    for (const QJsonValue& value : latest) {
+        auto reminder = ReminderJson::fromValue(value);
+        if (!reminder)
+            return std::nullopt;
+        history.m_latest.append(std::move(*reminder));
+    }
+    const QJsonArray steps = root.value(QStringLiteral("steps")).toArray();
+    for (const QJsonValue& stepValue : steps) {
+        Step step;
+        const QJsonArray changes = stepValue.toArray();
+        for (const QJsonValue& changeValue : changes) {
+            const QJsonObject change = changeValue.toObject();
+            const auto before = ReminderJson::fromValue(change.value(QStringLiteral("before")));
+            const auto after = ReminderJson::fromValue(change.value(QStringLiteral("after")));
+            const qint64 occurrence = change.value(QStringLiteral("n")).toInteger(-1);
+            if ((!before && !after) || occurrence < 0)
+                return std::nullopt;
+            step.append({{before ? before->id : after->id, occurrence}, before, after});
+        }
+        history.m_steps.append(step);
+    }
+    return history;
+}

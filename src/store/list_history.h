@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/reminder.h"
+#include "reminder_merge.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <optional>
+
+// What the reminders file held over time, as this computer saw it: the list
+// it holds now and the steps that led there. Another computer's version of
+// the file shows which of those steps it had seen, and so from which list
+// the two went apart. A plain value; nothing here reads or writes a file.
+class ListHistory {
+public:
+    // Steps kept; typing in one field makes one step, not one per key.
+    static constexpr qsizetype maxSteps = 200;
+
+    bool isEmpty() const { return !m_started; }
+    const QList<Reminder>& latest() const { return m_latest; }
+    qsizetype steps() const { return m_steps.size(); }
+
+    // The file now holds `list`.
+    void record(const QList<Reminder>& list);
+    // The latest list that `theirs` descends from, as far as its content
+    // tells: what it holds of the steps since. A change both sides may make
+    // alone, such as a firing on the same day, tells nothing.
+    QList<Reminder> ancestorOf(const QList<Reminder>& theirs) const;
+
+    QByteArray encode() const;
+    static std::optional<ListHistory> decode(const QByteArray& bytes);
+
+private:
+    struct Change {
+        ReminderMerge::Key key;
+        std::optional<Reminder> before; // none: added
+        std::optional<Reminder> after;  // none: removed
+    };
+    using Step = QList<Change>;
+    static bool seenIn(const Step& step, const QHash<ReminderMerge::Key, qsizetype>& index,
+                       const QList<Reminder>& theirs);
+
+    bool m_started = false;
+    QList<Reminder> m_latest;
+    QList<Step> m_steps; // oldest first
+};
