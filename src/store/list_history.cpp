@@ -31,7 +31,7 @@ QJsonValue toJson(const std::optional<Reminder>& reminder)
 
 } // namespace
 
-void ListHistory::record(const QList<Reminder>& list)
+void ListHistory::record(const QList<Reminder>& list, bool own)
 {
     if (!m_started) {
         m_started = true;
@@ -42,7 +42,7 @@ void ListHistory::record(const QList<Reminder>& list)
     const QList<Key> newKeys = ReminderMerge::keysOf(list);
     const QHash<Key, qsizetype> inOld = indexOf(m_latest);
     const QHash<Key, qsizetype> inNew = indexOf(list);
-    Step step;
+    QList<Change> step;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const auto was = inOld.constFind(newKeys[i]);
         if (was == inOld.cend())
@@ -58,20 +58,21 @@ void ListHistory::record(const QList<Reminder>& list)
     if (step.isEmpty())
         return;
     // Typing changes one reminder again and again: one step for all of it.
-    if (step.size() == 1 && !m_steps.isEmpty() && m_steps.last().size() == 1) {
-        Change& last = m_steps.last().first();
+    if (own && step.size() == 1 && !m_steps.isEmpty() && m_steps.last().own &&
+        m_steps.last().changes.size() == 1) {
+        Change& last = m_steps.last().changes.first();
         const Change& now = step.first();
         if (last.key == now.key && last.before && last.after && now.before && now.after) {
             last.after = now.after;
             return;
         }
     }
-    m_steps.append(step);
+    m_steps.append({step, own});
     if (m_steps.size() > maxSteps)
         m_steps.remove(0, m_steps.size() - maxSteps);
 }
 
-bool ListHistory::seenIn(const Step& step, const QHash<Key, qsizetype>& index,
+bool ListHistory::seenIn(const QList<Change>& step, const QHash<Key, qsizetype>& index,
                          const QList<Reminder>& theirs)
 {
     for (const Change& change : step) {
@@ -99,7 +100,7 @@ QList<Reminder> ListHistory::ancestorOf(const QList<Reminder>& theirs) const
 {
     const QHash<Key, qsizetype> index = indexOf(theirs);
     qsizetype seen = m_steps.size();
-    while (seen > 0 && !seenIn(m_steps[seen - 1], index, theirs))
+    while (seen > 0 && !seenIn(m_steps[seen - 1].changes, index, theirs))
         --seen;
     if (seen == m_steps.size())
         return m_latest;
@@ -109,7 +110,7 @@ QList<Reminder> ListHistory::ancestorOf(const QList<Reminder>& theirs) const
     for (qsizetype i = 0; i < m_latest.size(); ++i)
         state.emplace(keys[i], m_latest[i]);
     for (qsizetype s = m_steps.size() - 1; s >= seen; --s) {
-        for (const Change& change : m_steps[s]) {
+        for (const Change& change : m_steps[s].changes) {
             if (change.before)
                 state.insert_or_assign(change.key, *change.before);
             else
@@ -132,11 +133,12 @@ QByteArray ListHistory::encode() const
     QJsonArray steps;
     for (const Step& step : m_steps) {
         QJsonArray changes;
-        for (const Change& change : step)
+        for (const Change& change : step.changes)
             changes.append(QJsonObject{{QStringLiteral("before"), toJson(change.before)},
                                        {QStringLiteral("after"), toJson(change.after)},
                                        {QStringLiteral("n"), change.key.second}});
-        steps.append(changes);
+        steps.append(
+            QJsonObject{{QStringLiteral("own"), step.own}, {QStringLiteral("changes"), changes}});
     }
     return QJsonDocument(
                QJsonObject{{QStringLiteral("latest"), latest}, {QStringLiteral("steps"), steps}})
@@ -161,7 +163,8 @@ std::optional<ListHistory> ListHistory::decode(const QByteArray& bytes)
     const QJsonArray steps = root.value(QStringLiteral("steps")).toArray();
     for (const QJsonValue& stepValue : steps) {
         Step step;
-        const QJsonArray changes = stepValue.toArray();
+        step.own = stepValue.toObject().value(QStringLiteral("own")).toBool();
+        const QJsonArray changes = stepValue.toObject().value(QStringLiteral("changes")).toArray();
         for (const QJsonValue& changeValue : changes) {
             const QJsonObject change = changeValue.toObject();
             const auto before = ReminderJson::fromValue(change.value(QStringLiteral("before")));
@@ -169,7 +172,7 @@ std::optional<ListHistory> ListHistory::decode(const QByteArray& bytes)
             const qint64 occurrence = change.value(QStringLiteral("n")).toInteger(-1);
             if ((!before && !after) || occurrence < 0)
                 return std::nullopt;
-            step.append({{before ? before->id : after->id, occurrence}, before, after});
+            step.changes.append({{before ? before->id : after->id, occurrence}, before, after});
         }
         history.m_steps.append(step);
     }

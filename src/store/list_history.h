@@ -21,8 +21,8 @@ public:
     const QList<Reminder>& latest() const { return m_latest; }
     qsizetype steps() const { return m_steps.size(); }
 
-    // The file now holds `list`.
-    void record(const QList<Reminder>& list);
+    // The file now holds `list`: written here (`own`), or found there.
+    void record(const QList<Reminder>& list, bool own);
     // The latest list that `theirs` descends from, as far as its content
     // tells: what it holds of the steps since. A change both sides may make
     // alone, such as a firing on the same day, tells nothing.
@@ -37,8 +37,11 @@ private:
         std::optional<Reminder> before; // none: added
         std::optional<Reminder> after;  // none: removed
     };
-    using Step = QList<Change>;
-    static bool seenIn(const Step& step, const QHash<ReminderMerge::Key, qsizetype>& index,
+    struct Step {
+        QList<Change> changes;
+        bool own = false;
+    };
+    static bool seenIn(const QList<Change>& step, const QHash<ReminderMerge::Key, qsizetype>& index,
                        const QList<Reminder>& theirs);
 
     bool m_started = false;

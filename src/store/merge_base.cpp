@@ -52,9 +52,9 @@ void MergeBase::load()
         m_history = std::move(*history);
 }
 
-void MergeBase::record(const QList<Reminder>& list)
+void MergeBase::record(const QList<Reminder>& list, bool own)
 {
-    m_history.record(list);
+    m_history.record(list, own);
     m_delay.start();
 }
 

@@ -44,7 +44,7 @@ Store::Store(const QString& folder, UserDefaults& defaults, const Clock& clock, 
     auto loaded = m_file.load();
     m_base.load();
     if (loaded && (m_base.history().isEmpty() || m_base.history().latest() != *loaded))
-        m_base.record(*loaded);
+        m_base.record(*loaded, false);
     m_reminders = loaded ? std::move(*loaded) : QList<Reminder>{seedReminder()};
     m_loading = false;
     m_merger.setMaxThreadCount(1);
@@ -109,7 +109,7 @@ void Store::onWritten(bool ok, const QString& error)
         m_retry.stop();
         m_retryMsecs = firstRetryMsecs;
         m_unsaved.remove(0, std::min(written, m_unsaved.size()));
-        m_base.record(m_writtenList);
+        m_base.record(m_writtenList, true);
     } else {
         m_saveError = error.isEmpty() ? QStringLiteral("?") : error;
         m_dirty = true;
@@ -125,7 +125,7 @@ void Store::onWritten(bool ok, const QString& error)
     if (ok && m_dirty && writeNow())
         Q_EMIT remindersReset();
     if (ok && !m_dirty && !m_file.busy())
-        removeMergedCopies();
+        removeMergedCopies(); // the list on disk holds them now
 }
 
 void Store::retry()
@@ -172,7 +172,7 @@ bool Store::adopt(QList<Reminder> outside)
                     keepOthers(m_file.path(), LocalTime::wallClock(m_clock.now(), m_clock.zone()),
                                result.clashes));
     }
-    m_base.record(outside);
+    m_base.record(outside, false);
     bool clean = true;
     for (const ListChange& change : std::as_const(m_unsaved))
         clean = change.applyTo(merged) && clean;
@@ -230,6 +230,9 @@ void Store::noteClashes(const QList<ReminderMerge::Clash>& clashes, const QStrin
 
 void Store::mergeNextCopy()
 {
+    // A sync tool puts the copy and the file it kept in place together: the
+    // file is taken in first, knowing of the copy.
+    takeOutsideChange();
     if (m_mergingCopy)
         return;
     const qsizetype unreadable = m_unreadableCopies.size();
@@ -289,7 +292,7 @@ void Store::onCopyMerged(const QString& copy, quint64 generation,
         m_mergedCopies.append(copy);
         if (result->list != m_reminders)
             takeMerged(result->list);
-        else if (!m_dirty && !m_file.busy())
+        else if (!m_dirty && !m_file.busy() && QFileInfo::exists(m_file.path()))
             removeMergedCopies();
     }
     mergeNextCopy();
@@ -297,7 +300,6 @@ void Store::onCopyMerged(const QString& copy, quint64 generation,
 
 void Store::removeMergedCopies()
 {
-    // The list on disk holds them now.
     for (const QString& copy : std::as_const(m_mergedCopies))
         QFile::remove(copy);
     m_mergedCopies.clear();
@@ -318,7 +320,6 @@ void Store::takeOutsideChange()
 
 void Store::onTouched()
 {
-    takeOutsideChange();
     mergeNextCopy();
     // The folder changed: perhaps what made saving fail is gone. Not for
     // the traces of the failed write itself, which arrive right after it.

@@ -1,5 +1,8 @@
 #include "common/fake_clock.h"
+#include "common/store_fixture.h"
 #include "model/reminder_json.h"
+#include "store/conflict_copies.h"
+#include "store/reminder_merge.h"
 #include "store/store.h"
 #include "store/user_defaults.h"
 
@@ -28,6 +31,26 @@ QString titles(const QList<Reminder>& list)
     QStringList out;
     for (const Reminder& r : list)
         out << r.title;
+    return out.join(u',');
+}
+
+// A list as the rows below spell it: each reminder as its title, then
+// "/note" when it has one, "@HH:MM" when not 08:10, "!day" when it fired.
+QString spelled(const QList<Reminder>& list)
+{
+    QStringList out;
+    for (const Reminder& r : list) {
+        QString text = r.title;
+        if (!r.note.isEmpty())
+            text += u'/' + r.note;
+        if (r.hour != 8 || r.minute != 10)
+            text += QStringLiteral("@%1:%2")
+                        .arg(r.hour, 2, 10, QChar(u'0'))
+                        .arg(r.minute, 2, 10, QChar(u'0'));
+        if (!r.lastFired.isEmpty())
+            text += u'!' + r.lastFired;
+        out << text;
+    }
     return out.join(u',');
 }
 
@@ -91,6 +114,10 @@ private Q_SLOTS:
     void garbageIsKeptThenValidTakenIn();
     void deletedFileIsWrittenAgain();
     void leftoversOfSavesAreRemoved();
+    void mergeRules_data();
+    void mergeRules();
+    void conflictCopyIsMergedAndRemoved_data();
+    void conflictCopyIsMergedAndRemoved();
 
 private:
     // A Store on the folder; on a file holding `list` when one is given.
@@ -156,6 +183,11 @@ void TestStore::firstRunSeedsWithoutWriting()
     QVERIFY(onDisk);
     QCOMPARE(onDisk->size(), 1);
     QVERIFY(onDisk->first() == changed);
+    // Titles, notes and meeting links are the user's alone.
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                        QFile::WriteOther | QFile::ExeOther;
+    QCOMPARE(QFile::permissions(m_file) & others, QFileDevice::Permissions());
+    QCOMPARE(QFile::permissions(m_folder) & others, QFileDevice::Permissions());
 }
 
 void TestStore::emptyArrayIsEmptyList()
@@ -637,6 +669,219 @@ void TestStore::leftoversOfSavesAreRemoved()
     QVERIFY(QFile::link(synced + QStringLiteral("/mine.json"), m_file));
     makeStore();
     QCOMPARE(QDir(synced).entryList(QDir::Files), QStringList{QStringLiteral("mine.json")});
+}
+
+namespace {
+
+// Reminders the merge rows share: ids fixed, so each side's version of one is
+// the same reminder.
+Reminder shared(char which, const QString& title = {})
+{
+    return Reminder{.id = QUuid(uint(which), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0),
+                    .title = title.isEmpty() ? QString(QChar(u'A' + (which - 'a'))) : title};
+}
+
+Reminder with(Reminder r, const std::function<void(Reminder&)>& change)
+{
+    change(r);
+    return r;
+}
+
+} // namespace
+
+void TestStore::mergeRules_data()
+{
+    QTest::addColumn<QList<Reminder>>("base");
+    QTest::addColumn<QList<Reminder>>("ours");
+    QTest::addColumn<QList<Reminder>>("theirs");
+    QTest::addColumn<bool>("oursWin");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("clashes");
+    const Reminder a = shared('a'), b = shared('b'), c = shared('c'), d = shared('d');
+    const auto titled = [](const Reminder& r, const char* t) {
+        return with(r, [&](Reminder& x) { x.title = QString::fromUtf8(t); });
+    };
+    const auto noted = [](const Reminder& r, const char* n) {
+        return with(r, [&](Reminder& x) { x.note = QString::fromUtf8(n); });
+    };
+    const auto fired = [](const Reminder& r, const char* day) {
+        return with(r, [&](Reminder& x) { x.lastFired = QString::fromUtf8(day); });
+    };
+    QTest::newRow("added here, removed there")
+        << QList{a, b} << QList{a, b, c} << QList{a} << false << "A,C" << 0;
+    QTest::newRow("removed here, added there")
+        << QList{a, b} << QList{a} << QList{d, a, b} << true << "D,A" << 0;
+    QTest::newRow("added there after its neighbour")
+        << QList{a, b} << QList{b, a} << QList{a, d, b} << true << "B,A,D" << 0;
+    QTest::newRow("different fields")
+        << QList{a} << QList{titled(a, "A2")} << QList{noted(a, "n")} << true << "A2/n" << 0;
+    QTest::newRow("same field, ours wins")
+        << QList{a} << QList{titled(a, "X")} << QList{titled(a, "Y")} << true << "X" << 1;
+    QTest::newRow("same field, theirs wins")
+        << QList{a} << QList{titled(a, "X")} << QList{titled(a, "Y")} << false << "Y" << 1;
+    QTest::newRow("same field, same value")
+        << QList{a} << QList{titled(a, "X")} << QList{titled(a, "X")} << true << "X" << 0;
+    // NFC and NFD spellings of one word are one title.
+    QTest::newRow("same text, composed otherwise")
+        << QList{a} << QList{titled(a, "Caf\u00e9")} << QList{titled(a, "Cafe\u0301")} << true
+        << "Caf\u00e9" << 0;
+    QTest::newRow("fired on both, the later day")
+        << QList{fired(a, "2026-03-08")} << QList{fired(a, "2026-03-10")}
+        << QList{fired(a, "2026-03-09")} << false << "A!2026-03-10" << 0;
+    const Reminder rearmed = with(fired(a, "2026-03-08"), [](Reminder& r) {
+        r.hour = 11;
+        r.minute = 0;
+        r.lastFired.clear();
+    });
+    QTest::newRow("re-armed here, fired there")
+        << QList{fired(a, "2026-03-08")} << QList{rearmed} << QList{fired(a, "2026-03-09")} << false
+        << "A@11:00" << 0;
+    QTest::newRow("fired here, re-armed there")
+        << QList{fired(a, "2026-03-08")} << QList{fired(a, "2026-03-09")} << QList{rearmed} << true
+        << "A@11:00" << 0;
+    const Reminder twin = titled(a, "A twin");
+    QTest::newRow("one id twice, each edited on one side")
+        << QList{a, twin} << QList{a, noted(twin, "mine")} << QList{noted(a, "theirs"), twin}
+        << true << "A/theirs,A twin/mine" << 0;
+    QTest::newRow("added on both, differently")
+        << QList<Reminder>{} << QList{titled(b, "Mine")} << QList{titled(b, "Theirs")} << false
+        << "Theirs" << 1;
+}
+
+void TestStore::mergeRules()
+{
+    QFETCH(QList<Reminder>, base);
+    QFETCH(QList<Reminder>, ours);
+    QFETCH(QList<Reminder>, theirs);
+    QFETCH(bool, oursWin);
+    using Side = ReminderMerge::Side;
+    const Side winner = oursWin ? Side::Ours : Side::Theirs;
+    QFETCH(QString, expected);
+    QFETCH(int, clashes);
+    const auto result = ReminderMerge::mergeLists(base, ours, theirs, winner);
+    QCOMPARE(spelled(result.list), expected);
+    QCOMPARE(result.clashes.size(), clashes);
+    // Each computer merges the other's version: both end on the same list.
+    const auto other =
+        ReminderMerge::mergeLists(base, theirs, ours, oursWin ? Side::Theirs : Side::Ours);
+    QCOMPARE(spelled(other.list).split(u',').size(), expected.split(u',').size());
+    for (const Reminder& r : other.list)
+        QVERIFY(result.list.contains(r));
+}
+
+void TestStore::conflictCopyIsMergedAndRemoved_data()
+{
+    // Both computers had Standup and Nine; each fired Nine on the same day and
+    // made one change of its own. A sync tool then kept one version as the
+    // file and the other as its conflict copy.
+    QTest::addColumn<QString>("ours");
+    QTest::addColumn<QString>("theirs");
+    QTest::addColumn<bool>("copyIsTheirs");
+    QTest::addColumn<bool>("restart"); // Pendrel restarted before the copy came
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("kept"); // the title kept in a conflict copy of Pendrel's
+    QTest::newRow("added here; copy") << "add"
+                                      << "" << true << false << "Standup,Nine!2026-03-09,Dentist"
+                                      << "";
+    QTest::newRow("added here; file") << "add"
+                                      << "" << false << false << "Standup,Nine!2026-03-09,Dentist"
+                                      << "";
+    QTest::newRow("added here; restarted")
+        << "add"
+        << "" << true << true << "Standup,Nine!2026-03-09,Dentist"
+        << "";
+    QTest::newRow("added there; file") << ""
+                                       << "add" << false << false << "Standup,Nine!2026-03-09,Lunch"
+                                       << "";
+    QTest::newRow("removed here; file") << "remove"
+                                        << "" << false << false << "Nine!2026-03-09"
+                                        << "";
+    QTest::newRow("removed there; copy") << ""
+                                         << "remove" << true << false << "Nine!2026-03-09"
+                                         << "";
+    QTest::newRow("removed there; restarted") << ""
+                                              << "remove" << true << true << "Nine!2026-03-09"
+                                              << "";
+    QTest::newRow("renamed on both; copy") << "rename"
+                                           << "rename" << true << false << "Standup,Mine!2026-03-09"
+                                           << "Theirs";
+    QTest::newRow("renamed on both; file")
+        << "rename"
+        << "rename" << false << false << "Standup,Theirs!2026-03-09"
+        << "Mine";
+    QTest::newRow("copy does not decode")
+        << "add"
+        << "garbage" << true << false << "Standup,Nine!2026-03-09,Dentist"
+        << "";
+}
+
+void TestStore::conflictCopyIsMergedAndRemoved()
+{
+    QFETCH(QString, ours);
+    QFETCH(QString, theirs);
+    QFETCH(bool, copyIsTheirs);
+    QFETCH(bool, restart);
+    QFETCH(QString, expected);
+    QFETCH(QString, kept);
+    const Reminder standup = shared('a', QStringLiteral("Standup"));
+    const Reminder nine = shared('b', QStringLiteral("Nine"));
+    const Reminder dentist = shared('c', QStringLiteral("Dentist"));
+    const Reminder lunch = shared('d', QStringLiteral("Lunch"));
+    const auto change = [&](QList<Reminder> list, const QString& what, const QString& name) {
+        list[1].lastFired = QStringLiteral("2026-03-09");
+        if (what == u"add")
+            list.append(name == u"Mine" ? dentist : lunch);
+        else if (what == u"remove")
+            list.removeFirst();
+        else if (what == u"rename")
+            list[1].title = name;
+        return list;
+    };
+    auto store = makeStore(QList<Reminder>{standup, nine});
+    // As the Scheduler and the window make them.
+    Reminder mine = nine;
+    mine.lastFired = QStringLiteral("2026-03-09");
+    if (ours == u"rename")
+        mine.title = QStringLiteral("Mine");
+    store->setReminder(1, mine);
+    if (ours == u"add")
+        store->insert(2, dentist);
+    else if (ours == u"remove")
+        store->remove(standup.id);
+    QVERIFY(store->finishWrites(5000));
+    if (restart)
+        store = makeStore();
+
+    const QString copy =
+        m_folder + QStringLiteral("/reminders.sync-conflict-20260309-091500-6RBGFW5.json");
+    const QByteArray their =
+        theirs == u"garbage"
+            ? QByteArray("[{\"title\": ")
+            : ReminderJson::encodeList(change({standup, nine}, theirs, QStringLiteral("Theirs")));
+    if (copyIsTheirs) {
+        QVERIFY(writeFile(copy, their));
+    } else {
+        QVERIFY(QFile::rename(m_file, copy));
+        QVERIFY(replaceFile(m_file, their));
+    }
+    if (theirs == u"garbage") {
+        QTRY_COMPARE(store->unreadableCopies(), QStringList{copy});
+        QVERIFY(QFile::exists(copy));
+    } else {
+        QTRY_VERIFY(!QFile::exists(copy));
+        QVERIFY(store->unreadableCopies().isEmpty());
+    }
+    QCOMPARE(spelled(store->reminders()), expected);
+    QCOMPARE(spelled(*ReminderJson::decodeList(read(m_file))), expected);
+    const QStringList copies =
+        QDir(m_folder).entryList({QStringLiteral("reminders.json.conflict-*")}, QDir::Files);
+    QCOMPARE(copies.size(), kept.isEmpty() ? 0 : 1);
+    if (!kept.isEmpty()) {
+        QVERIFY(spelled(*ReminderJson::decodeList(read(m_folder + u'/' + copies.first())))
+                    .startsWith(kept));
+        QCOMPARE(store->clashes().size(), 1);
+        QCOMPARE(store->clashes().first().keptIn, m_folder + u'/' + copies.first());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStore)
