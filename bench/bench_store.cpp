@@ -1,5 +1,7 @@
 // Median time to save (encode + durable atomic write) and to load the
-// reminders file, for lists of several sizes.
+// reminders file, for lists of several sizes; then how long a sync tool's
+// conflict copy of such a list takes to be merged in, and the longest the
+// event loop (the window's) stood still meanwhile.
 #include "bench_common.h"
 #include "model/reminder_json.h"
 #include "store/atomic_file.h"
@@ -7,9 +9,14 @@
 #include "store/user_defaults.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -24,6 +31,44 @@ QList<Reminder> makeList(int count)
                              .url = QStringLiteral("example.com/page/%1").arg(i)});
     }
     return list;
+}
+
+// From the copy's arrival to its removal, and the longest gap between two
+// turns of the event loop, in milliseconds.
+std::pair<double, double> mergeCopy(const QString& folder, UserDefaults& defaults, int count)
+{
+    const QList<Reminder> list = makeList(count);
+    AtomicFile::makeFolder(folder);
+    AtomicFile::write(folder + QStringLiteral("/reminders.json"), ReminderJson::encodeList(list));
+    Store store(folder, defaults);
+    // The other computer changed every other note and added ten.
+    QList<Reminder> theirs = list;
+    for (qsizetype i = 0; i < theirs.size(); i += 2)
+        theirs[i].note = QStringLiteral("Changed on the other computer.");
+    theirs.append(makeList(10));
+    const QString copy =
+        folder + QStringLiteral("/reminders.sync-conflict-20261208-183547-6RBGFW5.json");
+    QEventLoop loop;
+    QTimer::singleShot(200, &loop, &QEventLoop::quit); // the watch is set up
+    loop.exec();
+
+    QElapsedTimer total;
+    QElapsedTimer sinceTurn;
+    double longest = 0;
+    QTimer turn;
+    turn.setInterval(1);
+    QObject::connect(&turn, &QTimer::timeout, &loop, [&] {
+        longest = std::max(longest, double(sinceTurn.nsecsElapsed()) / 1e6);
+        sinceTurn.start();
+        if (!QFileInfo::exists(copy) || total.hasExpired(60'000))
+            loop.quit();
+    });
+    AtomicFile::write(copy, ReminderJson::encodeList(theirs));
+    total.start();
+    sinceTurn.start();
+    turn.start();
+    loop.exec();
+    return {double(total.nsecsElapsed()) / 1e6, longest};
 }
 
 } // namespace
@@ -61,6 +106,13 @@ int main(int argc, char** argv)
             << QString::number(encode, 'f', 3) << QString::number(write, 'f', 3)
             << QString::number(decode, 'f', 3) << qSetFieldWidth(12)
             << QFileInfo(store.filePath()).size() << qSetFieldWidth(0) << "\n";
+    }
+    out << "\nconflict copy of  merged_ms  longest_stall_ms\n";
+    for (int count : {100, 1000, 10000}) {
+        const auto [merged, stall] =
+            mergeCopy(dir.filePath(QStringLiteral("copy%1").arg(count)), defaults, count);
+        out << qSetFieldWidth(17) << count << qSetFieldWidth(11) << QString::number(merged, 'f', 1)
+            << qSetFieldWidth(18) << QString::number(stall, 'f', 1) << qSetFieldWidth(0) << "\n";
     }
     return 0;
 }

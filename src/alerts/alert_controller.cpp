@@ -58,7 +58,7 @@ void AlertController::show(const Reminder& reminder)
     if (player)
         player->play(reminder.repeatSound);
     if (reminder.openURLAutomatically) {
-        if (const auto url = reminder.normalizedURL())
+        if (const auto url = reminder.automaticURL())
             m_opener.open(*url);
     }
     Q_EMIT panelsChanged();

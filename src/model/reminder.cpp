@@ -208,6 +208,19 @@ std::optional<QUrl> Reminder::normalizedURL() const
     return parsed;
 }
 
+std::optional<QUrl> Reminder::automaticURL() const
+{
+    static const QStringList opensByItself = {
+        QStringLiteral("http"),       QStringLiteral("https"),   QStringLiteral("zoommtg"),
+        QStringLiteral("zoomus"),     QStringLiteral("msteams"), QStringLiteral("webex"),
+        QStringLiteral("jitsi-meet"),
+    };
+    auto link = normalizedURL();
+    if (link && !opensByItself.contains(link->scheme()))
+        return std::nullopt;
+    return link;
+}
+
 bool Reminder::hasValidTime() const
 {
     return hour >= 0 && hour < 24 && minute >= 0 && minute < 60;

@@ -41,6 +41,10 @@ struct Reminder {
     // with a scheme and ":/"; nothing for text that is no address or would
     // run code or reach local files (javascript:, data:, file: and the like).
     std::optional<QUrl> normalizedURL() const;
+    // The website to open by itself when the reminder fires: only a web
+    // address or a meeting app's link. Any other scheme reaches whatever
+    // handler is installed for it, so it opens only on a click.
+    std::optional<QUrl> automaticURL() const;
     // Whether hour and minute name a real time of day. A hand-edited file can
     // hold others; they are kept as written but can never ring.
     bool hasValidTime() const;

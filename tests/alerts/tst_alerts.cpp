@@ -221,6 +221,20 @@ void TestAlerts::openAutomaticallyOpensHttpsForm()
     QCOMPARE(m_controller->openPanels().size(), 1); // the pop-up stays
     m_controller->show(Reminder{.url = QStringLiteral(" "), .openURLAutomatically = true});
     QCOMPARE(m_opener->opened.size(), 1);
+    m_controller->show(Reminder{.url = QStringLiteral("zoommtg://zoom.us/join?confno=1"),
+                                .openURLAutomatically = true});
+    QCOMPARE(m_opener->opened.size(), 2);
+
+    // Other handlers (a file from elsewhere may name any) open only on a click.
+    for (const char* link : {"apt://pendrel-helper", "smb://fileserver/share/run.desktop"}) {
+        const QUrl url(QString::fromLatin1(link));
+        m_controller->show(Reminder{.url = url.toString(), .openURLAutomatically = true});
+        QCOMPARE(m_opener->opened.size(), 2);
+        auto* panel = qobject_cast<AlertPanel*>(m_controller->openPanels().last());
+        Q_EMIT panel->view()->openRequested();
+        QCOMPARE(m_opener->opened.last(), url);
+        m_opener->opened.removeLast();
+    }
 }
 
 void TestAlerts::windowManagerCloseStopsLoopingChime()
