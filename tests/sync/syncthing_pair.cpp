@@ -1,7 +1,10 @@
 #include "syncthing_pair.h"
 
+#include "common/child_process.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDomDocument>
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
@@ -9,7 +12,6 @@
 #include <QNetworkReply>
 #include <QTcpServer>
 #include <QTest>
-#include <QUuid>
 
 #include <functional>
 
@@ -72,6 +74,8 @@ QProcessEnvironment syncthingEnvironment(const QString& home)
     env.insert(QStringLiteral("STNODEFAULTFOLDER"), QStringLiteral("1"));
     env.insert(QStringLiteral("STNOUPGRADE"), QStringLiteral("1"));
     env.insert(QStringLiteral("STNORESTART"), QStringLiteral("1"));
+    // No monitor process around it: the process held here is Syncthing itself.
+    env.insert(QStringLiteral("STMONITORED"), QStringLiteral("yes"));
     return env;
 }
 
@@ -103,7 +107,6 @@ bool SyncthingPair::start()
     for (size_t i = 0; i < m_devices.size(); ++i) {
         m_devices[i].listenPort = ports[2 * i];
         m_devices[i].guiPort = ports[2 * i + 1];
-        m_devices[i].apiKey = QUuid::createUuid().toByteArray(QUuid::Id128);
         if (!generate(m_devices[i]))
             return false;
     }
@@ -127,65 +130,81 @@ bool SyncthingPair::generate(Device& device)
     if (!run.waitForFinished(startMsecs) || run.exitCode() != 0)
         return fail(QStringLiteral("syncthing generate: ") + run.errorString() +
                     QString::fromLocal8Bit(run.readAll()));
-    const QString output = QString::fromLocal8Bit(run.readAll());
-    const qsizetype at = output.indexOf(QStringLiteral("Device ID: "));
-    if (at < 0)
-        return fail(QStringLiteral("no device ID from syncthing generate: ") + output);
-    device.id = output.mid(at + 11, 63);
-    return true;
+    QFile file(configPath(device));
+    if (!file.open(QIODevice::ReadOnly) || !device.config.setContent(&file))
+        return fail(QStringLiteral("no config from syncthing generate in ") + device.side.home);
+    const QDomElement root = device.config.documentElement();
+    device.id = root.firstChildElement(QStringLiteral("device")).attribute(QStringLiteral("id"));
+    device.apiKey = root.firstChildElement(QStringLiteral("gui"))
+                        .firstChildElement(QStringLiteral("apikey"))
+                        .text()
+                        .toLatin1();
+    return !device.id.isEmpty() ||
+           fail(QStringLiteral("no device ID in the config in ") + device.side.home);
 }
 
-bool SyncthingPair::writeConfig(const Device& device, const Device& peer) const
+bool SyncthingPair::writeConfig(Device& device, const Device& peer)
 {
-    const auto deviceEntry = [](const Device& d, const QString& address) {
-        return QStringLiteral("<device id=\"%1\" name=\"%2\" compression=\"metadata\">"
-                              "<address>%3</address><paused>false</paused></device>\n")
-            .arg(d.id, QFileInfo(d.side.home).fileName(), address);
+    QDomDocument& config = device.config;
+    QDomElement root = config.documentElement();
+    const auto set = [&config](QDomElement parent, const char* name, const QString& value) {
+        QDomElement element = parent.firstChildElement(QString::fromLatin1(name));
+        if (element.isNull())
+            element =
+                parent.appendChild(config.createElement(QString::fromLatin1(name))).toElement();
+        while (element.hasChildNodes())
+            element.removeChild(element.firstChild());
+        element.appendChild(config.createTextNode(value));
     };
-    const QString folder =
-        QStringLiteral("<folder id=\"%1\" label=\"Pendrel\" path=\"%2\" type=\"sendreceive\" "
-                       "rescanIntervalS=\"%3\" fsWatcherEnabled=\"true\" fsWatcherDelayS=\"%4\">\n"
-                       "<device id=\"%5\"></device><device id=\"%6\"></device></folder>\n")
-            .arg(QString::fromLatin1(folderId), device.side.folder.toHtmlEscaped())
-            .arg(m_options.rescanSecs)
-            .arg(m_options.watcherDelaySecs)
-            .arg(m_devices[0].id, m_devices[1].id);
-    const QString gui = QStringLiteral("<gui enabled=\"true\" tls=\"false\"><address>127.0.0.1:%1"
-                                       "</address><apikey>%2</apikey></gui>\n")
-                            .arg(device.guiPort)
-                            .arg(QString::fromLatin1(device.apiKey));
-    const QString options = QStringLiteral("<options>\n"
-                                           "<listenAddress>tcp://127.0.0.1:%1</listenAddress>\n"
-                                           "<globalAnnounceEnabled>false</globalAnnounceEnabled>\n"
-                                           "<localAnnounceEnabled>false</localAnnounceEnabled>\n"
-                                           "<relaysEnabled>false</relaysEnabled>\n"
-                                           "<natEnabled>false</natEnabled>\n"
-                                           "<stunKeepaliveStartS>0</stunKeepaliveStartS>\n"
-                                           "<announceLANAddresses>false</announceLANAddresses>\n"
-                                           "<urAccepted>-1</urAccepted>\n"
-                                           "<crashReportingEnabled>false</crashReportingEnabled>\n"
-                                           "<autoUpgradeIntervalH>0</autoUpgradeIntervalH>\n"
-                                           "<startBrowser>false</startBrowser>\n"
-                                           "<restartOnWakeup>false</restartOnWakeup>\n"
-                                           // Connected again a second or two after a resume.
-                                           "<reconnectionIntervalS>1</reconnectionIntervalS>\n"
-                                           // Lowered priority starves it on a busy machine.
-                                           "<setLowPriority>false</setLowPriority>\n"
-                                           "</options>\n")
-                                .arg(device.listenPort);
-    const QString config =
-        QStringLiteral("<configuration version=\"36\">\n") + folder +
-        deviceEntry(device, QStringLiteral("dynamic")) +
-        deviceEntry(peer, QStringLiteral("tcp://127.0.0.1:%1").arg(peer.listenPort)) + gui +
-        options + QStringLiteral("</configuration>\n");
-    QFile file(device.side.home + QStringLiteral("/config.xml"));
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(config.toUtf8()) == config.toUtf8().size();
+    // The folder and the peer as Syncthing's window adds them: from its defaults.
+    const QDomElement defaults = root.firstChildElement(QStringLiteral("defaults"));
+    QDomElement folder =
+        defaults.firstChildElement(QStringLiteral("folder")).cloneNode().toElement();
+    folder.setAttribute(QStringLiteral("id"), QString::fromLatin1(folderId));
+    folder.setAttribute(QStringLiteral("label"), QStringLiteral("Pendrel"));
+    folder.setAttribute(QStringLiteral("path"), device.side.folder);
+    folder.setAttribute(QStringLiteral("rescanIntervalS"), m_options.rescanSecs);
+    folder.setAttribute(QStringLiteral("fsWatcherEnabled"), QStringLiteral("true"));
+    folder.setAttribute(QStringLiteral("fsWatcherDelayS"), m_options.watcherDelaySecs);
+    QDomElement member = folder.firstChildElement(QStringLiteral("device"));
+    QDomElement peerMember = folder.insertAfter(member.cloneNode(), member).toElement();
+    peerMember.setAttribute(QStringLiteral("id"), peer.id);
+    root.insertBefore(folder, root.firstChild());
+    QDomElement other =
+        defaults.firstChildElement(QStringLiteral("device")).cloneNode().toElement();
+    other.setAttribute(QStringLiteral("id"), peer.id);
+    set(other, "address", QStringLiteral("tcp://127.0.0.1:%1").arg(peer.listenPort));
+    root.insertBefore(other, defaults);
+
+    QDomElement gui = root.firstChildElement(QStringLiteral("gui"));
+    set(gui, "address", QStringLiteral("127.0.0.1:%1").arg(device.guiPort));
+    QDomElement options = root.firstChildElement(QStringLiteral("options"));
+    set(options, "listenAddress", QStringLiteral("tcp://127.0.0.1:%1").arg(device.listenPort));
+    // Nothing but the peer on 127.0.0.1: no discovery, relays, NAT, STUN,
+    // reports or upgrades.
+    for (const char* off :
+         {"globalAnnounceEnabled", "localAnnounceEnabled", "relaysEnabled", "natEnabled",
+          "announceLANAddresses", "crashReportingEnabled", "startBrowser", "restartOnWakeup"})
+        set(options, off, QStringLiteral("false"));
+    set(options, "urAccepted", QStringLiteral("-1"));
+    set(options, "autoUpgradeIntervalH", QStringLiteral("0"));
+    set(options, "stunKeepaliveStartS", QStringLiteral("0"));
+    // Connected again a second or two after a resume.
+    set(options, "reconnectionIntervalS", QStringLiteral("1"));
+    // Lowered priority starves it on a busy machine.
+    set(options, "setLowPriority", QStringLiteral("false"));
+
+    QFile file(configPath(device));
+    const QByteArray bytes = config.toByteArray();
+    return (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+            file.write(bytes) == bytes.size()) ||
+           fail(QStringLiteral("cannot write ") + file.fileName());
 }
 
 bool SyncthingPair::launch(Device& device)
 {
     device.process = std::make_unique<QProcess>();
+    endWithTest(*device.process);
     device.process->setProcessEnvironment(syncthingEnvironment(device.side.home));
     device.process->setProcessChannelMode(QProcess::MergedChannels);
     // Its log stays in its home, for a look after a failure.

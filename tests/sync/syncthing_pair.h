@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDomDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QProcess>
@@ -48,13 +49,18 @@ private:
         Side side;
         QString id;
         QByteArray apiKey;
+        QDomDocument config;
         quint16 listenPort = 0;
         quint16 guiPort = 0;
         std::unique_ptr<QProcess> process;
     };
 
     bool generate(Device& device);
-    bool writeConfig(const Device& device, const Device& peer) const;
+    bool writeConfig(Device& device, const Device& peer);
+    static QString configPath(const Device& device)
+    {
+        return device.side.home + QStringLiteral("/config.xml");
+    }
     bool launch(Device& device);
     void stop(Device& device);
     // The JSON answer of the device's REST API; an empty object when it

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 
+#include "common/child_process.h"
 #include "common/files.h"
 #include "common/pendrel_launch.h"
 
@@ -115,6 +116,7 @@ void TestSync::startPendrel(size_t side)
     setClock(side, nine.addSecs(-600), QDateTime::currentDateTime());
     auto& pendrel = m_pendrels[side];
     pendrel = std::make_unique<QProcess>();
+    endWithTest(*pendrel);
     pendrel->setProcessEnvironment(env);
     pendrel->start(QStringLiteral(PENDREL_BINARY), {QStringLiteral("--autostart")});
     QVERIFY(pendrel->waitForStarted(10000));
@@ -287,7 +289,7 @@ void TestSync::editsMeetWhenTheComputersDo()
     QStringList others = QDir(folder(0)).entryList(QDir::Files);
     others.removeOne(QStringLiteral("reminders.json"));
     if (clash.isEmpty()) {
-        QCOMPARE(others, QStringList());
+        QCOMPARE(others.join(u' '), QString());
     } else {
         const QString lost = kept == clash[0] ? clash[1] : clash[0];
         const bool keptAway = std::any_of(others.begin(), others.end(), [&](const QString& name) {
