@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #include "common/files.h"
-#include "common/private_home.h"
+#include "common/pendrel_launch.h"
 
 namespace {
 
@@ -51,7 +51,6 @@ private:
     Run run(const QStringList& arguments, const QString& fakeTime = {}, int timeoutMsecs = 20000);
     QString home(const QString& relative) const { return m_home->path(relative); }
     QStringList snapshots() const;
-    void markLaunched();
 
     std::unique_ptr<PrivateHome> m_home;
     QString m_out;
@@ -68,16 +67,7 @@ void TestEndToEnd::init()
 
 QProcessEnvironment TestEndToEnd::environment() const
 {
-    QProcessEnvironment env = m_home->environment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Berlin"));
-    // faketime preloads its library ahead of the sanitizer runtime of a
-    // sanitizer build, which is harmless here.
-    QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
-    if (!asan.isEmpty())
-        asan += u':';
-    env.insert(QStringLiteral("ASAN_OPTIONS"), asan + QStringLiteral("verify_asan_link_order=0"));
-    return env;
+    return pendrelEnvironment(*m_home);
 }
 
 std::unique_ptr<QProcess> TestEndToEnd::start(const QStringList& arguments, const QString& fakeTime)
@@ -116,13 +106,6 @@ Run TestEndToEnd::run(const QStringList& arguments, const QString& fakeTime, int
 QStringList TestEndToEnd::snapshots() const
 {
     return QDir(m_out).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
-}
-
-void TestEndToEnd::markLaunched()
-{
-    QSettings settings(home(QStringLiteral("config/Pendrel/Pendrel.conf")), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("hasLaunched"), true);
-    settings.setValue(QStringLiteral("loginOptOut"), true);
 }
 
 void TestEndToEnd::firstLaunchSnapshotsManagerAndWritesNoReminders()
@@ -182,7 +165,7 @@ void TestEndToEnd::loginStatusPrintsOneWordAndTouchesNothing()
 
 void TestEndToEnd::demoSnapshotHasManagerAndPopup()
 {
-    markLaunched();
+    markLaunched(*m_home);
     const Run r = run({QStringLiteral("--demo"), QStringLiteral("--snapshot"), m_out});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(snapshots(),
@@ -196,7 +179,7 @@ void TestEndToEnd::demoSnapshotHasManagerAndPopup()
 
 void TestEndToEnd::shortDelayHasManagerOnly()
 {
-    markLaunched();
+    markLaunched(*m_home);
     const Run r = run({QStringLiteral("--snapshot-after"), QStringLiteral("0.5"),
                        QStringLiteral("--demo"), QStringLiteral("--snapshot"), m_out});
     QCOMPARE(r.exitCode, 0);
@@ -205,7 +188,7 @@ void TestEndToEnd::shortDelayHasManagerOnly()
 
 void TestEndToEnd::missingFolderStillQuits()
 {
-    markLaunched();
+    markLaunched(*m_home);
     const Run r = run({QStringLiteral("--demo"), QStringLiteral("--snapshot"),
                        home(QStringLiteral("no/such/folder")), QStringLiteral("--snapshot-after"),
                        QStringLiteral("1.5")});
@@ -217,7 +200,7 @@ void TestEndToEnd::missingFolderStillQuits()
 
 void TestEndToEnd::snapshotAsLastArgumentKeepsRunning()
 {
-    markLaunched();
+    markLaunched(*m_home);
     auto process = start(
         {QStringLiteral("--snapshot-after"), QStringLiteral("0"), QStringLiteral("--snapshot")});
     QVERIFY(!process->waitForFinished(4000));
@@ -236,7 +219,7 @@ void TestEndToEnd::reminderDueTwentyMinutesAgoFires_data()
 void TestEndToEnd::reminderDueTwentyMinutesAgoFires()
 {
     QFETCH(bool, audioPlugin);
-    markLaunched();
+    markLaunched(*m_home);
     if (!audioPlugin) { // a copy of the program alone in a folder
         m_binary = home(QStringLiteral("pendrel"));
         QVERIFY(QFile::copy(QStringLiteral(PENDREL_BINARY), m_binary));
@@ -275,7 +258,7 @@ void TestEndToEnd::secondLaunchOpensTheFirstsManager_data()
 
 void TestEndToEnd::secondLaunchOpensTheFirstsManager()
 {
-    markLaunched();
+    markLaunched(*m_home);
     auto first = start({QStringLiteral("--autostart"), QStringLiteral("--snapshot"), m_out,
                         QStringLiteral("--snapshot-after"), QStringLiteral("5")});
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home(QStringLiteral("runtime/pendrel/instance"))), 5000);
@@ -292,7 +275,7 @@ void TestEndToEnd::secondLaunchOpensTheFirstsManager()
 
 void TestEndToEnd::twoStartsAtOnceLeaveOne()
 {
-    markLaunched();
+    markLaunched(*m_home);
     const QStringList arguments{QStringLiteral("--snapshot"), m_out,
                                 QStringLiteral("--snapshot-after"), QStringLiteral("4")};
     QElapsedTimer timer;
@@ -315,7 +298,7 @@ void TestEndToEnd::twoStartsAtOnceLeaveOne()
 
 void TestEndToEnd::clockJumpsNeverFireTwice()
 {
-    markLaunched();
+    markLaunched(*m_home);
     QDir().mkpath(home(QStringLiteral("data/Pendrel")));
     const QString reminders = home(QStringLiteral("data/Pendrel/reminders.json"));
     QFile file(reminders);
@@ -383,7 +366,7 @@ void TestEndToEnd::clockJumpsNeverFireTwice()
 
 void TestEndToEnd::handEditWhileRunningSurvivesAndFires()
 {
-    markLaunched();
+    markLaunched(*m_home);
     const QString reminders = home(QStringLiteral("data/Pendrel/reminders.json"));
     const QList<qint64> everyDay{1, 2, 3, 4, 5, 6, 7};
     Reminder standUp{.title = QStringLiteral("Stand-up"), .hour = 8, .minute = 1, .days = everyDay};
