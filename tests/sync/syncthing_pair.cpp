@@ -2,6 +2,7 @@
 
 #include "common/child_process.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDomDocument>
@@ -10,6 +11,7 @@
 #include <QJsonDocument>
 #include <QNetworkProxy>
 #include <QNetworkReply>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTest>
 
@@ -61,6 +63,15 @@ QMap<QString, QByteArray> contents(const QString& folder)
         files.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     }
     return files;
+}
+
+// A file entry's modification time, to the millisecond a QFileInfo gives.
+QDateTime modified(const QJsonObject& entry)
+{
+    static const QRegularExpression finer(QStringLiteral(R"((\.\d{3})\d+)"));
+    QString text = entry.value(QStringLiteral("modified")).toString();
+    text.replace(finer, QStringLiteral("\\1"));
+    return QDateTime::fromString(text, Qt::ISODateWithMs);
 }
 
 QProcessEnvironment syncthingEnvironment(const QString& home)
@@ -323,6 +334,26 @@ QString SyncthingPair::outOfStep()
     if (first != second)
         return QStringLiteral("the folders differ: %1 and %2")
             .arg(first.keys().join(u' '), second.keys().join(u' '));
+    // Equal bytes are not enough: a change still waiting out the watcher's
+    // delay, or an index not yet sent, may yet make a conflict copy.
+    for (const QString& name : first.keys()) {
+        std::array<QJsonValue, 2> global;
+        for (size_t i = 0; i < m_devices.size(); ++i) {
+            const QJsonObject file =
+                call(m_devices[i], "GET",
+                     QStringLiteral("/rest/db/file?folder=%1&file=%2")
+                         .arg(QString::fromLatin1(folderId),
+                              QString::fromLatin1(QUrl::toPercentEncoding(name))));
+            const QJsonObject local = file.value(QStringLiteral("local")).toObject();
+            global[i] =
+                file.value(QStringLiteral("global")).toObject().value(QStringLiteral("version"));
+            if (local.value(QStringLiteral("version")) != global[i] ||
+                modified(local) != QFileInfo(m_devices[i].side.folder + u'/' + name).lastModified())
+                return QStringLiteral("device %1 has not taken in %2 as it is").arg(i).arg(name);
+        }
+        if (global[0] != global[1])
+            return QStringLiteral("the devices disagree on the version of ") + name;
+    }
     return {};
 }
 
