@@ -45,9 +45,10 @@ def walk(node, depth=0):
         yield from walk(child, depth + 1)
 
 
-def wait_for(what, deadline=45):
-    end = time.time() + deadline
-    while time.time() < end:
+def wait_for(what, process, deadline=45):
+    """Polls what() until it holds; gives up early once pendrel has quit."""
+    end = time.monotonic() + deadline
+    while process.poll() is None and time.monotonic() < end:
         found = what()
         if found:
             return found
@@ -70,64 +71,74 @@ def describe(node):
     return f"{node.getRoleName()} '{node.name}'"
 
 
+def check_tree(manager, alert, process):
+    controls = [n for n in walk(manager) if n.getRole() in OPERABLE]
+    check(len(controls) >= 15, f"only {len(controls)} controls in the manager")
+    for node in controls:
+        check(node.name.strip() != "", f"manager: nameless {describe(node)}")
+    names = {node.name: node for node in controls}
+    for name in ["Add reminder", "Remove reminder"]:
+        check(name in names, f"manager: no button named '{name}'")
+    for index, day in enumerate(DAYS):
+        badge = names.get(day)
+        if badge is None:
+            check(False, f"manager: no day button '{day}'")
+            continue
+        states = badge.getState()
+        check(badge.getRole() in (pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX) or
+              states.contains(pyatspi.STATE_CHECKABLE), f"'{day}' is {describe(badge)}")
+        weekday = 1 <= index <= 5
+        check(states.contains(pyatspi.STATE_CHECKED) == weekday,
+              f"'{day}' says {'not ' if weekday else ''}chosen")
+
+    check(alert.name == "Take attendance", f"alert named '{alert.name}'")
+    buttons = [n for n in walk(alert) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    check(sorted(b.name for b in buttons) == ["Done", "Open website", "Snooze"],
+          f"alert buttons {[b.name for b in buttons]}")
+    done = next((b for b in buttons if b.name == "Done"), None)
+    if done is not None:
+        action = done.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        check("Press" in names, f"Done offers {names}")
+        if "Press" in names:
+            action.doAction(names.index("Press"))
+            gone = wait_for(lambda: not any(
+                w.getRole() == pyatspi.ROLE_ALERT for w in manager.parent), process)
+            check(gone, "pressing Done left the pop-up open")
+    return f"{len(controls)} manager controls and {len(buttons)} pop-up buttons named"
+
+
 def main():
     pendrel = sys.argv[1]
-    shots = tempfile.mkdtemp()
-    process = subprocess.Popen([pendrel, "--demo", "--snapshot", shots, "--snapshot-after", "60"],
-                               stderr=subprocess.PIPE)
+    # A file, not a pipe: a pipe nobody reads stalls pendrel once it is full.
+    err = tempfile.TemporaryFile()
+    # No --snapshot: it quits after a set time, which could cut a slow run
+    # short, and pendrel ends with the session's display anyway.
+    process = subprocess.Popen([pendrel, "--demo"], stderr=err)
+    summary = None
     try:
-        found = wait_for(pendrel_windows)
-        if not found:
-            print("FAIL: no manager window and alert in the accessible tree")
-            return 1
-        manager, alert = found
-
-        controls = [n for n in walk(manager) if n.getRole() in OPERABLE]
-        check(len(controls) >= 15, f"only {len(controls)} controls in the manager")
-        for node in controls:
-            check(node.name.strip() != "", f"manager: nameless {describe(node)}")
-        names = {node.name: node for node in controls}
-        for name in ["Add reminder", "Remove reminder"]:
-            check(name in names, f"manager: no button named '{name}'")
-        for index, day in enumerate(DAYS):
-            badge = names.get(day)
-            if badge is None:
-                check(False, f"manager: no day button '{day}'")
-                continue
-            states = badge.getState()
-            check(badge.getRole() in (pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX) or
-                  states.contains(pyatspi.STATE_CHECKABLE), f"'{day}' is {describe(badge)}")
-            weekday = 1 <= index <= 5
-            check(states.contains(pyatspi.STATE_CHECKED) == weekday,
-                  f"'{day}' says {'not ' if weekday else ''}chosen")
-
-        check(alert.name == "Take attendance", f"alert named '{alert.name}'")
-        buttons = [n for n in walk(alert) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON]
-        check(sorted(b.name for b in buttons) == ["Done", "Open website", "Snooze"],
-              f"alert buttons {[b.name for b in buttons]}")
-        done = next((b for b in buttons if b.name == "Done"), None)
-        if done is not None:
-            action = done.queryAction()
-            names = [action.getName(i) for i in range(action.nActions)]
-            check("Press" in names, f"Done offers {names}")
-            if "Press" in names:
-                action.doAction(names.index("Press"))
-                gone = wait_for(lambda: not any(
-                    w.getRole() == pyatspi.ROLE_ALERT for w in manager.parent), 5)
-                check(gone, "pressing Done left the pop-up open")
+        found = wait_for(pendrel_windows, process)
+        if found:
+            summary = check_tree(*found, process)
+        elif process.poll() is not None:
+            failures.append(f"pendrel quit with status {process.returncode} before its windows "
+                            "were in the accessible tree")
+        else:
+            failures.append("no manager window and alert in the accessible tree")
     finally:
         process.terminate()
         try:
-            _, err = process.communicate(timeout=10)
+            process.wait(timeout=10)
         except subprocess.TimeoutExpired:
             process.kill()
-            _, err = process.communicate()
+            process.wait()
     for failure in failures:
-        print("FAIL:", failure)
+        print("FAIL:", failure, flush=True)
     if failures:
-        sys.stderr.write(err.decode(errors="replace"))
+        err.seek(0)
+        sys.stderr.write(err.read().decode(errors="replace"))
         return 1
-    print(f"PASS: {len(controls)} manager controls and {len(buttons)} pop-up buttons named")
+    print("PASS:", summary)
     return 0
 
 

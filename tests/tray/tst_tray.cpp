@@ -131,13 +131,15 @@ std::unique_ptr<QProcess> TestTray::startProcess(const QString& program,
 void TestTray::initTestCase()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // The server prints its display number when it is ready.
-    m_xvfb =
-        startProcess(QStringLiteral("Xvfb"),
-                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                      QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                      QStringLiteral("-nolisten"), QStringLiteral("tcp")},
-                     env);
+    // The server prints its display number when it is ready. Without
+    // -noreset it resets whenever its last client leaves, dropping any client
+    // connecting at that moment.
+    m_xvfb = startProcess(QStringLiteral("Xvfb"),
+                          {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                           QStringLiteral("-screen"), QStringLiteral("0"),
+                           QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                           QStringLiteral("tcp"), QStringLiteral("-noreset")},
+                          env);
     QTRY_VERIFY_WITH_TIMEOUT(m_xvfb->canReadLine(), 15000);
     m_display = QLatin1Char(':') + QString::fromLatin1(m_xvfb->readLine().trimmed());
 
