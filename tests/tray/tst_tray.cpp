@@ -2,6 +2,7 @@
 // (trayer) and a private session bus with a StatusNotifier watcher, against
 // the built pendrel program in a fresh home each time.
 #include "common/private_home.h"
+#include "common/watcher_items.h"
 #include "contrast.h"
 #include "status_notifier_watcher.h"
 #include "tray/dbus_menu.h"
@@ -280,13 +281,7 @@ bool TestTray::managerShown()
 // Qt's own item registers under its connection's unique name.
 QStringList TestTray::pendrelItems() const
 {
-    QStringList ours;
-    for (const QString& item : m_watcher->items()) {
-        const QString service = item.section(QLatin1Char('/'), 0, 0);
-        if (m_bus->interface()->servicePid(service).value() == uint(m_pendrel->processId()))
-            ours << service;
-    }
-    return ours;
+    return itemsOwnedBy(*m_bus, m_watcher->items(), m_pendrel->processId());
 }
 
 QString TestTray::pendrelItem() const
