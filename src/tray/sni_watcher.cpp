@@ -75,10 +75,10 @@ void SniWatcher::askForHost()
     askForHostNow();
 }
 
-void SniWatcher::keepRegistered(const QString& item)
+void SniWatcher::keepRegistered(const QString& path)
 {
     m_question = Question::Item;
-    m_item = item;
+    m_itemPath = path;
     m_attempts = 0;
     m_listedSince.invalidate();
     if (m_present)
@@ -88,7 +88,7 @@ void SniWatcher::keepRegistered(const QString& item)
 void SniWatcher::forgetItem()
 {
     m_question = Question::None;
-    m_item.clear();
+    m_itemPath.clear();
     m_retry.stop();
     ++m_questions;
 }
@@ -139,7 +139,12 @@ void SniWatcher::registerItem()
     const int question = ++m_questions;
     QDBusMessage call = QDBusMessage::createMethodCall(
         watcherService, watcherPath, watcherService, QStringLiteral("RegisterStatusNotifierItem"));
-    call << m_item;
+    // By its path, so hosts address it by this connection's unique name.
+    // Given a bus name, GNOME's extension also watches that name and clears
+    // what it read of the item when the watch first reports; at a busy
+    // login that report can come after the reads, and the item stays listed
+    // but is never shown.
+    call << m_itemPath;
     auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(pending, &QDBusPendingCallWatcher::finished, this,
             [this, question](QDBusPendingCallWatcher* w) {
@@ -187,12 +192,8 @@ void SniWatcher::onItemUnregistered(const QString& item)
 
 bool SniWatcher::isThisItem(const QString& entry) const
 {
-    // Watchers list "name/path", the bare name, or (GNOME's, for an item it
-    // found on the bus itself) "unique-name@path".
-    for (const QString& name : {m_item, m_bus.baseService()}) {
-        if (!m_item.isEmpty() &&
-            (entry == name || entry.startsWith(name + u'/') || entry.startsWith(name + u'@')))
-            return true;
-    }
-    return false;
+    // Watchers list "name/path", the bare name, or (GNOME's) "name@path".
+    const QString name = m_bus.baseService();
+    return !m_itemPath.isEmpty() &&
+           (entry == name || entry == name + m_itemPath || entry == name + u'@' + m_itemPath);
 }

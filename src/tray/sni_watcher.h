@@ -22,9 +22,9 @@ public:
     bool present() const { return m_present; }
     // Whether a panel shows items behind it: answered by hostAnswered().
     void askForHost();
-    // Registers the item (its bus name) with this watcher and every later
-    // one, until forgetItem().
-    void keepRegistered(const QString& item);
+    // Registers the item exported at `path` on this connection with this
+    // watcher and every later one, until forgetItem().
+    void keepRegistered(const QString& path);
     void forgetItem();
     // Whether a watcher's entry names the item.
     bool isThisItem(const QString& entry) const;
@@ -58,7 +58,7 @@ private:
     QDBusServiceWatcher m_service;
     bool m_present = false;
     Question m_question = Question::None;
-    QString m_item;
+    QString m_itemPath;
     // Answers to an older question are ignored.
     int m_questions = 0;
     int m_attempts = 0;

@@ -2,7 +2,6 @@
 
 #include "dbus_menu.h"
 
-#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMetaType>
 #include <QImage>
@@ -11,10 +10,7 @@
 
 namespace {
 
-const QString itemPath = QStringLiteral("/StatusNotifierItem");
 const QString menuObjectPath = QStringLiteral("/MenuBar");
-
-int instances = 0;
 
 } // namespace
 
@@ -51,11 +47,8 @@ const QDBusArgument& operator>>(const QDBusArgument& arg, SniToolTip& tip)
 }
 
 StatusNotifierItem::StatusNotifierItem(QMenu* menu, QObject* parent)
-    : QObject(parent), m_menu(menu),
-      m_serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-p%2")
-                        .arg(QCoreApplication::applicationPid())
-                        .arg(++instances)),
-      m_bus(QDBusConnection::sessionBus()), m_dbusMenu(new DBusMenu(menu, this))
+    : QObject(parent), m_menu(menu), m_bus(QDBusConnection::sessionBus()),
+      m_dbusMenu(new DBusMenu(menu, this))
 {
     qDBusRegisterMetaType<SniPixmap>();
     qDBusRegisterMetaType<QList<SniPixmap>>();
@@ -64,9 +57,8 @@ StatusNotifierItem::StatusNotifierItem(QMenu* menu, QObject* parent)
 
 StatusNotifierItem::~StatusNotifierItem()
 {
-    m_bus.unregisterObject(itemPath);
+    m_bus.unregisterObject(objectPath());
     m_bus.unregisterObject(menuObjectPath);
-    m_bus.unregisterService(m_serviceName);
 }
 
 bool StatusNotifierItem::start()
@@ -74,8 +66,8 @@ bool StatusNotifierItem::start()
     const auto exports = QDBusConnection::ExportScriptableSlots |
                          QDBusConnection::ExportScriptableProperties |
                          QDBusConnection::ExportScriptableSignals;
-    return m_bus.registerObject(itemPath, this, exports) &&
-           m_dbusMenu->exportOn(m_bus, menuObjectPath) && m_bus.registerService(m_serviceName);
+    return m_bus.registerObject(objectPath(), this, exports) &&
+           m_dbusMenu->exportOn(m_bus, menuObjectPath);
 }
 
 void StatusNotifierItem::setAccessibleDescription(const QString& text)
@@ -112,6 +104,11 @@ void StatusNotifierItem::setToolTip(const QString& text)
 {
     m_toolTip = text;
     Q_EMIT NewToolTip();
+}
+
+QString StatusNotifierItem::objectPath()
+{
+    return QStringLiteral("/StatusNotifierItem");
 }
 
 QDBusObjectPath StatusNotifierItem::menuPath() const

@@ -54,15 +54,15 @@ public:
     explicit StatusNotifierItem(QMenu* menu, QObject* parent = nullptr);
     ~StatusNotifierItem() override;
 
-    // Claims a bus name and exports the item and its menu.
+    // Exports the item and its menu. It needs no bus name of its own: hosts
+    // address it by the connection's unique name, which never changes owner.
     bool start();
     void setIcon(const QIcon& icon);
     void setToolTip(const QString& text);
     // What a screen reader says of the icon.
     void setAccessibleDescription(const QString& text);
     QString accessibleDescription() const { return m_accessibleDescription; }
-    // The bus name hosts find it under.
-    QString serviceName() const { return m_serviceName; }
+    static QString objectPath();
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return QStringLiteral("pendrel"); }
@@ -97,7 +97,6 @@ Q_SIGNALS:
 
 private:
     QMenu* m_menu;
-    QString m_serviceName;
     QDBusConnection m_bus;
     DBusMenu* m_dbusMenu;
     QList<SniPixmap> m_pixmaps;

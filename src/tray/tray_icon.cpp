@@ -179,7 +179,7 @@ void TrayIcon::takeOver()
     connect(item, &StatusNotifierItem::activated, this, &TrayIcon::activated);
     item->setAccessibleDescription(accessibleDescription());
     m_item = item;
-    m_watcher.keepRegistered(item->serviceName());
+    m_watcher.keepRegistered(StatusNotifierItem::objectPath());
 }
 
 void TrayIcon::settle()
