@@ -1,6 +1,7 @@
 #include "app_delegate.h"
 
 #include "alerts/alert_controller.h"
+#include "desktop/desktop_notification.h"
 #include "desktop/login_item.h"
 #include "model/next_ring.h"
 #include "scheduler/scheduler.h"
@@ -177,9 +178,10 @@ void AppDelegate::tellKeepsRunning()
     m_services.defaults.setBool(toldOfClosingKey, true);
     const QString title = tr("Pendrel keeps running");
     if (m_tray->shown()) {
-        m_tray->showMessage(
-            title,
-            tr("Your reminders still ring. The alarm clock in the tray opens Pendrel again."));
+        const QString text =
+            tr("Your reminders still ring. The alarm clock in the tray opens Pendrel again.");
+        if (!m_tray->showMessage(title, text))
+            DesktopNotification::show(title, text);
         return;
     }
     auto* box = new QMessageBox(QMessageBox::Information, title,

@@ -2,31 +2,15 @@
 
 #include "dbus_menu.h"
 
-#include <QCoreApplication>
 #include <QDBusArgument>
-#include <QDBusMessage>
 #include <QDBusMetaType>
-#include <QDBusPendingCall>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QDBusVariant>
 #include <QImage>
 #include <QMenu>
-#include <QTimer>
 #include <QtEndian>
-
-#include <algorithm>
 
 namespace {
 
-const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
-const QString itemPath = QStringLiteral("/StatusNotifierItem");
 const QString menuObjectPath = QStringLiteral("/MenuBar");
-
-int instances = 0;
-constexpr int maxAttempts = 10;
-constexpr int retryMsecs = 2000;
-constexpr qint64 dropWindowMsecs = 60 * 1000;
 
 } // namespace
 
@@ -63,38 +47,18 @@ const QDBusArgument& operator>>(const QDBusArgument& arg, SniToolTip& tip)
 }
 
 StatusNotifierItem::StatusNotifierItem(QMenu* menu, QObject* parent)
-    : QObject(parent), m_menu(menu),
-      m_serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-p%2")
-                        .arg(QCoreApplication::applicationPid())
-                        .arg(++instances)),
-      m_bus(QDBusConnection::sessionBus()), m_dbusMenu(new DBusMenu(menu, this)),
-      m_watcher(watcherService, m_bus, QDBusServiceWatcher::WatchForRegistration)
+    : QObject(parent), m_menu(menu), m_bus(QDBusConnection::sessionBus()),
+      m_dbusMenu(new DBusMenu(menu, this))
 {
-    m_retry.setSingleShot(true);
-    connect(&m_retry, &QTimer::timeout, this, &StatusNotifierItem::registerWithWatcher);
     qDBusRegisterMetaType<SniPixmap>();
     qDBusRegisterMetaType<QList<SniPixmap>>();
     qDBusRegisterMetaType<SniToolTip>();
-    // A watcher that restarts, or another that takes over, learns of it anew.
-    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        m_attempts = 0;
-        m_drops = 0;
-        registerWithWatcher();
-    });
-    // A panel that starts, or restarts, behind the same watcher.
-    m_bus.connect(watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
-                  QStringLiteral("StatusNotifierHostRegistered"), this,
-                  SLOT(registerWithWatcher()));
-    m_bus.connect(watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
-                  QStringLiteral("StatusNotifierItemUnregistered"), this,
-                  SLOT(onItemUnregistered(QString)));
 }
 
 StatusNotifierItem::~StatusNotifierItem()
 {
-    m_bus.unregisterObject(itemPath);
+    m_bus.unregisterObject(objectPath());
     m_bus.unregisterObject(menuObjectPath);
-    m_bus.unregisterService(m_serviceName);
 }
 
 bool StatusNotifierItem::start()
@@ -102,83 +66,8 @@ bool StatusNotifierItem::start()
     const auto exports = QDBusConnection::ExportScriptableSlots |
                          QDBusConnection::ExportScriptableProperties |
                          QDBusConnection::ExportScriptableSignals;
-    if (!m_bus.registerObject(itemPath, this, exports) ||
-        !m_dbusMenu->exportOn(m_bus, menuObjectPath) || !m_bus.registerService(m_serviceName))
-        return false;
-    registerWithWatcher();
-    return true;
-}
-
-void StatusNotifierItem::registerWithWatcher()
-{
-    // One registration at a time: an older one's answer, or its retry, would
-    // register the item twice with a watcher that came meanwhile.
-    m_retry.stop();
-    const int registration = ++m_registrations;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
-        QStringLiteral("RegisterStatusNotifierItem"));
-    call << m_serviceName;
-    // Never waits on a watcher that hangs.
-    auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    connect(pending, &QDBusPendingCallWatcher::finished, this,
-            [this, registration](QDBusPendingCallWatcher* w) {
-                w->deleteLater();
-                if (registration == m_registrations)
-                    confirmListed(registration);
-            });
-}
-
-void StatusNotifierItem::confirmListed(int registration)
-{
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        watcherService, QStringLiteral("/StatusNotifierWatcher"),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    get << watcherService << QStringLiteral("RegisteredStatusNotifierItems");
-    auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(get), this);
-    connect(pending, &QDBusPendingCallWatcher::finished, this,
-            [this, registration](QDBusPendingCallWatcher* w) {
-                w->deleteLater();
-                const QDBusPendingReply<QDBusVariant> reply = *w;
-                if (registration != m_registrations || reply.isError())
-                    return; // no watcher: the next one that comes is told
-                const QStringList items = reply.value().variant().toStringList();
-                const bool found =
-                    std::any_of(items.begin(), items.end(),
-                                [this](const QString& item) { return isThisItem(item); });
-                if (found) {
-                    m_attempts = 0;
-                    m_listedSince.start();
-                    Q_EMIT listed();
-                } else if (++m_attempts <= maxAttempts) {
-                    m_retry.start(retryMsecs);
-                }
-            });
-}
-
-void StatusNotifierItem::onItemUnregistered(const QString& item)
-{
-    // Some hosts drop an item they failed to set up (GNOME's extension, now
-    // and then, right after listing it); a second registration shows it.
-    // Bounded, for a host that keeps refusing.
-    if (!isThisItem(item))
-        return;
-    Q_EMIT unlisted();
-    if (m_listedSince.isValid() && m_listedSince.elapsed() > dropWindowMsecs)
-        m_drops = 0; // shown for a good while: a new drop starts a new count
-    if (++m_drops <= maxAttempts)
-        m_retry.start(retryMsecs / 4);
-}
-
-bool StatusNotifierItem::isThisItem(const QString& entry) const
-{
-    // Watchers list "service/path", a bare service, or (GNOME's, for items
-    // it found on the bus itself) "unique-name@path".
-    for (const QString& name : {m_serviceName, m_bus.baseService()}) {
-        if (entry == name || entry.startsWith(name + u'/') || entry.startsWith(name + u'@'))
-            return true;
-    }
-    return false;
+    return m_bus.registerObject(objectPath(), this, exports) &&
+           m_dbusMenu->exportOn(m_bus, menuObjectPath);
 }
 
 void StatusNotifierItem::setAccessibleDescription(const QString& text)
@@ -215,6 +104,11 @@ void StatusNotifierItem::setToolTip(const QString& text)
 {
     m_toolTip = text;
     Q_EMIT NewToolTip();
+}
+
+QString StatusNotifierItem::objectPath()
+{
+    return QStringLiteral("/StatusNotifierItem");
 }
 
 QDBusObjectPath StatusNotifierItem::menuPath() const

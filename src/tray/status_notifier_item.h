@@ -2,11 +2,8 @@
 
 #include <QDBusConnection>
 #include <QDBusObjectPath>
-#include <QDBusServiceWatcher>
-#include <QElapsedTimer>
 #include <QIcon>
 #include <QObject>
-#include <QTimer>
 
 class DBusMenu;
 class QMenu;
@@ -29,8 +26,8 @@ struct SniToolTip {
 Q_DECLARE_METATYPE(SniToolTip)
 
 // Pendrel's own StatusNotifierItem with its menu over dbusmenu: everything
-// the panels people use ask of an item, and it registers with every watcher
-// that appears (Qt's own item does neither).
+// the panels people use ask of an item (Qt's own item does not). The
+// watcher learns of it through SniWatcher.
 class StatusNotifierItem : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
@@ -57,15 +54,15 @@ public:
     explicit StatusNotifierItem(QMenu* menu, QObject* parent = nullptr);
     ~StatusNotifierItem() override;
 
-    // Claims a bus name, exports the item and registers it with the watcher.
+    // Exports the item and its menu. It needs no bus name of its own: hosts
+    // address it by the connection's unique name, which never changes owner.
     bool start();
     void setIcon(const QIcon& icon);
     void setToolTip(const QString& text);
     // What a screen reader says of the icon.
     void setAccessibleDescription(const QString& text);
     QString accessibleDescription() const { return m_accessibleDescription; }
-    // For tests: the bus name it registered under.
-    QString serviceName() const { return m_serviceName; }
+    static QString objectPath();
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return QStringLiteral("pendrel"); }
@@ -90,10 +87,6 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void activated();
-    // The watcher lists the item: a panel can show it now.
-    void listed();
-    // The watcher dropped it; it registers again.
-    void unlisted();
 
     Q_SCRIPTABLE void NewTitle();
     Q_SCRIPTABLE void NewIcon();
@@ -102,28 +95,11 @@ Q_SIGNALS:
     Q_SCRIPTABLE void NewToolTip();
     Q_SCRIPTABLE void NewStatus(const QString& status);
 
-private Q_SLOTS:
-    void registerWithWatcher();
-    void onItemUnregistered(const QString& item);
-
 private:
-    // Registers again until the watcher lists the item; some watchers drop
-    // an item whose first property reads failed.
-    void confirmListed(int registration);
-    // Whether a watcher's entry names this item.
-    bool isThisItem(const QString& entry) const;
-
     QMenu* m_menu;
-    QString m_serviceName;
     QDBusConnection m_bus;
     DBusMenu* m_dbusMenu;
-    QDBusServiceWatcher m_watcher;
     QList<SniPixmap> m_pixmaps;
     QString m_toolTip;
     QString m_accessibleDescription = QStringLiteral("Pendrel");
-    int m_attempts = 0;
-    int m_drops = 0;
-    QElapsedTimer m_listedSince;
-    QTimer m_retry;
-    int m_registrations = 0;
 };

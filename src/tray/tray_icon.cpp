@@ -4,10 +4,6 @@
 #include "widgets/icons.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <QGuiApplication>
 #include <QSystemTrayIcon>
 #include <QTextDocument>
@@ -15,15 +11,8 @@
 
 namespace {
 
-const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
-const QString watcherPath = QStringLiteral("/StatusNotifierWatcher");
-// A watcher's bus name comes a moment before its object answers.
-constexpr int watcherSettleMsecs = 250;
 // A panel that restarts is usually back within this time.
 constexpr int watcherRestartMsecs = 2000;
-// A watcher that does not answer by then is asked again, a few times.
-constexpr int watcherAnswerMsecs = 3000;
-constexpr int maxCheckRetries = 5;
 // Longest wait for the watcher to list the item before the start counts as
 // settled (it retries meanwhile; a panel may still show it later).
 constexpr int settleMsecs = 5000;
@@ -36,33 +25,35 @@ bool onX11()
 } // namespace
 
 TrayIcon::TrayIcon(QMenu* menu, QObject* parent)
-    : QObject(parent), m_menu(menu), m_watcher(watcherService, QDBusConnection::sessionBus(),
-                                               QDBusServiceWatcher::WatchForRegistration |
-                                                   QDBusServiceWatcher::WatchForUnregistration)
+    : QObject(parent), m_menu(menu), m_watcher(QDBusConnection::sessionBus())
 {
-    connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        m_watcherPresent = true;
+    connect(&m_watcher, &SniWatcher::appeared, this, [this] {
         m_fallBack.stop();
-        checkSoon();
+        if (!m_item)
+            m_watcher.askForHost();
     });
-    connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
-            &TrayIcon::onWatcherUnregistered);
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    bus.connect(watcherService, watcherPath, watcherService,
-                QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(checkSoon()));
+    connect(&m_watcher, &SniWatcher::vanished, this, &TrayIcon::onWatcherVanished);
+    connect(&m_watcher, &SniWatcher::hostAnswered, this, &TrayIcon::onHostAnswered);
+    // One icon only: a desktop with both kinds of tray shows the own item,
+    // once the watcher really lists it; until then an XEmbed icon shown stays.
+    connect(&m_watcher, &SniWatcher::listed, this, [this] {
+        m_listed = true;
+        if (m_icon)
+            m_icon->hide();
+        settle();
+    });
+    connect(&m_watcher, &SniWatcher::unlisted, this, [this] { m_listed = false; });
     m_fallBack.setSingleShot(true);
     m_fallBack.setInterval(watcherRestartMsecs);
     connect(&m_fallBack, &QTimer::timeout, this, &TrayIcon::fallBackToXEmbed);
     QTimer::singleShot(settleMsecs, this, &TrayIcon::settle);
     // Qt (6.4) picks its StatusNotifier or its XEmbed icon once per run, when
     // its first icon is made, by whether a host is registered: it is made
-    // only once no host is known, so it is the XEmbed one. Asking the bus
-    // daemon whether a watcher exists is quick; the watcher itself is asked
-    // without waiting.
-    const QDBusConnectionInterface* daemon = bus.interface();
-    m_watcherPresent = daemon && daemon->isServiceRegistered(watcherService).value();
-    if (m_watcherPresent) {
-        checkRegistration();
+    // only once no host is known, so it is the XEmbed one. The watcher is
+    // asked without waiting; meanwhile no Qt icon is made, as Qt would ask
+    // the same watcher, waiting on it.
+    if (m_watcher.present()) {
+        m_watcher.askForHost();
         return;
     }
     useQtIcon();
@@ -107,35 +98,19 @@ void TrayIcon::applyToolTip()
         m_item->setToolTip(m_toolTip);
 }
 
-void TrayIcon::showMessage(const QString& title, const QString& text)
+bool TrayIcon::showMessage(const QString& title, const QString& text)
 {
-    if (m_icon && m_icon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
-        m_icon->showMessage(title, text);
-        return;
-    }
-    QDBusMessage notify = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"),
-        QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    notify << QStringLiteral("Pendrel") << 0u << QStringLiteral("pendrel") << title << text
-           << QStringList() << QVariantMap() << -1;
-    // Without a notification service the message is lost, never waited for.
-    QDBusConnection::sessionBus().asyncCall(notify);
+    if (!m_icon || !m_icon->isVisible() || !QSystemTrayIcon::isSystemTrayAvailable())
+        return false;
+    m_icon->showMessage(title, text);
+    return true;
 }
 
-void TrayIcon::checkSoon()
-{
-    m_checkRetries = 0;
-    if (!m_item)
-        QTimer::singleShot(watcherSettleMsecs, this, &TrayIcon::checkRegistration);
-}
-
-void TrayIcon::onWatcherUnregistered()
+void TrayIcon::onWatcherVanished()
 {
     m_listed = false;
     // On X11 Qt's icon docks into an XEmbed tray, if there is one; elsewhere
-    // the own item stays and registers with the next watcher itself.
-    m_watcherPresent = false;
+    // the own item stays and is registered with the next watcher.
     if (m_item && onX11())
         m_fallBack.start();
 }
@@ -143,47 +118,29 @@ void TrayIcon::onWatcherUnregistered()
 void TrayIcon::fallBackToXEmbed()
 {
     // Not while a watcher is there (a restarted panel is back, and the own
-    // item registers with it): Qt could pick its StatusNotifier kind, which
-    // never docks into an XEmbed tray.
-    if (!m_item || m_watcherPresent)
+    // item is registered with it): Qt could pick its StatusNotifier kind,
+    // which never docks into an XEmbed tray.
+    if (!m_item || m_watcher.present())
         return;
+    m_watcher.forgetItem();
     delete m_item;
     m_item = nullptr;
     useQtIcon();
 }
 
-void TrayIcon::checkRegistration()
+void TrayIcon::onHostAnswered(bool hostRegistered)
 {
-    QDBusMessage getAll = QDBusMessage::createMethodCall(
-        watcherService, watcherPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-        QStringLiteral("GetAll"));
-    getAll << watcherService;
-    auto* call = new QDBusPendingCallWatcher(
-        QDBusConnection::sessionBus().asyncCall(getAll, watcherAnswerMsecs), this);
-    connect(call, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-        w->deleteLater();
-        const QDBusPendingReply<QVariantMap> reply = *w;
-        if (m_item)
-            return;
-        // A watcher that is there but slow to answer (kded while Plasma
-        // starts) is asked again, a few times; meanwhile no Qt icon is made,
-        // as Qt would ask the same watcher, waiting on it.
-        if (reply.isError() && m_watcherPresent && m_checkRetries < maxCheckRetries) {
-            ++m_checkRetries;
-            QTimer::singleShot(watcherAnswerMsecs, this, &TrayIcon::checkRegistration);
-            return;
-        }
-        if (!reply.isError() &&
-            reply.value().value(QStringLiteral("IsStatusNotifierHostRegistered")).toBool()) {
-            takeOver();
-            return;
-        }
-        // Gone again, or no panel to show an item yet (one that comes says so).
-        if (!m_icon) {
-            useQtIcon();
-            settle();
-        }
-    });
+    if (m_item)
+        return;
+    if (hostRegistered) {
+        takeOver();
+        return;
+    }
+    // Gone again, or no panel to show an item yet (one that comes says so).
+    if (!m_icon) {
+        useQtIcon();
+        settle();
+    }
 }
 
 void TrayIcon::useQtIcon()
@@ -220,17 +177,9 @@ void TrayIcon::takeOver()
         return;
     }
     connect(item, &StatusNotifierItem::activated, this, &TrayIcon::activated);
-    // One icon only: a desktop with both kinds of tray shows this one, once
-    // the watcher really lists it; until then an XEmbed icon shown stays.
-    connect(item, &StatusNotifierItem::listed, this, [this] {
-        m_listed = true;
-        if (m_icon)
-            m_icon->hide();
-        settle();
-    });
-    connect(item, &StatusNotifierItem::unlisted, this, [this] { m_listed = false; });
     item->setAccessibleDescription(accessibleDescription());
     m_item = item;
+    m_watcher.keepRegistered(StatusNotifierItem::objectPath());
 }
 
 void TrayIcon::settle()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDBusServiceWatcher>
+#include "sni_watcher.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -26,8 +27,9 @@ public:
     // watcher lists Pendrel's item.
     bool shown() const;
     void setToolTip(const QString& text);
-    // A desktop notification, or Qt's balloon beside an XEmbed icon.
-    void showMessage(const QString& title, const QString& text);
+    // Qt's balloon beside an XEmbed icon; false where there is none (a
+    // desktop notification says it there).
+    bool showMessage(const QString& title, const QString& text);
     // Qt's icon, made once no StatusNotifier host is known (shown on X11
     // only, where XEmbed trays are); else null.
     QSystemTrayIcon* systemTrayIcon() const { return m_icon; }
@@ -42,14 +44,10 @@ Q_SIGNALS:
     // Once after the start: whether a tray shows the icon is known now.
     void settled();
 
-private Q_SLOTS:
-    // A watcher appeared, or a panel appeared behind it.
-    void checkSoon();
-
 private:
-    void onWatcherUnregistered();
+    void onWatcherVanished();
+    void onHostAnswered(bool hostRegistered);
     void fallBackToXEmbed();
-    void checkRegistration();
     void useQtIcon();
     void applyToolTip();
     void takeOver();
@@ -59,12 +57,10 @@ private:
     QMenu* m_menu;
     QSystemTrayIcon* m_icon = nullptr;
     StatusNotifierItem* m_item = nullptr;
-    QDBusServiceWatcher m_watcher;
+    SniWatcher m_watcher;
     bool m_paused = false;
     bool m_listed = false;
     bool m_settled = false;
-    int m_checkRetries = 0;
-    bool m_watcherPresent = false;
     // A watcher gone for this long on X11: back to Qt's XEmbed icon.
     QTimer m_fallBack;
     QString m_toolTip;
