@@ -106,7 +106,13 @@ void AppDelegate::createTrayIcon()
     // Shown even without a tray yet; where none ever comes Pendrel still
     // runs and a second launch opens the manager.
     m_tray = new TrayIcon(m_menu.get(), this);
-    connect(m_tray, &TrayIcon::activated, this, &AppDelegate::openManager);
+    connect(m_tray, &TrayIcon::activated, this, [this](const QString& activationToken) {
+        // Qt's Wayland platform takes the token from there when the window
+        // asks for the focus; set here, on a click, never from a bus call.
+        if (!activationToken.isEmpty() && QGuiApplication::platformName() == u"wayland")
+            qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+        openManager();
+    });
 
     // The icon and the tooltip follow every change at once, wherever it was made.
     Store& store = m_services.store();

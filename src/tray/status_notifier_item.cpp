@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QtEndian>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 const QString menuObjectPath = QStringLiteral("/MenuBar");
@@ -78,7 +81,12 @@ void StatusNotifierItem::setAccessibleDescription(const QString& text)
 
 void StatusNotifierItem::ProvideXdgActivationToken(const QString& token)
 {
-    qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    // Compositors' tokens are short printable words; anything else is no token.
+    const bool plausible =
+        token.size() <= 512 && std::all_of(token.cbegin(), token.cend(), [](QChar c) {
+            return c.unicode() > u' ' && c.unicode() < 0x7f;
+        });
+    m_activationToken = plausible ? token : QString();
 }
 
 void StatusNotifierItem::setIcon(const QIcon& icon)
@@ -125,5 +133,5 @@ void StatusNotifierItem::ContextMenu(int x, int y)
 
 void StatusNotifierItem::Activate(int, int)
 {
-    Q_EMIT activated();
+    Q_EMIT activated(std::exchange(m_activationToken, QString()));
 }

@@ -82,11 +82,13 @@ public Q_SLOTS:
     Q_SCRIPTABLE void SecondaryActivate(int, int) {}
     Q_SCRIPTABLE void Scroll(int, const QString&) {}
     // Plasma hands over a token before Activate, so the window it raises may
-    // take the focus on Wayland.
+    // take the focus on Wayland. Kept for that Activate only: any program on
+    // the bus may call this, so it never reaches the environment from here.
     Q_SCRIPTABLE void ProvideXdgActivationToken(const QString& token);
 
 Q_SIGNALS:
-    void activated();
+    // `activationToken` is the one handed over for this activation, or empty.
+    void activated(const QString& activationToken);
 
     Q_SCRIPTABLE void NewTitle();
     Q_SCRIPTABLE void NewIcon();
@@ -96,6 +98,7 @@ Q_SIGNALS:
     Q_SCRIPTABLE void NewStatus(const QString& status);
 
 private:
+    QString m_activationToken;
     QMenu* m_menu;
     QDBusConnection m_bus;
     DBusMenu* m_dbusMenu;

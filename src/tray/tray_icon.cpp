@@ -154,7 +154,7 @@ void TrayIcon::useQtIcon()
                 [this](QSystemTrayIcon::ActivationReason reason) {
                     if (reason == QSystemTrayIcon::Trigger ||
                         reason == QSystemTrayIcon::DoubleClick)
-                        Q_EMIT activated();
+                        Q_EMIT activated({});
                 });
         applyToolTip();
     }

@@ -40,7 +40,9 @@ public:
 
 Q_SIGNALS:
     // A plain click or double-click: the user wants the manager.
-    void activated();
+    // A click on the icon; `activationToken` lets the window it opens take the
+    // focus on Wayland, where the panel gave one.
+    void activated(const QString& activationToken);
     // Once after the start: whether a tray shows the icon is known now.
     void settled();
 
