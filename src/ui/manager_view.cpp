@@ -8,6 +8,7 @@
 #include "widgets/elided_label.h"
 #include "widgets/icons.h"
 #include "widgets/notice_bar.h"
+#include "widgets/plain_text.h"
 #include "widgets/secondary_text.h"
 
 #include <QAction>
@@ -269,7 +270,7 @@ void ManagerView::offerQuit(bool offered)
 void ManagerView::setNextRing(const QString& text)
 {
     m_nextRing->setText(text);
-    m_nextRing->setToolTip(text);
+    m_nextRing->setToolTip(PlainText::toolTip(text)); // a title is never read as markup
 }
 
 QString ManagerView::nextRing() const
