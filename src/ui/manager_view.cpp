@@ -5,8 +5,10 @@
 #include "reminder_delegate.h"
 #include "reminder_list_model.h"
 #include "store/store.h"
+#include "widgets/elided_label.h"
 #include "widgets/icons.h"
 #include "widgets/notice_bar.h"
+#include "widgets/plain_text.h"
 #include "widgets/secondary_text.h"
 
 #include <QAction>
@@ -192,17 +194,17 @@ QWidget* ManagerView::makeFooter()
     m_loginBox->setChecked(m_login.isEnabled());
     m_pause = new QCheckBox(tr("Pause all reminders"), footer);
     m_pause->setChecked(m_store.paused());
-    m_nextRing = new QLabel(footer);
-    m_nextRing->setTextFormat(Qt::PlainText); // a title as it was typed
+    // Longer languages leave it little room beside the switches: it wraps
+    // once, then ends in "…", rather than losing both ends of the line.
+    m_nextRing = new ElidedLabel(QString(), 2, footer);
     m_nextRing->setAlignment(Qt::AlignCenter);
-    m_nextRing->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     SecondaryText::apply(m_nextRing);
     m_quit = new QPushButton(tr("Quit Pendrel"), footer);
     m_quit->setToolTip(tr("Stops all reminders until Pendrel is started again"));
     m_quit->hide();
     connect(m_quit, &QPushButton::clicked, this, &ManagerView::quitRequested);
     row->addWidget(m_loginBox);
-    row->addWidget(m_nextRing, 1);
+    row->addWidget(m_nextRing, 1, Qt::AlignVCenter);
     row->addWidget(m_pause);
     row->addWidget(m_quit);
 
@@ -267,7 +269,8 @@ void ManagerView::offerQuit(bool offered)
 void ManagerView::setNextRing(const QString& text)
 {
     m_nextRing->setText(text);
-    m_nextRing->setToolTip(text);
+    // The whole line, when it is cut; the title in it is never read as markup.
+    m_nextRing->setToolTip(PlainText::toolTip(text));
 }
 
 QString ManagerView::nextRing() const
