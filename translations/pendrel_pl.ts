@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Website</source>
-        <translation>Strona internetowa</translation>
+        <translation>Strona WWW</translation>
     </message>
     <message>
         <source>example.com/agenda</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Website (optional)</source>
-        <translation>Strona internetowa (opcjonalnie)</translation>
+        <translation>Strona WWW (opcjonalnie)</translation>
     </message>
     <message>
         <source>Open it automatically when the reminder fires</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Start Pendrel when I log in</source>
-        <translation>Uruchamiaj Pendrel po zalogowaniu</translation>
+        <translation>Uruchamiaj po zalogowaniu</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>Has a website</source>
-        <translation>Ma stronę internetową</translation>
+        <translation>Ma stronę WWW</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation>Приостановить все напоминания</translation>
+        <translation>Приостановить напоминания</translation>
     </message>
     <message>
         <source>Quit Pendrel</source>
@@ -228,11 +228,11 @@
     </message>
     <message>
         <source>Start Pendrel when I log in</source>
-        <translation>Запускать Pendrel при входе в систему</translation>
+        <translation>Запускать при входе в систему</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation>Приостановить все напоминания</translation>
+        <translation>Приостановить напоминания</translation>
     </message>
     <message>
         <source>Your reminders are not being saved: %1 cannot be written (%2). Pendrel keeps your changes and tries again.</source>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Next: %1, %2</source>
-        <translation>Следующее: %1, %2</translation>
+        <translation>Далее: %2 — %1</translation>
     </message>
     <message>
         <source>Today %1</source>
