@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Open it automatically when the reminder fires</source>
-        <translation>Otevřít automaticky, když připomínka zazvoní</translation>
+        <translation>Otevírat automaticky, když připomínka zazvoní</translation>
     </message>
     <message>
         <source>The pop-up always has an Open website button too.</source>
@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>Today %1</source>
-        <translation>Dnes %1</translation>
+        <translation>dnes %1</translation>
     </message>
     <message>
         <source>Tomorrow %1</source>
-        <translation>Zítra %1</translation>
+        <translation>zítra %1</translation>
     </message>
     <message>
         <source>%1 %2</source>

@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Shown on the pop-up</source>
-        <translation>Getoond in de pop-up</translation>
+        <translation>Verschijnt in de pop-up</translation>
     </message>
     <message>
         <source>Name</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>No reminders on</source>
-        <translation>Geen herinneringen aan</translation>
+        <translation>Geen herinnering staat aan</translation>
     </message>
     <message>
         <source>Next: %1, %2</source>
@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>Today %1</source>
-        <translation>Vandaag %1</translation>
+        <translation>vandaag %1</translation>
     </message>
     <message>
         <source>Tomorrow %1</source>
-        <translation>Morgen %1</translation>
+        <translation>morgen %1</translation>
     </message>
     <message>
         <source>%1 %2</source>

@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>Today %1</source>
-        <translation>Bugün %1</translation>
+        <translation>bugün %1</translation>
     </message>
     <message>
         <source>Tomorrow %1</source>
-        <translation>Yarın %1</translation>
+        <translation>yarın %1</translation>
     </message>
     <message>
         <source>%1 %2</source>

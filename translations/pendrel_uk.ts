@@ -240,15 +240,15 @@
     </message>
     <message>
         <source>%1 could not be read, so Pendrel shows a sample reminder. Your file is left as it is, and kept beside it before anything is saved.</source>
-        <translation>Не вдалося прочитати %1, тому Pendrel показує зразкове нагадування. Ваш файл залишається без змін, а перш ніж щось буде записано, його буде відкладено поруч.</translation>
+        <translation>Не вдалося прочитати %1, тому Pendrel показує зразкове нагадування. Ваш файл залишається без змін, а перш ніж щось буде записано, його буде збережено поруч.</translation>
     </message>
     <message>
         <source>Your reminders file could not be read; it was kept as %1.</source>
-        <translation>Не вдалося прочитати ваш файл нагадувань; його відкладено як %1.</translation>
+        <translation>Не вдалося прочитати ваш файл нагадувань; його збережено як %1.</translation>
     </message>
     <message>
         <source>Your reminders file was changed elsewhere while you changed the same reminder here; the other version was kept as %1.</source>
-        <translation>Ваш файл нагадувань було змінено деінде, поки ви змінювали тут те саме нагадування; іншу версію відкладено як %1.</translation>
+        <translation>Ваш файл нагадувань було змінено деінде, поки ви змінювали тут те саме нагадування; іншу версію збережено як %1.</translation>
     </message>
     <message>
         <source>The reminder was removed.</source>
@@ -287,11 +287,11 @@
     </message>
     <message>
         <source>Today %1</source>
-        <translation>Сьогодні %1</translation>
+        <translation>сьогодні %1</translation>
     </message>
     <message>
         <source>Tomorrow %1</source>
-        <translation>Завтра %1</translation>
+        <translation>завтра %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>Good morning! Time to take attendance.</source>
-        <translation>Доброго ранку! Час відмітити присутніх.</translation>
+        <translation>Доброго ранку! Час для переклички.</translation>
     </message>
     <message>
         <source>New reminder</source>
