@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation>Wstrzymaj wszystkie przypomnienia</translation>
+        <translation>Wstrzymaj przypomnienia</translation>
     </message>
     <message>
         <source>Your reminders are not being saved: %1 cannot be written (%2). Pendrel keeps your changes and tries again.</source>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Next: %1, %2</source>
-        <translation>Następne: %1, %2</translation>
+        <translation>Następne: %2 — %1</translation>
     </message>
     <message>
         <source>Today %1</source>

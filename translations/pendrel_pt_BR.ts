@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Your reminders still ring. Start Pendrel again from the application menu to open this window; its Quit Pendrel button stops it.</source>
-        <translation>Seus lembretes continuam tocando. Inicie o Pendrel novamente pelo menu de aplicativos para abrir esta janela; o botão “Sair do Pendrel” dela o encerra.</translation>
+        <translation>Seus lembretes continuam tocando. Para abrir esta janela, inicie o Pendrel novamente pelo menu de aplicativos; o botão “Sair do Pendrel” nela encerra o programa.</translation>
     </message>
 </context>
 <context>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Start Pendrel when I log in</source>
-        <translation>Iniciar o Pendrel ao entrar na sessão</translation>
+        <translation>Abrir o Pendrel ao iniciar a sessão</translation>
     </message>
     <message>
         <source>Pause all reminders</source>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>%1 could not be read, so Pendrel shows a sample reminder. Your file is left as it is, and kept beside it before anything is saved.</source>
-        <translation>Não foi possível ler %1, então o Pendrel mostra um lembrete de exemplo. Seu arquivo fica como está e é guardado ao lado antes que algo seja salvo.</translation>
+        <translation>Não foi possível ler %1, então o Pendrel mostra um lembrete de exemplo. Seu arquivo fica como está e será guardado ao lado, com outro nome, antes que algo seja salvo.</translation>
     </message>
     <message>
         <source>Your reminders file could not be read; it was kept as %1.</source>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>Stops all reminders until Pendrel is started again</source>
-        <translation>Para todos os lembretes até que o Pendrel seja iniciado novamente</translation>
+        <translation>Interrompe todos os lembretes até que o Pendrel seja iniciado novamente</translation>
     </message>
 </context>
 <context>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Next: %1, %2</source>
-        <translation>Próximo: %1, %2</translation>
+        <translation>Próximo: %2 — %1</translation>
     </message>
     <message>
         <source>Today %1</source>

@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Pause all reminders</source>
-        <translation>Приостановить напоминания</translation>
+        <translation>Приостановить все напоминания</translation>
     </message>
     <message>
         <source>Quit Pendrel</source>

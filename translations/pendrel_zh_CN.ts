@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Your reminders are not being saved: %1 cannot be written (%2). Pendrel keeps your changes and tries again.</source>
-        <translation>您的提醒没有保存：无法写入 %1（%2）。Pendrel 会保留您的更改并重试。</translation>
+        <translation>您的提醒未能保存：无法写入 %1（%2）。Pendrel 会保留您的更改并重试。</translation>
     </message>
     <message>
         <source>%1 could not be read, so Pendrel shows a sample reminder. Your file is left as it is, and kept beside it before anything is saved.</source>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Next: %1, %2</source>
-        <translation>下一个：%1，%2</translation>
+        <translation>下次提醒：%1，%2</translation>
     </message>
     <message>
         <source>Today %1</source>
