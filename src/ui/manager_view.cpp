@@ -5,8 +5,10 @@
 #include "reminder_delegate.h"
 #include "reminder_list_model.h"
 #include "store/store.h"
+#include "widgets/elided_label.h"
 #include "widgets/icons.h"
 #include "widgets/notice_bar.h"
+#include "widgets/plain_text.h"
 #include "widgets/secondary_text.h"
 
 #include <QAction>
@@ -192,17 +194,18 @@ QWidget* ManagerView::makeFooter()
     m_loginBox->setChecked(m_login.isEnabled());
     m_pause = new QCheckBox(tr("Pause all reminders"), footer);
     m_pause->setChecked(m_store.paused());
-    m_nextRing = new QLabel(footer);
-    m_nextRing->setTextFormat(Qt::PlainText); // a title as it was typed
+    // A long title, or a language longer than English, wraps onto a second
+    // line and then ends in "…" rather than losing both ends of the text; the
+    // tooltip holds all of it. The title is shown as it was typed.
+    m_nextRing = new ElidedLabel(QString(), 2, footer);
     m_nextRing->setAlignment(Qt::AlignCenter);
-    m_nextRing->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     SecondaryText::apply(m_nextRing);
     m_quit = new QPushButton(tr("Quit Pendrel"), footer);
     m_quit->setToolTip(tr("Stops all reminders until Pendrel is started again"));
     m_quit->hide();
     connect(m_quit, &QPushButton::clicked, this, &ManagerView::quitRequested);
     row->addWidget(m_loginBox);
-    row->addWidget(m_nextRing, 1);
+    row->addWidget(m_nextRing, 1, Qt::AlignVCenter);
     row->addWidget(m_pause);
     row->addWidget(m_quit);
 
@@ -267,7 +270,7 @@ void ManagerView::offerQuit(bool offered)
 void ManagerView::setNextRing(const QString& text)
 {
     m_nextRing->setText(text);
-    m_nextRing->setToolTip(text);
+    m_nextRing->setToolTip(PlainText::toolTip(text)); // a title is never read as markup
 }
 
 QString ManagerView::nextRing() const

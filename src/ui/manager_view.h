@@ -12,10 +12,10 @@
 
 class ChimeOutput;
 class EditorView;
+class ElidedLabel;
 class LoginSwitch;
 class NoticeBar;
 class QCheckBox;
-class QLabel;
 class QListView;
 class QPushButton;
 class QStackedWidget;
@@ -105,7 +105,7 @@ private:
     QCheckBox* m_loginBox = nullptr;
     QCheckBox* m_pause = nullptr;
     NoticeBar* m_notice = nullptr;
-    QLabel* m_nextRing = nullptr;
+    ElidedLabel* m_nextRing = nullptr;
     QPushButton* m_quit = nullptr;
     QString m_dismissedCopy; // the kept copy the user has been told of
     // What the last remove took, with the positions it had, while undo is on offer.

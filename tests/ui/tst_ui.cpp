@@ -12,6 +12,7 @@
 #include "ui/reminder_delegate.h"
 #include "ui/reminder_list_model.h"
 #include "widgets/day_badge.h"
+#include "widgets/elided_label.h"
 #include "widgets/notice_bar.h"
 #include "widgets/secondary_text.h"
 
@@ -134,6 +135,7 @@ private Q_SLOTS:
     void rowTextDirection();
     void loginCheckboxShowsRealState();
     void pauseStaysInStepBothWays();
+    void footerShowsTheNextRingWhole();
     void accessibleNames();
     void readableInBothThemes_data();
     void readableInBothThemes();
@@ -788,6 +790,43 @@ void TestUi::pauseStaysInStepBothWays()
     QVERIFY(m_files->defaults().boolValue(QStringLiteral("paused")));
     m_store->setPaused(false); // as from the tray menu
     QVERIFY(!view->pauseBox()->isChecked());
+}
+
+void TestUi::footerShowsTheNextRingWhole()
+{
+    makeStore({});
+    auto view = makeManager();
+    view->offerQuit(true); // the footer at its fullest
+    const auto label = [&] {
+        for (auto* candidate : view->findChildren<ElidedLabel*>())
+            if (candidate->text() == view->nextRing())
+                return candidate;
+        return static_cast<ElidedLabel*>(nullptr);
+    };
+    // Longer than the room beside the checkboxes, as in a longer language
+    // than English: it takes a second line instead of losing both ends.
+    const QString longer = QStringLiteral(
+        "Volgende: Presentie opnemen in de grote zaal op de eerste verdieping, Morgen 08:10");
+    view->setNextRing(longer);
+    QVERIFY(label());
+    QTRY_VERIFY(label()->height() >= label()->heightForWidth(label()->width()));
+    QVERIFY(label()->fontMetrics().horizontalAdvance(longer) > label()->width());
+    QVERIFY(!label()->isElided());
+    QCOMPARE(label()->heightForWidth(label()->width()), 2 * label()->fontMetrics().lineSpacing());
+
+    // Beyond two lines it ends in an ellipsis; the tooltip holds all of it.
+    const QString huge = QStringLiteral("Next: %1, Tomorrow 8:10 AM").arg(QString(300, u'x'));
+    view->setNextRing(huge);
+    QTRY_VERIFY(label()->height() >= label()->heightForWidth(label()->width()));
+    QVERIFY(label()->isElided());
+    QTextDocument tip;
+    tip.setHtml(label()->toolTip());
+    QCOMPARE(tip.toPlainText(), huge);
+
+    // A title that looks like markup shows as typed, in the tooltip too.
+    view->setNextRing(QStringLiteral("Next: <b>Rent</b>, Today 3:00 PM"));
+    tip.setHtml(label()->toolTip());
+    QCOMPARE(tip.toPlainText(), view->nextRing());
 }
 
 void TestUi::accessibleNames()
