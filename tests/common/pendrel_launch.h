@@ -20,12 +20,13 @@ inline QProcessEnvironment pendrelEnvironment(const PrivateHome& home)
     return env;
 }
 
-// As after the first launch, with the login item declined: no window opens
-// by itself and nothing is registered.
-inline void markLaunched(const PrivateHome& home)
+// As after the first launch: no window opens by itself; with the login item
+// declined, nothing is registered either.
+inline void markLaunched(const PrivateHome& home, bool loginDeclined = true)
 {
     QSettings settings(home.path(QStringLiteral("config/Pendrel/Pendrel.conf")),
                        QSettings::IniFormat);
     settings.setValue(QStringLiteral("hasLaunched"), true);
-    settings.setValue(QStringLiteral("loginOptOut"), true);
+    if (loginDeclined)
+        settings.setValue(QStringLiteral("loginOptOut"), true);
 }

@@ -81,7 +81,14 @@ std::unique_ptr<QProcess> TestEndToEnd::start(const QStringList& arguments, cons
     // the faketime wrapper, so the process held here, and stopped, is Pendrel.
     QProcessEnvironment env = environment();
     env.insert(QStringLiteral("LD_PRELOAD"), QString::fromLatin1(fakeTimeLibrary));
-    env.insert(QStringLiteral("FAKETIME"), QLatin1Char('@') + moment);
+    env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
+    if (moment.startsWith(u"file:")) {
+        // A file the library reads at every call: the test moves the clock.
+        env.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"), moment.sliced(5));
+        env.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
+    } else {
+        env.insert(QStringLiteral("FAKETIME"), QLatin1Char('@') + moment);
+    }
     process->setProcessEnvironment(env);
     process->start(m_binary, arguments);
     process->waitForStarted(5000);
@@ -318,16 +325,9 @@ void TestEndToEnd::clockJumpsNeverFireTwice()
         f.write(QByteArray("@") + moment + "\n");
     };
     setClock("2026-03-09 08:15:00");
-    QProcess process;
-    QProcessEnvironment env = environment();
-    env.insert(QStringLiteral("LD_PRELOAD"), QString::fromLatin1(fakeTimeLibrary));
-    env.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"), clock);
-    env.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
-    env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(PENDREL_BINARY),
-                  {QStringLiteral("--autostart"), QStringLiteral("--snapshot"), m_out,
-                   QStringLiteral("--snapshot-after"), QStringLiteral("38")});
+    auto process = start({QStringLiteral("--autostart"), QStringLiteral("--snapshot"), m_out,
+                          QStringLiteral("--snapshot-after"), QStringLiteral("38")},
+                         QStringLiteral("file:") + clock);
 
     // Count the saves by the file being replaced.
     int saves = 0;
@@ -355,8 +355,8 @@ void TestEndToEnd::clockJumpsNeverFireTwice()
     setClock("2026-03-10 08:20:00"); // a day ahead
     watchFor(11000);
     QVERIFY(saves >= 2); // one or two: the day skipped records Noon as well
-    QVERIFY(process.state() == QProcess::NotRunning || process.waitForFinished(20000));
-    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(process->state() == QProcess::NotRunning || process->waitForFinished(20000));
+    QCOMPARE(process->exitCode(), 0);
     const auto saved = ReminderJson::decodeList(readFile(reminders));
     QCOMPARE(saved->at(0).lastFired, QStringLiteral("2026-03-10"));
     // The day skipped is recorded, and raises no storm of pop-ups.
@@ -373,15 +373,9 @@ void TestEndToEnd::handEditWhileRunningSurvivesAndFires()
     QVERIFY(writeFile(reminders, ReminderJson::encodeList({standUp})));
 
     // Half a minute before it is due, so the edit comes first even on a slow machine.
-    QProcess process;
-    QProcessEnvironment env = environment();
-    env.insert(QStringLiteral("LD_PRELOAD"), QString::fromLatin1(fakeTimeLibrary));
-    env.insert(QStringLiteral("FAKETIME"), QStringLiteral("@2026-03-09 08:00:35"));
-    env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(PENDREL_BINARY),
-                  {QStringLiteral("--autostart"), QStringLiteral("--snapshot"), m_out,
-                   QStringLiteral("--snapshot-after"), QStringLiteral("36")});
+    auto process = start({QStringLiteral("--autostart"), QStringLiteral("--snapshot"), m_out,
+                          QStringLiteral("--snapshot-after"), QStringLiteral("36")},
+                         QStringLiteral("2026-03-09 08:00:35"));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home(QStringLiteral("runtime/pendrel/instance"))),
                              10000);
     QTest::qWait(1000);
@@ -390,13 +384,10 @@ void TestEndToEnd::handEditWhileRunningSurvivesAndFires()
     standUp.note = QStringLiteral("Bring the notes");
     const Reminder dentist{
         .title = QStringLiteral("Dentist"), .hour = 8, .minute = 1, .days = everyDay};
-    QVERIFY(writeFile(reminders + QStringLiteral(".edit"),
-                      ReminderJson::encodeList({standUp, dentist})));
-    QVERIFY(QFile::remove(reminders));
-    QVERIFY(QFile::rename(reminders + QStringLiteral(".edit"), reminders));
+    QVERIFY(replaceFile(reminders, ReminderJson::encodeList({standUp, dentist})));
 
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(process->waitForFinished(60000));
+    QCOMPARE(process->exitCode(), 0);
     QCOMPARE(snapshots(),
              (QStringList{QStringLiteral("alert0.png"), QStringLiteral("alert1.png")}));
     const auto saved = ReminderJson::decodeList(readFile(reminders));

@@ -54,14 +54,6 @@ QString spelled(const QList<Reminder>& list)
     return out.join(u',');
 }
 
-// As editors and sync tools save: a new file renamed over the old one.
-bool replaceFile(const QString& path, const QByteArray& bytes)
-{
-    const QString temporary = path + QStringLiteral(".new");
-    return writeFile(temporary, bytes) && std::rename(QFile::encodeName(temporary).constData(),
-                                                      QFile::encodeName(path).constData()) == 0;
-}
-
 // Lowers the largest file this process may write, so writes fail honestly
 // with EFBIG as on a full disk.
 class FileSizeLimit {

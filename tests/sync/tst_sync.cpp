@@ -148,12 +148,7 @@ void TestSync::edit(const Step& step)
     }
     if (step.kind == Step::Remove)
         reminders->removeIf([&](const Reminder& r) { return r.title == step.title; });
-    // As an editor saves: a new file renamed over the old one.
-    const QString edited = list(step.side) + QStringLiteral(".edit");
-    QVERIFY(writeFile(edited, ReminderJson::encodeList(*reminders)));
-    QCOMPARE(std::rename(QFile::encodeName(edited).constData(),
-                         QFile::encodeName(list(step.side)).constData()),
-             0);
+    QVERIFY(replaceFile(list(step.side), ReminderJson::encodeList(*reminders)));
 }
 
 void TestSync::editsMeetWhenTheComputersDo_data()

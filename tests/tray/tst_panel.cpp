@@ -3,6 +3,7 @@
 // and reads, the panel's own menu pauses and quits, a click opens the
 // manager, and no call the panel makes gets an error. XFCE's panel by
 // default (in CI); PENDREL_PANEL names another (scripts/panels).
+#include "common/pendrel_launch.h"
 #include "common/private_home.h"
 #include "common/watcher_items.h"
 #include "contrast.h"
@@ -147,11 +148,7 @@ void TestPanel::startPanel(const QString& look)
 void TestPanel::startPendrel()
 {
     m_home = std::make_unique<PrivateHome>();
-    QSettings settings(m_home->path(QStringLiteral("config/Pendrel/Pendrel.conf")),
-                       QSettings::IniFormat);
-    settings.setValue(QStringLiteral("hasLaunched"), true);
-    settings.setValue(QStringLiteral("loginOptOut"), true);
-    settings.sync();
+    markLaunched(*m_home);
     QProcessEnvironment env = m_home->environment();
     env.remove(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"));
     env.insert(

@@ -1,6 +1,7 @@
 // The tray icon on a small real desktop: Xvfb, openbox, an XEmbed tray
 // (trayer) and a private session bus with a StatusNotifier watcher, against
 // the built pendrel program in a fresh home each time.
+#include "common/pendrel_launch.h"
 #include "common/private_home.h"
 #include "common/watcher_items.h"
 #include "contrast.h"
@@ -182,9 +183,7 @@ void TestTray::init()
 {
     m_home = std::make_unique<PrivateHome>();
     // Launched before: the manager stays closed until asked for.
-    QSettings settings(m_home->path(QStringLiteral("config/Pendrel/Pendrel.conf")),
-                       QSettings::IniFormat);
-    settings.setValue(QStringLiteral("hasLaunched"), true);
+    markLaunched(*m_home, false);
 }
 
 void TestTray::cleanup()
