@@ -38,21 +38,35 @@ void ListHistory::record(const QList<Reminder>& list, bool own)
         m_latest = list;
         return;
     }
-    const QList<Key> oldKeys = ReminderMerge::keysOf(m_latest);
-    const QList<Key> newKeys = ReminderMerge::keysOf(list);
-    const QHash<Key, qsizetype> inOld = indexOf(m_latest);
-    const QHash<Key, qsizetype> inNew = indexOf(list);
     QList<Change> step;
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        const auto was = inOld.constFind(newKeys[i]);
-        if (was == inOld.cend())
-            step.append({newKeys[i], std::nullopt, list[i]});
-        else if (!(m_latest[*was] == list[i]))
-            step.append({newKeys[i], m_latest[*was], list[i]});
-    }
-    for (qsizetype i = 0; i < m_latest.size(); ++i) {
-        if (!inNew.contains(oldKeys[i]))
-            step.append({oldKeys[i], m_latest[i], std::nullopt});
+    const bool sameOrder =
+        list.size() == m_latest.size() &&
+        std::equal(list.cbegin(), list.cend(), m_latest.cbegin(),
+                   [](const Reminder& a, const Reminder& b) { return a.id == b.id; });
+    if (sameOrder) {
+        // Nearly every save: one field of one reminder, nothing moved.
+        QHash<QUuid, qsizetype> seen;
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            const qsizetype occurrence = seen[list[i].id]++;
+            if (!(m_latest[i] == list[i]))
+                step.append({{list[i].id, occurrence}, m_latest[i], list[i]});
+        }
+    } else {
+        const QList<Key> oldKeys = ReminderMerge::keysOf(m_latest);
+        const QList<Key> newKeys = ReminderMerge::keysOf(list);
+        const QHash<Key, qsizetype> inOld = indexOf(m_latest);
+        const QHash<Key, qsizetype> inNew = indexOf(list);
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            const auto was = inOld.constFind(newKeys[i]);
+            if (was == inOld.cend())
+                step.append({newKeys[i], std::nullopt, list[i]});
+            else if (!(m_latest[*was] == list[i]))
+                step.append({newKeys[i], m_latest[*was], list[i]});
+        }
+        for (qsizetype i = 0; i < m_latest.size(); ++i) {
+            if (!inNew.contains(oldKeys[i]))
+                step.append({oldKeys[i], m_latest[i], std::nullopt});
+        }
     }
     m_latest = list;
     if (step.isEmpty())

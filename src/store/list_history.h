@@ -15,7 +15,7 @@
 class ListHistory {
 public:
     // Steps kept; typing in one field makes one step, not one per key.
-    static constexpr qsizetype maxSteps = 200;
+    static constexpr qsizetype maxSteps = 500;
 
     bool isEmpty() const { return !m_started; }
     const QList<Reminder>& latest() const { return m_latest; }
