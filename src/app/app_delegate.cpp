@@ -111,6 +111,8 @@ void AppDelegate::createTrayIcon()
     Store& store = m_services.store();
     connect(&store, &Store::pausedChanged, this, &AppDelegate::refreshStatusMenu);
     connect(&store, &Store::reminderChanged, this, &AppDelegate::refreshToolTip);
+    connect(&store, &Store::reminderInserted, this, &AppDelegate::refreshToolTip);
+    connect(&store, &Store::reminderRemoved, this, &AppDelegate::refreshToolTip);
     connect(&store, &Store::remindersReset, this, &AppDelegate::refreshToolTip);
     connect(&store, &Store::safetyChanged, this, &AppDelegate::refreshToolTip);
     connect(&m_services.scheduler, &Scheduler::ticked, this, &AppDelegate::refreshToolTip);

@@ -76,6 +76,7 @@ EditorView::EditorView(Store& store, ShowAlert testAlert, ChimeOutput& chimes, c
         if (index == m_store.indexOf(m_id))
             refresh();
     });
+    connect(&m_store, &Store::reminderRemoved, this, &EditorView::refresh);
     connect(&m_store, &Store::remindersReset, this, &EditorView::refresh);
 }
 

@@ -3,6 +3,7 @@
 #include "editor_view.h"
 #include "model/clock.h"
 #include "model/reminder.h"
+#include "removal_history.h"
 
 #include <QList>
 #include <QUuid>
@@ -19,7 +20,6 @@ class QLabel;
 class QListView;
 class QPushButton;
 class QStackedWidget;
-class QTimer;
 class QToolButton;
 class ReminderDelegate;
 class ReminderListModel;
@@ -67,6 +67,7 @@ Q_SIGNALS:
     void quitRequested();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -83,8 +84,10 @@ private:
     void showDetail();
     void add();
     void remove();
-    // Puts back what the last remove took away, while that is on offer.
+    // Puts back what the latest remove took away; Ctrl+Z goes further back.
     void undoRemove();
+    // The notice offering undo of the latest removal, until the user turns
+    // to something else in the window.
     void offerUndo(bool offered);
 
     Store& m_store;
@@ -105,11 +108,9 @@ private:
     QCheckBox* m_loginBox = nullptr;
     QCheckBox* m_pause = nullptr;
     NoticeBar* m_notice = nullptr;
+    NoticeBar* m_undoNotice = nullptr;
     QLabel* m_nextRing = nullptr;
     QPushButton* m_quit = nullptr;
     QString m_dismissedCopy; // the kept copy the user has been told of
-    // What the last remove took, with the positions it had, while undo is on offer.
-    QList<std::pair<qsizetype, Reminder>> m_removed;
-    QTimer* m_undoOffer = nullptr;
-    static constexpr int undoOfferMsecs = 10'000;
+    RemovalHistory m_removals;
 };

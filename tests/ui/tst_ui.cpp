@@ -2,6 +2,7 @@
 #include "alerts/alert_panel.h"
 #include "common/fake_chimes.h"
 #include "common/fake_clock.h"
+#include "common/parts.h"
 #include "common/store_fixture.h"
 #include "desktop/login_switch.h"
 #include "model/reminder_json.h"
@@ -125,6 +126,8 @@ private Q_SLOTS:
     void firstOpeningSelectsFirst();
     void emptyListShowsEmptyState();
     void removeLeavesNothingSelected();
+    void undoLastsTheRun_data();
+    void undoLastsTheRun();
     void rowsShowTitlesAndIcons();
     void rowSwitchWritesEnabled();
     void listFollowsStore();
@@ -560,12 +563,13 @@ void TestUi::removeLeavesNothingSelected()
     QCOMPARE(view->model()->rowCount(), 2);
 
     // Undo in the notice puts it back where it was, selected, on disk too.
-    QCOMPARE(view->notice()->text(), QStringLiteral("\u201ctwo\u201d was removed."));
-    view->notice()->actionButton()->click();
+    auto* undo = part<NoticeBar>(view.get(), "undoNotice");
+    QCOMPARE(undo->text(), QStringLiteral("\u201ctwo\u201d was removed."));
+    undo->actionButton()->click();
     QCOMPARE(rowTitle(*view, 1), QStringLiteral("two"));
     QCOMPARE(view->editor()->nameField()->text(), QStringLiteral("two"));
     QCOMPARE(onDisk().at(1).title, QStringLiteral("two"));
-    QVERIFY(view->notice()->text().isEmpty());
+    QVERIFY(undo->text().isEmpty());
 
     // The keys: Delete in the list, Ctrl+Z anywhere but a text field, Ctrl+N.
     QVERIFY(view->removeButton()->toolTip().contains(QStringLiteral("Del")));
@@ -580,6 +584,65 @@ void TestUi::removeLeavesNothingSelected()
     QTest::keyClick(view->list(), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(m_store->reminders().size(), 4);
     QCOMPARE(QApplication::focusWidget(), view->editor()->nameField());
+}
+
+void TestUi::undoLastsTheRun_data()
+{
+    QTest::addColumn<int>("removals"); // from the second row on
+    QTest::addColumn<int>("waitMsecs");
+    QTest::addColumn<bool>("elsewhere"); // a click on a row before undoing
+    QTest::newRow("at once") << 1 << 0 << false;
+    QTest::newRow("after 30 s") << 1 << 30'500 << false;
+    QTest::newRow("twice") << 2 << 0 << false;
+    QTest::newRow("after something else") << 2 << 0 << true;
+}
+
+void TestUi::undoLastsTheRun()
+{
+    QFETCH(int, removals);
+    QFETCH(int, waitMsecs);
+    QFETCH(bool, elsewhere);
+    const QStringList titles{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three"),
+                             QStringLiteral("four")};
+    QList<Reminder> list;
+    for (const QString& title : titles)
+        list << Reminder{.title = title};
+    makeStore(list);
+    auto view = makeManager();
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    auto* rows = part<QListView>(view.get(), "reminders");
+    auto* undo = part<NoticeBar>(view.get(), "undoNotice");
+    QAbstractItemModelTester tester(rows->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy resets(rows->model(), &QAbstractItemModel::modelReset);
+    for (int i = 0; i < removals; ++i) {
+        rows->setCurrentIndex(rows->model()->index(1, 0));
+        QTest::mouseClick(part<QToolButton>(view.get(), "remove"), Qt::LeftButton);
+    }
+    QCOMPARE(onDisk().size(), titles.size() - removals);
+    const auto removed = [](const QString& title) {
+        return QStringLiteral("\u201c%1\u201d was removed.").arg(title);
+    };
+    QCOMPARE(undo->text(), removed(titles.at(removals)));
+    QTest::qWait(waitMsecs);
+    QVERIFY(undo->isVisible());
+    if (elsewhere) {
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          rows->visualRect(rows->model()->index(0, 0)).center());
+        QVERIFY(!undo->isVisible());
+    }
+    for (int i = removals; i > 0; --i) {
+        rows->setFocus();
+        QTest::keyClick(rows, Qt::Key_Z, Qt::ControlModifier); // the latest first
+        QCOMPARE(undo->text(), i > 1 ? removed(titles.at(i - 1)) : QString());
+    }
+    QStringList back;
+    for (const Reminder& r : onDisk())
+        back << r.title;
+    QCOMPARE(back, titles);
+    QCOMPARE(view->selection(), m_store->reminders().at(1).id);
+    QCOMPARE(resets.size(), 0); // rows come and go; the list is not rebuilt
 }
 
 void TestUi::rowsShowTitlesAndIcons()
