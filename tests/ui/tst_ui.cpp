@@ -321,18 +321,24 @@ void TestUi::websiteNoticeAndCaption()
 
 void TestUi::timeTypedAfterAClick_data()
 {
-    QTest::addColumn<bool>("onMinutes"); // where the click lands
+    QTest::addColumn<QString>("where"); // the click lands, then Ctrl+A or not
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QTime>("saved");
-    QTest::newRow("2348") << false << "2348" << QTime(23, 48);
-    QTest::newRow("23:48") << false << "23:48" << QTime(23, 48);
-    QTest::newRow("9:05") << false << "9:05" << QTime(9, 5);
-    QTest::newRow("minutes only") << true << "47" << QTime(8, 47);
+    QTest::newRow("2348") << "hour"
+                          << "2348" << QTime(23, 48);
+    QTest::newRow("23:48") << "hour"
+                           << "23:48" << QTime(23, 48);
+    QTest::newRow("9:05") << "hour"
+                          << "9:05" << QTime(9, 5);
+    QTest::newRow("minutes only") << "minutes"
+                                  << "47" << QTime(8, 47);
+    QTest::newRow("Ctrl+A, 12:42") << "all"
+                                   << "12:42" << QTime(12, 42);
 }
 
 void TestUi::timeTypedAfterAClick()
 {
-    QFETCH(bool, onMinutes);
+    QFETCH(QString, where);
     QFETCH(QString, typed);
     QFETCH(QTime, saved);
     makeStore({Reminder{.hour = 8, .minute = 10}});
@@ -342,12 +348,14 @@ void TestUi::timeTypedAfterAClick()
     auto* field = view->editor()->timeField()->findChild<QLineEdit*>();
     QCOMPARE(field->text(), QStringLiteral("08:10"));
     const QFontMetrics metrics(field->font());
-    const int x =
-        metrics.horizontalAdvance(onMinutes ? QStringLiteral("08:1") : QStringLiteral("0"));
+    const int x = metrics.horizontalAdvance(where == u"minutes" ? QStringLiteral("08:1")
+                                                                : QStringLiteral("0"));
     // Inside the text, past the frame and margins.
     const QPoint at(field->contentsRect().left() + field->textMargins().left() + x + 3,
                     field->height() / 2);
     QTest::mouseClick(field, Qt::LeftButton, {}, at);
+    if (where == u"all")
+        QTest::keyClick(view->editor()->timeField(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(view->editor()->timeField(), typed);
     QCOMPARE(m_store->reminders().first().hour, saved.hour());
     QCOMPARE(m_store->reminders().first().minute, saved.minute());
