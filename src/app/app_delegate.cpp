@@ -105,6 +105,9 @@ void AppDelegate::createTrayIcon()
     // Shown even without a tray yet; where none ever comes Pendrel still
     // runs and a second launch opens the manager.
     m_tray = new TrayIcon(m_menu.get(), this);
+    connect(m_tray, &TrayIcon::settled, this, &AppDelegate::refreshQuitOffer);
+    m_trayCheck.setInterval(trayCheckMsecs);
+    connect(&m_trayCheck, &QTimer::timeout, this, &AppDelegate::refreshQuitOffer);
     connect(m_tray, &TrayIcon::activated, this, &AppDelegate::openManager);
 
     // The icon and the tooltip follow every change at once, wherever it was made.
@@ -167,28 +170,51 @@ void AppDelegate::openManager()
         connect(view, &ManagerView::quitRequested, qApp, &QCoreApplication::quit);
         connect(m_window, &ManagerWindow::closed, this, &AppDelegate::tellKeepsRunning);
     }
-    // Where no tray shows the icon, the window is the only way to quit.
-    m_window->view()->offerQuit(!m_tray->shown());
     m_window->bringToFront();
+    refreshQuitOffer();
+    m_trayCheck.start();
+}
+
+void AppDelegate::refreshQuitOffer()
+{
+    // Where no tray shows the icon, the window is the only way to quit.
+    // Trays come and go without a word, so this looks while the window shows.
+    if (!m_window || !m_window->isVisible()) {
+        m_trayCheck.stop();
+        return;
+    }
+    m_window->view()->offerQuit(!m_tray->shown());
 }
 
 void AppDelegate::tellKeepsRunning()
 {
     if (m_quitting || m_services.defaults.boolValue(toldOfClosingKey))
         return;
-    m_services.defaults.setBool(toldOfClosingKey, true);
     const QString title = tr("Pendrel keeps running");
-    if (m_tray->shown()) {
-        m_tray->showMessage(
-            title,
-            tr("Your reminders still ring. The alarm clock in the tray opens Pendrel again."));
+    if (!m_tray->shown()) {
+        tellInADialog(title, tr("Your reminders still ring. Start Pendrel again from the "
+                                "application menu to open this window; its Quit Pendrel "
+                                "button stops it."));
         return;
     }
-    auto* box = new QMessageBox(QMessageBox::Information, title,
-                                tr("Your reminders still ring. Start Pendrel again from the "
-                                   "application menu to open this window; its Quit Pendrel "
-                                   "button stops it."),
-                                QMessageBox::Ok);
+    const QString text =
+        tr("Your reminders still ring. The alarm clock in the tray opens Pendrel again.");
+    // Told only once it has reached the user; where no notification server
+    // takes it, the same words come in a dialog instead.
+    m_tray->showMessage(title, text, [this, title, text](bool delivered) {
+        if (m_services.defaults.boolValue(toldOfClosingKey))
+            return;
+        if (delivered)
+            m_services.defaults.setBool(toldOfClosingKey, true);
+        else
+            tellInADialog(title, text);
+    });
+}
+
+void AppDelegate::tellInADialog(const QString& title, const QString& text)
+{
+    m_services.defaults.setBool(toldOfClosingKey, true);
+    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open(); // never waits: pop-ups and ticks go on meanwhile
 }

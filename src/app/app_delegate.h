@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 
@@ -63,6 +64,8 @@ private:
     std::function<void(const Reminder&)> showAlert() const;
     // Once: closing the window does not stop the reminders.
     void tellKeepsRunning();
+    void tellInADialog(const QString& title, const QString& text);
+    void refreshQuitOffer();
     void createTrayIcon();
     void refreshStatusMenu();
     void refreshToolTip();
@@ -78,4 +81,6 @@ private:
     QPointer<ManagerWindow> m_window;
     // Quitting closes the window too; that close is no reason to explain.
     bool m_quitting = false;
+    QTimer m_trayCheck;
+    static constexpr int trayCheckMsecs = 1000;
 };

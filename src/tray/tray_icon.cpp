@@ -107,10 +107,13 @@ void TrayIcon::applyToolTip()
         m_item->setToolTip(m_toolTip);
 }
 
-void TrayIcon::showMessage(const QString& title, const QString& text)
+void TrayIcon::showMessage(const QString& title, const QString& text,
+                           std::function<void(bool)> delivered)
 {
     if (m_icon && m_icon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable()) {
         m_icon->showMessage(title, text);
+        if (delivered)
+            delivered(true);
         return;
     }
     QDBusMessage notify = QDBusMessage::createMethodCall(
@@ -120,7 +123,15 @@ void TrayIcon::showMessage(const QString& title, const QString& text)
     notify << QStringLiteral("Pendrel") << 0u << QStringLiteral("pendrel") << title << text
            << QStringList() << QVariantMap() << -1;
     // Without a notification service the message is lost, never waited for.
-    QDBusConnection::sessionBus().asyncCall(notify);
+    const QDBusPendingCall call = QDBusConnection::sessionBus().asyncCall(notify);
+    if (!delivered)
+        return;
+    auto* watcher = new QDBusPendingCallWatcher(call, this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [watcher, delivered = std::move(delivered)] {
+                delivered(!watcher->isError());
+                watcher->deleteLater();
+            });
 }
 
 void TrayIcon::checkSoon()

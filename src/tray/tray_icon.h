@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class QMenu;
 class QSystemTrayIcon;
 class StatusNotifierItem;
@@ -26,8 +28,10 @@ public:
     // watcher lists Pendrel's item.
     bool shown() const;
     void setToolTip(const QString& text);
-    // A desktop notification, or Qt's balloon beside an XEmbed icon.
-    void showMessage(const QString& title, const QString& text);
+    // A desktop notification, or Qt's balloon beside an XEmbed icon;
+    // `delivered` hears, later, whether it reached the user.
+    void showMessage(const QString& title, const QString& text,
+                     std::function<void(bool)> delivered = {});
     // Qt's icon, made once no StatusNotifier host is known (shown on X11
     // only, where XEmbed trays are); else null.
     QSystemTrayIcon* systemTrayIcon() const { return m_icon; }
