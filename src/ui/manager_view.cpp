@@ -5,8 +5,10 @@
 #include "reminder_delegate.h"
 #include "reminder_list_model.h"
 #include "store/store.h"
+#include "widgets/elided_label.h"
 #include "widgets/icons.h"
 #include "widgets/notice_bar.h"
+#include "widgets/plain_text.h"
 #include "widgets/secondary_text.h"
 
 #include <QAction>
@@ -199,9 +201,9 @@ QWidget* ManagerView::makeFooter()
     m_pause = new QCheckBox(tr("Pause all reminders"), footer);
     m_pause->setObjectName(QStringLiteral("pause"));
     m_pause->setChecked(m_store.paused());
-    m_nextRing = new QLabel(footer);
+    // A title as it was typed; its beginning stays when the footer is short.
+    m_nextRing = new ElidedLabel(QString(), 1, footer);
     m_nextRing->setObjectName(QStringLiteral("nextRing"));
-    m_nextRing->setTextFormat(Qt::PlainText); // a title as it was typed
     m_nextRing->setAlignment(Qt::AlignCenter);
     m_nextRing->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     SecondaryText::apply(m_nextRing);
@@ -269,7 +271,7 @@ void ManagerView::offerQuit(bool offered)
 void ManagerView::setNextRing(const QString& text)
 {
     m_nextRing->setText(text);
-    m_nextRing->setToolTip(text);
+    m_nextRing->setToolTip(PlainText::toolTip(text));
 }
 
 QString ManagerView::nextRing() const

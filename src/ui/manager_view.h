@@ -13,6 +13,7 @@
 
 class ChimeOutput;
 class EditorView;
+class ElidedLabel;
 class LoginSwitch;
 class NoticeBar;
 class QCheckBox;
@@ -109,7 +110,7 @@ private:
     QCheckBox* m_pause = nullptr;
     NoticeBar* m_notice = nullptr;
     NoticeBar* m_undoNotice = nullptr;
-    QLabel* m_nextRing = nullptr;
+    ElidedLabel* m_nextRing = nullptr;
     QPushButton* m_quit = nullptr;
     QString m_dismissedCopy; // the kept copy the user has been told of
     RemovalHistory m_removals;

@@ -6,6 +6,8 @@
 #include "app/translations.h"
 #include "common/fake_chimes.h"
 #include "common/fake_clock.h"
+#include "common/parts.h"
+#include "common/shown_text.h"
 #include "desktop/login_item.h"
 #include "desktop/system_log.h"
 #include "scheduler/scheduler.h"
@@ -14,6 +16,7 @@
 #include "ui/editor_view.h"
 #include "ui/manager_view.h"
 #include "ui/reminder_list_model.h"
+#include "widgets/elided_label.h"
 #include "widgets/icons.h"
 
 #include <QCheckBox>
@@ -337,11 +340,7 @@ void TestApp::pauseFromTheMenu()
     QCOMPARE(pause->text(), QStringLiteral("Pause all reminders"));
     QSystemTrayIcon* tray = delegate->trayIcon();
     // The tooltip as it shows: rich text, which a reminder's title never is.
-    const auto shown = [tray] {
-        QTextDocument document;
-        document.setHtml(tray->toolTip());
-        return document.toPlainText();
-    };
+    const auto shown = [tray] { return shownToolTip(tray->toolTip()); };
     pause->trigger();
     QVERIFY(m_store->paused());
     QVERIFY(m_defaults->boolValue(QStringLiteral("paused")));
@@ -367,6 +366,8 @@ void TestApp::pauseFromTheMenu()
     QCOMPARE(shown(), QStringLiteral("Next: <b>Pay</b> &amp;, Today 09:00"));
     delegate->openManager();
     QCOMPARE(delegate->managerWindow()->view()->nextRing(),
+             QStringLiteral("Next: <b>Pay</b> &amp;, Today 09:00"));
+    QCOMPARE(shownToolTip(part<QLabel>(delegate->managerWindow(), "nextRing")->toolTip()),
              QStringLiteral("Next: <b>Pay</b> &amp;, Today 09:00"));
     m_store->setReminders({});
     QTRY_COMPARE(shown(), QStringLiteral("No reminders on")); // deleted: its snooze ends
@@ -432,8 +433,12 @@ void TestApp::germanDesktop()
     m_store =
         std::make_unique<Store>(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
     m_store->setReminders(
-        {Reminder{.title = QStringLiteral("Standup"), .hour = 8, .minute = 5, .days = {2, 4, 6}},
-         Reminder{.title = QStringLiteral("Water"), .days = {2, 3, 4, 5, 6}}});
+        {Reminder{.title = QStringLiteral("Anwesenheit prüfen und ins Sekretariat bringen"),
+                  .hour = 8,
+                  .minute = 5,
+                  .days = {2, 4, 6}},
+         Reminder{.title = QStringLiteral("Wasser trinken und die Pflanzen gießen"),
+                  .days = {2, 3, 4, 5, 6}}});
     auto delegate = makeDelegate(args({}));
     delegate->launch();
     ManagerView* view = delegate->managerWindow()->view();
@@ -446,6 +451,13 @@ void TestApp::germanDesktop()
     const QString copy = QCoreApplication::translate("QLineEdit", "&Copy"); // Qt's own texts
     view->addButton()->click();
     const QString added = m_store->reminders().constLast().title;
+    // The next-ring line keeps its beginning, between the two boxes, at the least width.
+    delegate->managerWindow()->resize(delegate->managerWindow()->minimumSize());
+    QCoreApplication::processEvents();
+    auto* next = part<ElidedLabel>(view, "nextRing");
+    const bool elided = next->isElided();
+    const bool between = next->x() > part<QCheckBox>(view, "startAtLogin")->geometry().right() &&
+                         next->geometry().right() < part<QCheckBox>(view, "pause")->x();
     // The other tests read English texts.
     QLocale::setDefault(before);
     qDeleteAll(qApp->findChildren<QTranslator*>());
@@ -457,6 +469,8 @@ void TestApp::germanDesktop()
     QCOMPARE(quit, QStringLiteral("Pendrel beenden"));
     QCOMPARE(copy, QStringLiteral("&Kopieren"));
     QCOMPARE(added, QStringLiteral("Neue Erinnerung"));
+    QVERIFY(elided);
+    QVERIFY(between);
 }
 
 QTEST_MAIN(TestApp)

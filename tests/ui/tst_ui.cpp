@@ -3,6 +3,7 @@
 #include "common/fake_chimes.h"
 #include "common/fake_clock.h"
 #include "common/parts.h"
+#include "common/shown_text.h"
 #include "common/store_fixture.h"
 #include "desktop/login_switch.h"
 #include "model/reminder_json.h"
@@ -781,14 +782,8 @@ void TestUi::rowToolTips()
     QHelpEvent help(QEvent::ToolTip, rect.center(),
                     view->list()->viewport()->mapToGlobal(rect.center()));
     QApplication::sendEvent(view->list()->viewport(), &help);
-    const QString tip = QToolTip::text();
     QVERIFY(QToolTip::isVisible());
-    QTextDocument document;
-    if (Qt::mightBeRichText(tip))
-        document.setHtml(tip);
-    else
-        document.setPlainText(tip);
-    QCOMPARE(document.toPlainText(), shown);
+    QCOMPARE(shownToolTip(QToolTip::text()), shown);
     // The row's remembered text stays as stored: the list keeps showing it.
     QCOMPARE(rowSummary(*view, 0), reminder.timeString() + QStringLiteral(" \u00b7 ") +
                                        reminder.daysString(QLocale().firstDayOfWeek()));
