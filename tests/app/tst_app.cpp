@@ -122,6 +122,12 @@ void TestApp::optionMatching()
     QVERIFY(!line.loginStatus());
     QVERIFY(CommandLine(args({"x", "--demo", "y"})).demo());
     QVERIFY(CommandLine(args({"--login-status", "--demo"})).loginStatus());
+    // The usage lines name every option the list below them explains.
+    const QStringList help = CommandLine::usage().split(u'\n');
+    const QString usage = help.at(0) + help.at(1);
+    for (const QString& explained : help.filter(QRegularExpression(QStringLiteral("^  --"))))
+        QVERIFY2(usage.contains(explained.split(u' ', Qt::SkipEmptyParts).first()),
+                 qPrintable(explained));
 }
 
 void TestApp::snapshotOptions_data()
