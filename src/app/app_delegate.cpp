@@ -11,6 +11,7 @@
 #include "tray/tray_icon.h"
 #include "ui/manager_view.h"
 #include "ui/manager_window.h"
+#include "widgets/icons.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -62,6 +63,9 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
 void AppDelegate::launch()
 {
     qApp->installEventFilter(this);
+    // Every window carries it (_NET_WM_ICON on X11), also when Pendrel runs
+    // from where it was built, with no icon installed for its desktop file.
+    QApplication::setWindowIcon(Icons::application(false));
     m_services.login.ensureDefault();
     createTrayIcon();
 

@@ -248,6 +248,7 @@ void TestApp::firstLaunchOpensManagerOnce()
     first->launch();
     QVERIFY(first->managerWindow() && first->managerWindow()->isVisible());
     QCOMPARE(first->managerWindow()->windowTitle(), QStringLiteral("Pendrel"));
+    QCOMPARE(first->managerWindow()->windowIcon().cacheKey(), Icons::application(false).cacheKey());
     QCOMPARE(first->managerWindow()->size(), QSize(820, 700));
     QVERIFY(m_defaults->boolValue(QStringLiteral("hasLaunched")));
     QVERIFY(m_login->isEnabled());
