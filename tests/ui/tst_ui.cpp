@@ -15,6 +15,7 @@
 #include "ui/reminder_list_model.h"
 #include "widgets/day_badge.h"
 #include "widgets/notice_bar.h"
+#include "widgets/outline_style.h"
 #include "widgets/secondary_text.h"
 
 #include <QAbstractItemModelTester>
@@ -103,6 +104,7 @@ class TestUi : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void dayClicksAppendAndRemove();
@@ -162,6 +164,11 @@ private:
     FakeClock m_clock;
     FakeLogin m_login;
 };
+
+void TestUi::initTestCase()
+{
+    OutlineStyle::install(); // as Pendrel does on Fusion
+}
 
 void TestUi::init()
 {
@@ -974,6 +981,14 @@ void TestUi::readableInBothThemes()
 
     QVERIFY(glyphContrast(view->addButton()) >= 3);
     QVERIFY(glyphContrast(view->removeButton()) >= 3);
+    // An unticked box: only its outline can stand out from the window around it.
+    auto* box = part<QCheckBox>(view.get(), "pause");
+    QVERIFY(!box->isChecked());
+    QStyleOptionButton boxOption;
+    boxOption.initFrom(box);
+    const QRect indicator =
+        box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &boxOption, box);
+    QVERIFY(glyphContrast(box->grab().toImage().copy(indicator.adjusted(-1, -1, 1, 1))) >= 3);
     checkSecondary(labelWithText(view->editor(), QStringLiteral("The pop-up always")));
     for (const char* name : {"time", "website"})
         checkSecondary(panel.findChild<QWidget*>(QString::fromLatin1(name)));
