@@ -124,6 +124,7 @@ private Q_SLOTS:
     void focusRingShowsOnChosenBadge_data();
     void focusRingShowsOnChosenBadge();
     void keyboardPathThroughTheManager();
+    void listShowsItsFocus();
     void typingKeepsCursorAndUndo();
     void testItNowWritesNothing();
     void firstOpeningSelectsFirst();
@@ -472,6 +473,29 @@ void TestUi::keyboardPathThroughTheManager()
     auto* scroller = view->findChild<QScrollArea*>();
     QTRY_VERIFY(scroller->verticalScrollBar()->isVisible()); // the layout has settled
     QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+}
+
+void TestUi::listShowsItsFocus()
+{
+    makeStore({Reminder{.title = QStringLiteral("one")}, Reminder{.title = QStringLiteral("two")}});
+    auto view = makeManager();
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    auto* rows = part<QListView>(view.get(), "reminders");
+    const QRect first = rows->visualRect(rows->model()->index(0, 0));
+    const auto edge = [&] {
+        return rows->viewport()->grab().toImage().pixelColor(first.left() + first.width() / 2,
+                                                             first.top());
+    };
+    view->editor()->nameField()->setFocus(Qt::TabFocusReason);
+    const QColor away = edge();
+    rows->setFocus(Qt::TabFocusReason);
+    QVERIFY(rows->hasFocus());
+    // The selected row's edge turns the accent's colour, and back.
+    const QColor accent = rows->palette().color(QPalette::Active, QPalette::Highlight);
+    QCOMPARE(edge().rgb(), accent.rgb());
+    view->editor()->nameField()->setFocus(Qt::TabFocusReason);
+    QCOMPARE(edge().rgb(), away.rgb());
 }
 
 void TestUi::typingKeepsCursorAndUndo()
