@@ -94,10 +94,12 @@ void AppDelegate::launch()
 void AppDelegate::createTrayIcon()
 {
     m_menu = std::make_unique<QMenu>();
+    m_menu->setObjectName(QStringLiteral("statusMenu"));
     connect(m_menu->addAction(tr("Open Pendrel\u2026")), &QAction::triggered, this,
             &AppDelegate::openManager);
     m_menu->addSeparator();
     m_pauseItem = m_menu->addAction(tr("Pause all reminders"));
+    m_pauseItem->setObjectName(QStringLiteral("pause"));
     m_pauseItem->setCheckable(true);
     connect(m_pauseItem, &QAction::triggered, this, &AppDelegate::togglePause);
     m_menu->addSeparator();
@@ -126,11 +128,6 @@ void AppDelegate::createTrayIcon()
     connect(&m_services.alerts, &AlertController::snoozesChanged, this,
             &AppDelegate::refreshToolTip);
     refreshStatusMenu();
-}
-
-QSystemTrayIcon* AppDelegate::trayIcon() const
-{
-    return m_tray ? m_tray->systemTrayIcon() : nullptr;
 }
 
 void AppDelegate::refreshStatusMenu()
@@ -169,6 +166,7 @@ void AppDelegate::openManager()
         auto* view = new ManagerView(m_services.store(), m_services.login, showAlert(),
                                      m_services.chimes, m_services.clock);
         m_window = new ManagerWindow(view);
+        m_window->setObjectName(QStringLiteral("manager"));
         refreshToolTip();
         connect(m_window, &ManagerWindow::quitRequested, qApp, &QCoreApplication::quit);
         connect(view, &ManagerView::quitRequested, qApp, &QCoreApplication::quit);

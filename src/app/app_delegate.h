@@ -16,7 +16,6 @@ class ChimeOutput;
 class LoginItem;
 class QAction;
 class QMenu;
-class QSystemTrayIcon;
 class Scheduler;
 class TrayIcon;
 class Store;
@@ -47,12 +46,6 @@ public:
     void launch();
     void openManager();
     void togglePause();
-
-    // What the user reaches, for the tests that reach it the same way.
-    ManagerWindow* managerWindow() const { return m_window; }
-    QMenu* statusMenu() const { return m_menu.get(); }
-    QAction* pauseAction() const { return m_pauseItem; }
-    QSystemTrayIcon* trayIcon() const;
 
     // The website a demonstration pop-up shows when its reminder has none.
     static QString demoWebsite() { return QStringLiteral("www.example.com/pendrel"); }

@@ -274,11 +274,6 @@ void ManagerView::setNextRing(const QString& text)
     m_nextRing->setToolTip(PlainText::toolTip(text));
 }
 
-QString ManagerView::nextRing() const
-{
-    return m_nextRing->text();
-}
-
 void ManagerView::listReset()
 {
     // The selection follows its reminder wherever the list now holds it, and
@@ -312,11 +307,6 @@ void ManagerView::select(const QUuid& id)
     }
     m_selecting = false;
     showDetail();
-}
-
-bool ManagerView::showsEditor() const
-{
-    return m_detail->currentIndex() == 0;
 }
 
 void ManagerView::showDetail()
@@ -361,10 +351,7 @@ void ManagerView::add()
     offerUndo(false);
     const QUuid id = m_store.add();
     select(id);
-    // Typing names the new reminder straight away.
-    QLineEdit* name = m_editor->nameField();
-    name->setFocus(Qt::OtherFocusReason);
-    name->selectAll();
+    m_editor->focusName(); // typing names the new reminder straight away
 }
 
 void ManagerView::remove()

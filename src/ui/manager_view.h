@@ -40,25 +40,10 @@ public:
     QUuid selection() const { return m_selection; }
     void select(const QUuid& id);
 
-    QListView* list() const { return m_list; }
-    // Its parts, for the tests and benchmarks that drive it as a user would.
-    ReminderListModel* model() const { return m_model; }
-    ReminderDelegate* delegate() const { return m_delegate; }
-    QToolButton* addButton() const { return m_add; }
-    QToolButton* removeButton() const { return m_remove; }
-    EditorView* editor() const { return m_editor; }
-    QWidget* emptyState() const { return m_empty; }
-    bool showsEditor() const;
-    QCheckBox* loginBox() const { return m_loginBox; }
-    QCheckBox* pauseBox() const { return m_pause; }
-    NoticeBar* notice() const { return m_notice; }
     // A Quit button in the window, for desktops that show no tray icon.
     void offerQuit(bool offered);
-    QPushButton* quitButton() const { return m_quit; }
-
     // The line telling what rings next.
     void setNextRing(const QString& text);
-    QString nextRing() const;
 
     // Selects the first reminder when nothing is selected; runs each time
     // the view appears.

@@ -32,6 +32,7 @@
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTimeEdit>
@@ -57,9 +58,31 @@ private:
     bool m_enabled = false;
 };
 
+ReminderListModel* modelOf(const QWidget* view)
+{
+    return qobject_cast<ReminderListModel*>(part<QListView>(view, "reminders")->model());
+}
+
+ReminderDelegate* delegateOf(const QWidget* view)
+{
+    return qobject_cast<ReminderDelegate*>(part<QListView>(view, "reminders")->itemDelegate());
+}
+
+bool showsEditor(const QWidget* view)
+{
+    return part<QStackedWidget>(view, "detail")->currentWidget() !=
+           part<QWidget>(view, "emptyState");
+}
+
+// The badge of a day by its stored number, 1 = Sunday.
+DayBadge* dayBadge(const QWidget* form, int day)
+{
+    return form->findChild<DayBadge*>(QStringLiteral("day%1").arg(day));
+}
+
 QVariant rowData(const ManagerView& view, int row, int role)
 {
-    return view.model()->index(row).data(role);
+    return modelOf(&view)->index(row).data(role);
 }
 
 QString rowTitle(const ManagerView& view, int row)
@@ -76,15 +99,15 @@ QString rowSummary(const ManagerView& view, int row)
 QStyleOptionViewItem rowOption(const ManagerView& view, int row)
 {
     QStyleOptionViewItem option;
-    option.initFrom(view.list());
-    option.rect = view.list()->visualRect(view.model()->index(row));
-    option.font = view.list()->font();
+    option.initFrom(part<QListView>(&view, "reminders"));
+    option.rect = part<QListView>(&view, "reminders")->visualRect(modelOf(&view)->index(row));
+    option.font = part<QListView>(&view, "reminders")->font();
     return option;
 }
 
 ReminderDelegate::Parts rowParts(const ManagerView& view, int row)
 {
-    return view.delegate()->parts(rowOption(view, row), view.model()->index(row));
+    return delegateOf(&view)->parts(rowOption(view, row), modelOf(&view)->index(row));
 }
 
 // Non-transparent pixels of an image, cropped to the ink: glyph shapes and order.
@@ -199,15 +222,15 @@ void TestUi::dayClicksAppendAndRemove()
 {
     makeStore({Reminder{}});
     auto view = makeManager();
-    EditorView* editor = view->editor();
-    QVERIFY(editor->dayBadge(2)->isOn());
-    QVERIFY(!editor->dayBadge(1)->isOn());
-    QCOMPARE(editor->dayBadge(4)->toolTip(), QStringLiteral("Wednesday"));
-    QTest::mouseClick(editor->dayBadge(1), Qt::LeftButton);
+    EditorView* editor = part<EditorView>(view.get(), "editor");
+    QVERIFY(dayBadge(editor, 2)->isOn());
+    QVERIFY(!dayBadge(editor, 1)->isOn());
+    QCOMPARE(dayBadge(editor, 4)->toolTip(), QStringLiteral("Wednesday"));
+    QTest::mouseClick(dayBadge(editor, 1), Qt::LeftButton);
     QCOMPARE(onDisk().first().days, (QList<qint64>{2, 3, 4, 5, 6, 1}));
-    QVERIFY(editor->dayBadge(1)->isOn());
+    QVERIFY(dayBadge(editor, 1)->isOn());
     QCOMPARE(rowSummary(*view, 0), QStringLiteral("08:10 \u00b7 Mon Tue Wed Thu Fri Sun"));
-    QTest::mouseClick(editor->dayBadge(1), Qt::LeftButton);
+    QTest::mouseClick(dayBadge(editor, 1), Qt::LeftButton);
     QCOMPARE(onDisk().first().days, (QList<qint64>{2, 3, 4, 5, 6}));
     QCOMPARE(rowSummary(*view, 0), QStringLiteral("08:10 \u00b7 Weekdays"));
 }
@@ -216,8 +239,8 @@ void TestUi::duplicatedDayGoesInOneClick()
 {
     makeStore({Reminder{.days = {3, 5, 3}}});
     auto view = makeManager();
-    QVERIFY(view->editor()->dayBadge(3)->isOn());
-    QTest::mouseClick(view->editor()->dayBadge(3), Qt::LeftButton);
+    QVERIFY(dayBadge(view.get(), 3)->isOn());
+    QTest::mouseClick(dayBadge(view.get(), 3), Qt::LeftButton);
     QCOMPARE(m_store->reminders().first().days, QList<qint64>{5});
 }
 
@@ -237,7 +260,7 @@ void TestUi::timeChangeSettlesOrRearmsToday()
     m_clock.setLocal(QDate(2026, 3, 9), QTime(14, 0, 30));
     makeStore({Reminder{.hour = 9, .minute = 0, .lastFired = QStringLiteral("2026-03-08")}});
     auto view = makeManager();
-    view->editor()->timeField()->setTime(picked);
+    part<QTimeEdit>(view.get(), "time")->setTime(picked);
     const Reminder saved = onDisk().first();
     QCOMPARE(saved.hour, picked.hour());
     QCOMPARE(saved.minute, picked.minute());
@@ -248,13 +271,13 @@ void TestUi::noSoundDisablesRepeatWithoutChangingIt()
 {
     makeStore({Reminder{.sound = QStringLiteral("Ping"), .repeatSound = true}});
     auto view = makeManager();
-    EditorView* editor = view->editor();
-    QVERIFY(editor->repeatBox()->isEnabled());
-    editor->soundPicker()->setFocus();
-    QTest::keyClick(editor->soundPicker(), Qt::Key_Home); // "No sound"
+    EditorView* editor = part<EditorView>(view.get(), "editor");
+    QVERIFY(part<QCheckBox>(editor, "repeat")->isEnabled());
+    part<QComboBox>(editor, "sound")->setFocus();
+    QTest::keyClick(part<QComboBox>(editor, "sound"), Qt::Key_Home); // "No sound"
     QCOMPARE(m_store->reminders().first().sound, QStringLiteral("None"));
-    QVERIFY(!editor->repeatBox()->isEnabled());
-    QVERIFY(editor->repeatBox()->isChecked());
+    QVERIFY(!part<QCheckBox>(editor, "repeat")->isEnabled());
+    QVERIFY(part<QCheckBox>(editor, "repeat")->isChecked());
     QVERIFY(m_store->reminders().first().repeatSound);
     QVERIFY(m_chimes->plays.isEmpty());
     QVERIFY(rowData(*view, 0, ReminderListModel::SilentRole).toBool());
@@ -264,7 +287,7 @@ void TestUi::pickingASoundPreviewsItOnce()
 {
     makeStore({Reminder{.sound = QStringLiteral("None"), .repeatSound = true}});
     auto view = makeManager();
-    QComboBox* picker = view->editor()->soundPicker();
+    QComboBox* picker = part<QComboBox>(view.get(), "sound");
     picker->setFocus();
     QTest::keyClick(picker, Qt::Key_Down); // past the separator to "Glass"
     QCOMPARE(m_store->reminders().first().sound, QStringLiteral("Glass"));
@@ -276,7 +299,7 @@ void TestUi::pickingASoundPreviewsItOnce()
     view.reset(); // the view must not outlive the Store it shows
     makeStore({Reminder{.sound = QStringLiteral("Gong")}});
     auto other = makeManager();
-    QCOMPARE(other->editor()->soundPicker()->currentIndex(), -1);
+    QCOMPARE(part<QComboBox>(other.get(), "sound")->currentIndex(), -1);
     QCOMPARE(m_store->reminders().first().sound, QStringLiteral("Gong"));
 }
 
@@ -284,14 +307,14 @@ void TestUi::websiteControlsOpenAutomatically()
 {
     makeStore({Reminder{.openURLAutomatically = true}});
     auto view = makeManager();
-    EditorView* editor = view->editor();
-    QVERIFY(!editor->openAutomaticallyBox()->isEnabled());
-    QVERIFY(editor->openAutomaticallyBox()->isChecked()); // disabled, value kept
-    QTest::keyClicks(editor->websiteField(), QStringLiteral("   "));
-    QVERIFY(!editor->openAutomaticallyBox()->isEnabled());
+    EditorView* editor = part<EditorView>(view.get(), "editor");
+    QVERIFY(!part<QCheckBox>(editor, "openAutomatically")->isEnabled());
+    QVERIFY(part<QCheckBox>(editor, "openAutomatically")->isChecked()); // disabled, value kept
+    QTest::keyClicks(part<QLineEdit>(editor, "website"), QStringLiteral("   "));
+    QVERIFY(!part<QCheckBox>(editor, "openAutomatically")->isEnabled());
     QVERIFY(!rowData(*view, 0, ReminderListModel::WebsiteRole).toBool());
-    QTest::keyClicks(editor->websiteField(), QStringLiteral("example.com"));
-    QVERIFY(editor->openAutomaticallyBox()->isEnabled());
+    QTest::keyClicks(part<QLineEdit>(editor, "website"), QStringLiteral("example.com"));
+    QVERIFY(part<QCheckBox>(editor, "openAutomatically")->isEnabled());
     QVERIFY(rowData(*view, 0, ReminderListModel::WebsiteRole).toBool());
     QCOMPARE(onDisk().first().url, QStringLiteral("   example.com"));
 }
@@ -315,17 +338,17 @@ void TestUi::websiteNoticeAndCaption()
     QFETCH(bool, caption);
     makeStore({Reminder{}});
     auto view = makeManager();
-    EditorView* editor = view->editor();
-    QTest::keyClicks(editor->websiteField(), typed);
+    EditorView* editor = part<EditorView>(view.get(), "editor");
+    QTest::keyClicks(part<QLineEdit>(editor, "website"), typed);
     QCOMPARE(onDisk().first().url, typed); // kept as typed either way
-    QCOMPARE(editor->websiteNotice()->isVisibleTo(editor), notice);
+    QCOMPARE(part<QLabel>(editor, "websiteNotice")->isVisibleTo(editor), notice);
     const auto captions = editor->findChildren<QLabel*>();
     const auto found = std::find_if(captions.begin(), captions.end(), [](QLabel* label) {
         return label->text() == QStringLiteral("The pop-up always has an Open website button too.");
     });
     QVERIFY(found != captions.end());
     QCOMPARE((*found)->isVisibleTo(editor), caption);
-    QCOMPARE(editor->openAutomaticallyBox()->isEnabled(), caption);
+    QCOMPARE(part<QCheckBox>(editor, "openAutomatically")->isEnabled(), caption);
 }
 
 void TestUi::timeTypedAfterAClick_data()
@@ -354,7 +377,7 @@ void TestUi::timeTypedAfterAClick()
     auto view = makeManager();
     view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
-    auto* field = view->editor()->timeField()->findChild<QLineEdit*>();
+    auto* field = part<QTimeEdit>(view.get(), "time")->findChild<QLineEdit*>();
     QCOMPARE(field->text(), QStringLiteral("08:10"));
     const QFontMetrics metrics(field->font());
     const int x = metrics.horizontalAdvance(where == u"minutes" ? QStringLiteral("08:1")
@@ -364,8 +387,8 @@ void TestUi::timeTypedAfterAClick()
                     field->height() / 2);
     QTest::mouseClick(field, Qt::LeftButton, {}, at);
     if (where == u"all")
-        QTest::keyClick(view->editor()->timeField(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(view->editor()->timeField(), typed);
+        QTest::keyClick(part<QTimeEdit>(view.get(), "time"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(part<QTimeEdit>(view.get(), "time"), typed);
     QCOMPARE(m_store->reminders().first().hour, saved.hour());
     QCOMPARE(m_store->reminders().first().minute, saved.minute());
     QCOMPARE(onDisk().first().minute, saved.minute());
@@ -375,13 +398,13 @@ void TestUi::invalidTimeIsMarkedUntilPicked()
 {
     makeStore({Reminder{.hour = 25, .minute = 75}});
     auto view = makeManager();
-    EditorView* editor = view->editor();
-    QVERIFY(editor->timeWarning()->isVisibleTo(editor));
-    QCOMPARE(editor->timeWarning()->toolTip(),
+    EditorView* editor = part<EditorView>(view.get(), "editor");
+    QVERIFY(part<QLabel>(editor, "timeWarning")->isVisibleTo(editor));
+    QCOMPARE(part<QLabel>(editor, "timeWarning")->toolTip(),
              QStringLiteral("This time is not valid, so the reminder never rings. Pick a time."));
     QCOMPARE(onDisk().first().hour, 25); // shown as marked, never rewritten by itself
-    editor->timeField()->setTime(QTime(9, 30));
-    QVERIFY(!editor->timeWarning()->isVisibleTo(editor));
+    part<QTimeEdit>(editor, "time")->setTime(QTime(9, 30));
+    QVERIFY(!part<QLabel>(editor, "timeWarning")->isVisibleTo(editor));
     QCOMPARE(onDisk().first().hour, 9);
     QCOMPARE(onDisk().first().minute, 30);
 }
@@ -402,13 +425,13 @@ void TestUi::dayBadgesStartOnTheLocalesFirstDay()
     makeStore({Reminder{.days = {1}}});
     auto view = makeManager();
     QLocale::setDefault(QLocale::c());
-    EditorView* editor = view->editor();
+    EditorView* editor = part<EditorView>(view.get(), "editor");
     for (qsizetype i = 1; i < order.size(); ++i) {
-        DayBadge* left = editor->dayBadge(order[i - 1]);
-        QVERIFY(left->x() < editor->dayBadge(order[i])->x());
-        QCOMPARE(left->nextInFocusChain(), editor->dayBadge(order[i]));
+        DayBadge* left = dayBadge(editor, order[i - 1]);
+        QVERIFY(left->x() < dayBadge(editor, order[i])->x());
+        QCOMPARE(left->nextInFocusChain(), dayBadge(editor, order[i]));
     }
-    QTest::mouseClick(editor->dayBadge(2), Qt::LeftButton);
+    QTest::mouseClick(dayBadge(editor, 2), Qt::LeftButton);
     QCOMPARE(onDisk().first().days, (QList<qint64>{1, 2})); // Monday is still 2
 }
 
@@ -448,18 +471,18 @@ void TestUi::keyboardPathThroughTheManager()
     auto view = makeManager();
     view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
-    EditorView* editor = view->editor();
-    view->removeButton()->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(view->removeButton(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), editor->nameField());
+    EditorView* editor = part<EditorView>(view.get(), "editor");
+    part<QToolButton>(view.get(), "remove")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(part<QToolButton>(view.get(), "remove"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), part<QLineEdit>(editor, "name"));
 
-    editor->testButton()->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(editor->testButton(), Qt::Key_Return);
+    part<QPushButton>(editor, "test")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(part<QPushButton>(editor, "test"), Qt::Key_Return);
     QCOMPARE(m_alerts->openPanels().size(), 1);
 
-    QTest::mouseClick(view->addButton(), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), editor->nameField());
-    QCOMPARE(editor->nameField()->selectedText(), QStringLiteral("New reminder"));
+    QTest::mouseClick(part<QToolButton>(view.get(), "add"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), part<QLineEdit>(editor, "name"));
+    QCOMPARE(part<QLineEdit>(editor, "name")->selectedText(), QStringLiteral("New reminder"));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tea"));
     QCOMPARE(onDisk().last().title, QStringLiteral("Tea"));
 
@@ -487,14 +510,14 @@ void TestUi::listShowsItsFocus()
         return rows->viewport()->grab().toImage().pixelColor(first.left() + first.width() / 2,
                                                              first.top());
     };
-    view->editor()->nameField()->setFocus(Qt::TabFocusReason);
+    part<QLineEdit>(view.get(), "name")->setFocus(Qt::TabFocusReason);
     const QColor away = edge();
     rows->setFocus(Qt::TabFocusReason);
     QVERIFY(rows->hasFocus());
     // The selected row's edge turns the accent's colour, and back.
     const QColor accent = rows->palette().color(QPalette::Active, QPalette::Highlight);
     QCOMPARE(edge().rgb(), accent.rgb());
-    view->editor()->nameField()->setFocus(Qt::TabFocusReason);
+    part<QLineEdit>(view.get(), "name")->setFocus(Qt::TabFocusReason);
     QCOMPARE(edge().rgb(), away.rgb());
 }
 
@@ -502,7 +525,7 @@ void TestUi::typingKeepsCursorAndUndo()
 {
     makeStore({Reminder{.title = QStringLiteral("Standup")}});
     auto view = makeManager();
-    QLineEdit* name = view->editor()->nameField();
+    QLineEdit* name = part<QLineEdit>(view.get(), "name");
     name->setFocus();
     name->setCursorPosition(5); // "Stand|up"
     QTest::keyClicks(name, QStringLiteral("-by "));
@@ -535,7 +558,7 @@ void TestUi::typingKeepsCursorAndUndo()
     QVERIFY(writeByHand({dentist, mine}));
     QVERIFY(reset.wait(3000));
     QCOMPARE(view->selection(), mine.id);
-    QCOMPARE(view->editor()->boundId(), mine.id);
+    QCOMPARE(part<EditorView>(view.get(), "editor")->boundId(), mine.id);
     QCOMPARE(name->cursorPosition(), 5);
     QVERIFY(name->isUndoAvailable());
     // ...unless its own reminder changed there.
@@ -553,7 +576,7 @@ void TestUi::testItNowWritesNothing()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
-    QTest::mouseClick(view->editor()->testButton(), Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(view.get(), "test"), Qt::LeftButton);
     QCOMPARE(m_alerts->openPanels().size(), 1);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
@@ -564,9 +587,9 @@ void TestUi::firstOpeningSelectsFirst()
     makeStore({Reminder{.title = QStringLiteral("one")}, Reminder{.title = QStringLiteral("two")}});
     auto view = makeManager();
     QCOMPARE(view->selection(), m_store->reminders().first().id);
-    QVERIFY(view->showsEditor());
-    QCOMPARE(view->editor()->nameField()->text(), QStringLiteral("one"));
-    QVERIFY(view->removeButton()->isEnabled());
+    QVERIFY(showsEditor(view.get()));
+    QCOMPARE(part<QLineEdit>(view.get(), "name")->text(), QStringLiteral("one"));
+    QVERIFY(part<QToolButton>(view.get(), "remove")->isEnabled());
 }
 
 void TestUi::emptyListShowsEmptyState()
@@ -574,14 +597,14 @@ void TestUi::emptyListShowsEmptyState()
     makeStore({});
     auto view = makeManager();
     QVERIFY(view->selection().isNull());
-    QVERIFY(!view->showsEditor());
-    QVERIFY(!view->removeButton()->isEnabled());
-    QTest::mouseClick(view->addButton(), Qt::LeftButton);
+    QVERIFY(!showsEditor(view.get()));
+    QVERIFY(!part<QToolButton>(view.get(), "remove")->isEnabled());
+    QTest::mouseClick(part<QToolButton>(view.get(), "add"), Qt::LeftButton);
     QCOMPARE(m_store->reminders().size(), 1);
     QCOMPARE(view->selection(), m_store->reminders().last().id);
-    QVERIFY(view->showsEditor());
-    QCOMPARE(view->list()->currentIndex().row(), 0);
-    QCOMPARE(view->editor()->nameField()->text(), QStringLiteral("New reminder"));
+    QVERIFY(showsEditor(view.get()));
+    QCOMPARE(part<QListView>(view.get(), "reminders")->currentIndex().row(), 0);
+    QCOMPARE(part<QLineEdit>(view.get(), "name")->text(), QStringLiteral("New reminder"));
     QCOMPARE(m_store->reminders().first().hour, 14); // 14:00 + 5 minutes
     QCOMPARE(m_store->reminders().first().minute, 5);
 }
@@ -591,39 +614,40 @@ void TestUi::removeLeavesNothingSelected()
     makeStore({Reminder{.title = QStringLiteral("one")}, Reminder{.title = QStringLiteral("two")},
                Reminder{.title = QStringLiteral("three")}});
     auto view = makeManager();
-    view->list()->setCurrentIndex(view->model()->index(1));
-    QCOMPARE(view->editor()->nameField()->text(), QStringLiteral("two"));
-    QTest::mouseClick(view->removeButton(), Qt::LeftButton);
+    part<QListView>(view.get(), "reminders")->setCurrentIndex(modelOf(view.get())->index(1));
+    QCOMPARE(part<QLineEdit>(view.get(), "name")->text(), QStringLiteral("two"));
+    QTest::mouseClick(part<QToolButton>(view.get(), "remove"), Qt::LeftButton);
     QCOMPARE(m_store->reminders().size(), 2);
     QCOMPARE(onDisk().size(), 2);
     QVERIFY(view->selection().isNull());
-    QVERIFY(!view->showsEditor());
-    QVERIFY(!view->removeButton()->isEnabled());
-    QVERIFY(view->list()->selectionModel()->selectedIndexes().isEmpty());
-    QCOMPARE(view->model()->rowCount(), 2);
+    QVERIFY(!showsEditor(view.get()));
+    QVERIFY(!part<QToolButton>(view.get(), "remove")->isEnabled());
+    QVERIFY(
+        part<QListView>(view.get(), "reminders")->selectionModel()->selectedIndexes().isEmpty());
+    QCOMPARE(modelOf(view.get())->rowCount(), 2);
 
     // Undo in the notice puts it back where it was, selected, on disk too.
     auto* undo = part<NoticeBar>(view.get(), "undoNotice");
     QCOMPARE(undo->text(), QStringLiteral("\u201ctwo\u201d was removed."));
     undo->actionButton()->click();
     QCOMPARE(rowTitle(*view, 1), QStringLiteral("two"));
-    QCOMPARE(view->editor()->nameField()->text(), QStringLiteral("two"));
+    QCOMPARE(part<QLineEdit>(view.get(), "name")->text(), QStringLiteral("two"));
     QCOMPARE(onDisk().at(1).title, QStringLiteral("two"));
     QVERIFY(undo->text().isEmpty());
 
     // The keys: Delete in the list, Ctrl+Z anywhere but a text field, Ctrl+N.
-    QVERIFY(view->removeButton()->toolTip().contains(QStringLiteral("Del")));
-    QVERIFY(view->addButton()->toolTip().contains(QStringLiteral("Ctrl+N")));
+    QVERIFY(part<QToolButton>(view.get(), "remove")->toolTip().contains(QStringLiteral("Del")));
+    QVERIFY(part<QToolButton>(view.get(), "add")->toolTip().contains(QStringLiteral("Ctrl+N")));
     view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
-    view->list()->setFocus();
-    QTest::keyClick(view->list(), Qt::Key_Delete);
+    part<QListView>(view.get(), "reminders")->setFocus();
+    QTest::keyClick(part<QListView>(view.get(), "reminders"), Qt::Key_Delete);
     QCOMPARE(m_store->reminders().size(), 2);
-    QTest::keyClick(view->list(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(part<QListView>(view.get(), "reminders"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(m_store->reminders().at(1).title, QStringLiteral("two"));
-    QTest::keyClick(view->list(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(part<QListView>(view.get(), "reminders"), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(m_store->reminders().size(), 4);
-    QCOMPARE(QApplication::focusWidget(), view->editor()->nameField());
+    QCOMPARE(QApplication::focusWidget(), part<QLineEdit>(view.get(), "name"));
 }
 
 void TestUi::undoLastsTheRun_data()
@@ -699,7 +723,7 @@ void TestUi::rowsShowTitlesAndIcons()
              QStringLiteral("8:10 AM \u00b7 Weekdays"));
     QCOMPARE(rowTitle(*view, 1), QStringLiteral("Untitled"));
     QCOMPARE(m_store->reminders().at(1).title, QStringLiteral("  ")); // kept as typed
-    QVERIFY(view->editor()->nameField()->text().isEmpty());
+    QVERIFY(part<QLineEdit>(view.get(), "name")->text().isEmpty());
     const bool silent[] = {false, true, false, true};
     const bool globe[] = {false, false, true, false};
     for (int i = 0; i < 4; ++i) {
@@ -712,9 +736,11 @@ void TestUi::rowSwitchWritesEnabled()
 {
     makeStore({Reminder{.title = QStringLiteral("one")}, Reminder{.title = QStringLiteral("two")}});
     auto view = makeManager();
-    QTest::mouseMove(view->list()->viewport(), rowParts(*view, 1).toggle.center());
-    QCOMPARE(view->list()->viewport()->cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseClick(view->list()->viewport(), Qt::LeftButton, {},
+    QTest::mouseMove(part<QListView>(view.get(), "reminders")->viewport(),
+                     rowParts(*view, 1).toggle.center());
+    QCOMPARE(part<QListView>(view.get(), "reminders")->viewport()->cursor().shape(),
+             Qt::PointingHandCursor);
+    QTest::mouseClick(part<QListView>(view.get(), "reminders")->viewport(), Qt::LeftButton, {},
                       rowParts(*view, 1).toggle.center());
     QVERIFY(m_store->reminders().first().enabled);
     QVERIFY(!onDisk().at(1).enabled);
@@ -722,12 +748,12 @@ void TestUi::rowSwitchWritesEnabled()
     QCOMPARE(view->selection(), m_store->reminders().first().id); // selection kept
 
     // Elsewhere on the row a click selects; Space flips the current row's switch.
-    QTest::mouseClick(view->list()->viewport(), Qt::LeftButton, {},
+    QTest::mouseClick(part<QListView>(view.get(), "reminders")->viewport(), Qt::LeftButton, {},
                       rowParts(*view, 1).title.center());
     QCOMPARE(view->selection(), m_store->reminders().at(1).id);
     QVERIFY(!m_store->reminders().at(1).enabled);
-    view->list()->setFocus();
-    QTest::keyClick(view->list(), Qt::Key_Space);
+    part<QListView>(view.get(), "reminders")->setFocus();
+    QTest::keyClick(part<QListView>(view.get(), "reminders"), Qt::Key_Space);
     QVERIFY(onDisk().at(1).enabled);
     QVERIFY(m_store->reminders().first().enabled);
 }
@@ -737,10 +763,10 @@ void TestUi::listFollowsStore()
     makeStore({Reminder{.title = QStringLiteral("one")}, Reminder{.title = QStringLiteral("two")},
                Reminder{.title = QStringLiteral("three")}});
     auto view = makeManager();
-    QAbstractItemModelTester tester(view->model(),
+    QAbstractItemModelTester tester(modelOf(view.get()),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QSignalSpy resets(view->model(), &QAbstractItemModel::modelReset);
-    QSignalSpy changes(view->model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy resets(modelOf(view.get()), &QAbstractItemModel::modelReset);
+    QSignalSpy changes(modelOf(view.get()), &QAbstractItemModel::dataChanged);
     const QUuid two = m_store->reminders().at(1).id;
     view->select(two);
 
@@ -761,18 +787,19 @@ void TestUi::listFollowsStore()
     m_store->setReminders(reordered);
     QCOMPARE(resets.size(), 1);
     QCOMPARE(view->selection(), two);
-    QCOMPARE(view->list()->currentIndex().row(), 1);
+    QCOMPARE(part<QListView>(view.get(), "reminders")->currentIndex().row(), 1);
     m_store->setReminders({reordered.first()});
-    QCOMPARE(view->model()->rowCount(), 1);
+    QCOMPARE(modelOf(view.get())->rowCount(), 1);
     QVERIFY(view->selection().isNull());
-    QVERIFY(!view->showsEditor());
-    QVERIFY(view->list()->selectionModel()->selectedIndexes().isEmpty());
+    QVERIFY(!showsEditor(view.get()));
+    QVERIFY(
+        part<QListView>(view.get(), "reminders")->selectionModel()->selectedIndexes().isEmpty());
 }
 
 void TestUi::rowToolTips_data()
 {
     QTest::addColumn<Reminder>("reminder");
-    QTest::addColumn<QString>("part");
+    QTest::addColumn<QString>("piece");
     QTest::addColumn<QString>("shown");
     const QString never =
         QStringLiteral("This time is not valid, so the reminder never rings. Pick a time.");
@@ -797,22 +824,23 @@ void TestUi::rowToolTips_data()
 void TestUi::rowToolTips()
 {
     QFETCH(Reminder, reminder);
-    QFETCH(QString, part);
+    QFETCH(QString, piece);
     QFETCH(QString, shown);
     makeStore({reminder});
     auto view = makeManager();
     QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     const ReminderDelegate::Parts parts = rowParts(*view, 0);
-    const QRect rect = part == u"title"     ? parts.title
-                       : part == u"summary" ? parts.summary
-                       : part == u"warning" ? parts.warning
-                                            : parts.silent;
+    const QRect rect = piece == u"title"     ? parts.title
+                       : piece == u"summary" ? parts.summary
+                       : piece == u"warning" ? parts.warning
+                                             : parts.silent;
     QCOMPARE(rect.isValid(), !shown.isEmpty());
     if (shown.isEmpty())
         return;
-    QHelpEvent help(QEvent::ToolTip, rect.center(),
-                    view->list()->viewport()->mapToGlobal(rect.center()));
-    QApplication::sendEvent(view->list()->viewport(), &help);
+    QHelpEvent help(
+        QEvent::ToolTip, rect.center(),
+        part<QListView>(view.get(), "reminders")->viewport()->mapToGlobal(rect.center()));
+    QApplication::sendEvent(part<QListView>(view.get(), "reminders")->viewport(), &help);
     QVERIFY(QToolTip::isVisible());
     QCOMPARE(shownToolTip(QToolTip::text()), shown);
     // The row's remembered text stays as stored: the list keeps showing it.
@@ -846,12 +874,12 @@ void TestUi::rowTextDirection()
     at.rect.moveTo(0, 0);
     {
         QPainter painter(&row);
-        view->delegate()->paint(&painter, at, view->model()->index(0));
+        delegateOf(view.get())->paint(&painter, at, modelOf(view.get())->index(0));
     }
-    const QRect titleArea = view->delegate()->parts(at, view->model()->index(0)).title;
+    const QRect titleArea = delegateOf(view.get())->parts(at, modelOf(view.get())->index(0)).title;
 
     QLabel label(title);
-    QFont font = view->list()->font();
+    QFont font = part<QListView>(view.get(), "reminders")->font();
     font.setWeight(QFont::Medium);
     label.setFont(font);
     label.setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter);
@@ -866,12 +894,12 @@ void TestUi::loginCheckboxShowsRealState()
 {
     makeStore({});
     auto view = makeManager();
-    QVERIFY(!view->loginBox()->isChecked());
-    view->loginBox()->click();
-    QVERIFY(view->loginBox()->isChecked());
+    QVERIFY(!part<QCheckBox>(view.get(), "startAtLogin")->isChecked());
+    part<QCheckBox>(view.get(), "startAtLogin")->click();
+    QVERIFY(part<QCheckBox>(view.get(), "startAtLogin")->isChecked());
     m_login.failing = true;
-    view->loginBox()->click(); // switching off fails: stays ticked
-    QVERIFY(view->loginBox()->isChecked());
+    part<QCheckBox>(view.get(), "startAtLogin")->click(); // switching off fails: stays ticked
+    QVERIFY(part<QCheckBox>(view.get(), "startAtLogin")->isChecked());
     QCOMPARE(m_login.requests, (QList<bool>{true, false}));
 }
 
@@ -879,22 +907,25 @@ void TestUi::pauseStaysInStepBothWays()
 {
     makeStore({});
     auto view = makeManager();
-    view->pauseBox()->click();
+    part<QCheckBox>(view.get(), "pause")->click();
     QVERIFY(m_store->paused());
     QVERIFY(m_files->defaults().boolValue(QStringLiteral("paused")));
     m_store->setPaused(false); // as from the tray menu
-    QVERIFY(!view->pauseBox()->isChecked());
+    QVERIFY(!part<QCheckBox>(view.get(), "pause")->isChecked());
 }
 
 void TestUi::accessibleNames()
 {
     makeStore({Reminder{.title = QStringLiteral("Stretch")}});
     auto view = makeManager();
-    QCOMPARE(view->addButton()->accessibleName(), QStringLiteral("Add reminder"));
-    QCOMPARE(view->removeButton()->accessibleName(), QStringLiteral("Remove reminder"));
-    QCOMPARE(view->editor()->dayBadge(1)->accessibleName(), QStringLiteral("Sunday"));
+    QCOMPARE(part<QToolButton>(view.get(), "add")->accessibleName(),
+             QStringLiteral("Add reminder"));
+    QCOMPARE(part<QToolButton>(view.get(), "remove")->accessibleName(),
+             QStringLiteral("Remove reminder"));
+    QCOMPARE(dayBadge(view.get(), 1)->accessibleName(), QStringLiteral("Sunday"));
     // A screen reader finds each row by name, with its switch as a checked state.
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view->list());
+    QAccessibleInterface* list =
+        QAccessible::queryAccessibleInterface(part<QListView>(view.get(), "reminders"));
     QVERIFY(list && list->childCount() == 1);
     const QString row = list->child(0)->text(QAccessible::Name);
     QVERIFY2(row.contains(u"Stretch") && row.contains(u"Weekdays") && row.endsWith(u"on"),
@@ -902,7 +933,7 @@ void TestUi::accessibleNames()
     QVERIFY(list->child(0)->state().checkable && list->child(0)->state().checked);
     for (int day : {1, 2}) {
         const QAccessible::State state =
-            QAccessible::queryAccessibleInterface(view->editor()->dayBadge(day))->state();
+            QAccessible::queryAccessibleInterface(dayBadge(view.get(), day))->state();
         QVERIFY(state.checkable);
         QCOMPARE(bool(state.checked), day == 2); // weekdays
     }
@@ -1003,8 +1034,8 @@ void TestUi::readableInBothThemes()
         QCoreApplication::processEvents(); // the windows pass it on to their widgets
     }
 
-    QVERIFY(glyphContrast(view->addButton()) >= 3);
-    QVERIFY(glyphContrast(view->removeButton()) >= 3);
+    QVERIFY(glyphContrast(part<QToolButton>(view.get(), "add")) >= 3);
+    QVERIFY(glyphContrast(part<QToolButton>(view.get(), "remove")) >= 3);
     // An unticked box: only its outline can stand out from the window around it.
     auto* box = part<QCheckBox>(view.get(), "pause");
     QVERIFY(!box->isChecked());
@@ -1013,11 +1044,12 @@ void TestUi::readableInBothThemes()
     const QRect indicator =
         box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &boxOption, box);
     QVERIFY(glyphContrast(box->grab().toImage().copy(indicator.adjusted(-1, -1, 1, 1))) >= 3);
-    checkSecondary(labelWithText(view->editor(), QStringLiteral("The pop-up always")));
+    checkSecondary(
+        labelWithText(part<EditorView>(view.get(), "editor"), QStringLiteral("The pop-up always")));
     for (const char* name : {"time", "website"})
         checkSecondary(panel.findChild<QWidget*>(QString::fromLatin1(name)));
     // The selected row's title and its marks.
-    const QImage row = view->list()->viewport()->grab().toImage();
+    const QImage row = part<QListView>(view.get(), "reminders")->viewport()->grab().toImage();
     const ReminderDelegate::Parts parts = rowParts(*view, 0);
     QVERIFY(glyphContrast(row.copy(parts.title)) >= 4.5);
     QVERIFY(glyphContrast(row.copy(parts.silent)) >= 3);
@@ -1026,7 +1058,8 @@ void TestUi::readableInBothThemes()
     view.reset();
     makeStore({});
     view = makeManager();
-    checkSecondary(labelWithText(view->emptyState(), QStringLiteral("Pick a reminder")));
+    checkSecondary(
+        labelWithText(part<QWidget>(view.get(), "emptyState"), QStringLiteral("Pick a reminder")));
 }
 
 void TestUi::boundFieldsShowTheStart()
@@ -1036,8 +1069,9 @@ void TestUi::boundFieldsShowTheStart()
                Reminder{.title = longText, .note = longText, .url = longText}});
     auto view = makeManager();
     view->select(m_store->reminders().last().id);
-    EditorView* editor = view->editor();
-    for (QLineEdit* field : {editor->nameField(), editor->messageField(), editor->websiteField()})
+    EditorView* editor = part<EditorView>(view.get(), "editor");
+    for (QLineEdit* field : {part<QLineEdit>(editor, "name"), part<QLineEdit>(editor, "message"),
+                             part<QLineEdit>(editor, "website")})
         QCOMPARE(field->cursorPosition(), 0);
 }
 
@@ -1056,11 +1090,12 @@ void TestUi::wheelNeedsFocus()
     view->resize(view->minimumSize()); // the form scrolls
     QScrollBar* scroll = view->findChild<QScrollArea*>()->verticalScrollBar();
     QVERIFY(scroll->maximum() > 0);
-    EditorView* editor = view->editor();
-    QWidget* field = sound ? static_cast<QWidget*>(editor->soundPicker()) : editor->timeField();
+    EditorView* editor = part<EditorView>(view.get(), "editor");
+    QWidget* field = sound ? static_cast<QWidget*>(part<QComboBox>(editor, "sound"))
+                           : part<QTimeEdit>(editor, "time");
     view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(view.get()));
-    editor->nameField()->setFocus();
+    part<QLineEdit>(editor, "name")->setFocus();
     const auto wheel = [field] {
         QWheelEvent event(QPointF(4, 4), field->mapToGlobal(QPointF(4, 4)), QPoint(),
                           QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -1084,23 +1119,23 @@ void TestUi::noticeTellsWhatIsNotSafe()
     QVERIFY(writeFile(file, "[{\"title\": \"half"));
     m_store = &m_files->reopen(m_clock);
     auto view = makeManager();
-    NoticeBar* notice = view->notice();
+    NoticeBar* notice = part<NoticeBar>(view.get(), "notice");
     // Said at once, naming the file; then, once, where it was kept.
     QVERIFY(notice->text().contains(name));
     QVERIFY(!notice->closeButton()->isVisible());
-    view->addButton()->click();
+    part<QToolButton>(view.get(), "add")->click();
     m_store->finishWrites(5000);
     QVERIFY(notice->text().contains(name + QStringLiteral(".corrupt-")));
     notice->closeButton()->click();
     QVERIFY(notice->text().isEmpty());
-    view->addButton()->click();
+    part<QToolButton>(view.get(), "add")->click();
     m_store->finishWrites(5000);
     QVERIFY(notice->text().isEmpty());
 
     // A save that fails is said with the system's reason until one succeeds.
     QVERIFY(QFile::remove(file));
     QVERIFY(QDir().mkpath(file + QStringLiteral("/in the way")));
-    view->addButton()->click();
+    part<QToolButton>(view.get(), "add")->click();
     m_store->finishWrites(5000);
     QVERIFY(!m_store->saveError().isEmpty());
     QVERIFY(notice->text().contains(name));
