@@ -123,7 +123,8 @@ void TrayIcon::showMessage(const QString& title, const QString& text,
     notify << QStringLiteral("Pendrel") << 0u << QStringLiteral("pendrel") << title << text
            << QStringList() << QVariantMap() << -1;
     // Without a notification service the message is lost, never waited for.
-    const QDBusPendingCall call = QDBusConnection::sessionBus().asyncCall(notify);
+    // A service the bus is still starting gets a few seconds, not D-Bus's 25.
+    const QDBusPendingCall call = QDBusConnection::sessionBus().asyncCall(notify, 5000);
     if (!delivered)
         return;
     auto* watcher = new QDBusPendingCallWatcher(call, this);

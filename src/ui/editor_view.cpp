@@ -76,6 +76,8 @@ EditorView::EditorView(Store& store, ShowAlert testAlert, ChimeOutput& chimes, c
         if (index == m_store.indexOf(m_id))
             refresh();
     });
+    // Its reminder can go, and come back with an undo.
+    connect(&m_store, &Store::reminderInserted, this, &EditorView::refresh);
     connect(&m_store, &Store::reminderRemoved, this, &EditorView::refresh);
     connect(&m_store, &Store::remindersReset, this, &EditorView::refresh);
 }

@@ -92,8 +92,8 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert
                                  QWidget* where) {
         auto* action = new QAction(where);
         action->setShortcut(key);
-        action->setShortcutContext(where == this ? Qt::WidgetWithChildrenShortcut
-                                                 : Qt::WidgetShortcut);
+        // Window-wide: a remove hides the editor, and the focus with it.
+        action->setShortcutContext(where == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
         connect(action, &QAction::triggered, this, slot);
         where->addAction(action);
         return QKeySequence(key).toString(QKeySequence::NativeText);
@@ -361,6 +361,9 @@ void ManagerView::remove()
     const QUuid id = std::exchange(m_selection, QUuid());
     const bool removed = m_removals.remove(m_store, id);
     select(QUuid());
+    // The keyboard goes on from the list, not from a form now hidden.
+    if (!m_list->hasFocus() && window()->isActiveWindow())
+        m_list->setFocus(Qt::OtherFocusReason);
     if (removed)
         offerUndo(true);
 }
