@@ -182,7 +182,7 @@ int browse(int count)
         << Qt::endl;
 
     // Each step is one user action and the repaint that shows it.
-    QListView* list = view.list();
+    QListView* list = view.findChild<QListView*>(QStringLiteral("reminders"));
     list->setFocus();
     auto press = [&](Qt::Key key) {
         QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);

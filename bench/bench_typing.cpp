@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     ManagerView view(store, login, {}, ChimeOutput::standard());
     view.resize(820, 700);
     view.show();
-    QLineEdit* name = view.editor()->nameField();
+    QLineEdit* name = view.findChild<QLineEdit*>(QStringLiteral("name"));
     name->setFocus();
     name->clear();
     const QString typed = QStringLiteral("abcdefghijklmnopqrst");

@@ -5,12 +5,12 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace {
 
@@ -98,21 +98,29 @@ void AlertPanel::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     activateWindow(); // the keyboard follows a click, never the appearance
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
-    m_dragging = true;
-    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    m_pressedAt = event->globalPosition().toPoint();
+    m_dragOffset = m_pressedAt - frameGeometry().topLeft();
+    m_dragging = false;
 }
 
 void AlertPanel::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_dragging)
-        move(event->globalPosition().toPoint() - m_dragOffset);
+    if (!(event->buttons() & Qt::LeftButton) || m_pressedAt.isNull())
+        return;
+    const QPoint at = event->globalPosition().toPoint();
+    // Moved here rather than by the window manager (startSystemMove): one
+    // asked to move can miss a quick release and then keep the pop-up on
+    // the pointer, and the keyboard with it, until the next click.
+    if (!m_dragging && (at - m_pressedAt).manhattanLength() < QApplication::startDragDistance())
+        return;
+    m_dragging = true;
+    move(at - m_dragOffset);
 }
 
 void AlertPanel::mouseReleaseEvent(QMouseEvent*)
 {
     m_dragging = false;
+    m_pressedAt = QPoint();
 }
 
 void AlertPanel::closeEvent(QCloseEvent* event)

@@ -33,6 +33,7 @@ private:
     void followCompositor();
 
     AlertView* m_view;
+    QPoint m_pressedAt; // of the left button, while it is down
     QPoint m_dragOffset;
     bool m_dragging = false;
 };

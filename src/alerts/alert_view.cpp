@@ -15,6 +15,9 @@
 
 namespace {
 
+constexpr int iconSize = 34;
+constexpr int headerSpacing = 12;
+
 QFont scaledFont(const QFont& base, double factor, bool bold = false)
 {
     QFont font = base;
@@ -43,9 +46,9 @@ AlertView::AlertView(const Reminder& reminder, QWidget* parent)
     QWidget* buttons = makeButtons();
     column->addWidget(header);
 
-    // The message takes every line the fixed panel has left before it elides.
-    int room = fixedHeight - 2 * margin - header->sizeHint().height() -
-               buttons->sizeHint().height() - spacing;
+    // The title takes the lines the fixed panel has, short of the website
+    // line; beside a message only two, and the message takes what is left.
+    int room = fixedHeight - 2 * margin - buttons->sizeHint().height() - spacing;
     ElidedLabel* website = nullptr;
     if (const auto url = m_reminder.normalizedURL()) {
         website = new ElidedLabel(websiteText(*url), 1, this);
@@ -55,10 +58,21 @@ AlertView::AlertView(const Reminder& reminder, QWidget* parent)
         makeSecondary(website);
         room -= website->sizeHint().height() + spacing;
     }
+    ElidedLabel* note = nullptr;
     if (!m_reminder.note.isEmpty()) {
-        auto* note = new ElidedLabel(m_reminder.note, 1, this, ElidedLabel::Breaks::AsLines);
+        note = new ElidedLabel(m_reminder.note, 1, this, ElidedLabel::Breaks::AsLines);
         note->setObjectName(QStringLiteral("note"));
-        note->setMaxLines((room - spacing) / note->fontMetrics().lineSpacing());
+        room -= spacing;
+    }
+    auto* title = header->findChild<ElidedLabel*>(QStringLiteral("title"));
+    auto* time = header->findChild<QLabel*>(QStringLiteral("time"));
+    const int besideIcon = fixedWidth - 2 * margin - iconSize - headerSpacing;
+    const int titleLines =
+        (room - time->sizeHint().height() - 2) / title->fontMetrics().lineSpacing();
+    title->setMaxLines(std::max(1, note ? std::min(2, titleLines) : titleLines));
+    room -= std::max(iconSize, title->heightForWidth(besideIcon) + 2 + time->sizeHint().height());
+    if (note) {
+        note->setMaxLines(std::max(1, room / note->fontMetrics().lineSpacing()));
         column->addWidget(note);
     }
     if (website)
@@ -72,18 +86,17 @@ QWidget* AlertView::makeHeader()
     auto* header = new QWidget(this);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(12);
+    row->setSpacing(headerSpacing);
 
     auto* icon = new QLabel(header);
     icon->setObjectName(QStringLiteral("alarmIcon"));
-    const int iconSize = 34;
     icon->setPixmap(Icons::alarm(QColor(255, 149, 0)).pixmap(iconSize, iconSize));
     icon->setFixedSize(iconSize, iconSize);
     row->addWidget(icon);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
-    auto* title = new ElidedLabel(m_reminder.shownTitle(), 1, header);
+    auto* title = new ElidedLabel(m_reminder.shownTitle(), 1, header); // lines set by the panel
     title->setObjectName(QStringLiteral("title"));
     title->setFont(scaledFont(font(), 1.35, true));
     auto* time = new QLabel(m_reminder.timeString(), header);

@@ -12,6 +12,7 @@
 #include "tray/tray_icon.h"
 #include "ui/manager_view.h"
 #include "ui/manager_window.h"
+#include "widgets/icons.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -63,6 +64,9 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
 void AppDelegate::launch()
 {
     qApp->installEventFilter(this);
+    // Every window carries it (_NET_WM_ICON on X11), also when Pendrel runs
+    // from where it was built, with no icon installed for its desktop file.
+    QApplication::setWindowIcon(Icons::application(false));
     m_services.login.ensureDefault();
     createTrayIcon();
 
@@ -91,10 +95,12 @@ void AppDelegate::launch()
 void AppDelegate::createTrayIcon()
 {
     m_menu = std::make_unique<QMenu>();
+    m_menu->setObjectName(QStringLiteral("statusMenu"));
     connect(m_menu->addAction(tr("Open Pendrel\u2026")), &QAction::triggered, this,
             &AppDelegate::openManager);
     m_menu->addSeparator();
     m_pauseItem = m_menu->addAction(tr("Pause all reminders"));
+    m_pauseItem->setObjectName(QStringLiteral("pause"));
     m_pauseItem->setCheckable(true);
     connect(m_pauseItem, &QAction::triggered, this, &AppDelegate::togglePause);
     m_menu->addSeparator();
@@ -106,6 +112,9 @@ void AppDelegate::createTrayIcon()
     // Shown even without a tray yet; where none ever comes Pendrel still
     // runs and a second launch opens the manager.
     m_tray = new TrayIcon(m_menu.get(), this);
+    connect(m_tray, &TrayIcon::settled, this, &AppDelegate::refreshQuitOffer);
+    m_trayCheck.setInterval(trayCheckMsecs);
+    connect(&m_trayCheck, &QTimer::timeout, this, &AppDelegate::refreshQuitOffer);
     connect(m_tray, &TrayIcon::activated, this, [this](const QString& activationToken) {
         // Qt's Wayland platform takes the token from there when the window
         // asks for the focus; set here, on a click, never from a bus call.
@@ -118,17 +127,14 @@ void AppDelegate::createTrayIcon()
     Store& store = m_services.store();
     connect(&store, &Store::pausedChanged, this, &AppDelegate::refreshStatusMenu);
     connect(&store, &Store::reminderChanged, this, &AppDelegate::refreshToolTip);
+    connect(&store, &Store::reminderInserted, this, &AppDelegate::refreshToolTip);
+    connect(&store, &Store::reminderRemoved, this, &AppDelegate::refreshToolTip);
     connect(&store, &Store::remindersReset, this, &AppDelegate::refreshToolTip);
     connect(&store, &Store::safetyChanged, this, &AppDelegate::refreshToolTip);
     connect(&m_services.scheduler, &Scheduler::ticked, this, &AppDelegate::refreshToolTip);
     connect(&m_services.alerts, &AlertController::snoozesChanged, this,
             &AppDelegate::refreshToolTip);
     refreshStatusMenu();
-}
-
-QSystemTrayIcon* AppDelegate::trayIcon() const
-{
-    return m_tray ? m_tray->systemTrayIcon() : nullptr;
 }
 
 void AppDelegate::refreshStatusMenu()
@@ -167,34 +173,61 @@ void AppDelegate::openManager()
         auto* view = new ManagerView(m_services.store(), m_services.login, showAlert(),
                                      m_services.chimes, m_services.clock);
         m_window = new ManagerWindow(view);
+        m_window->setObjectName(QStringLiteral("manager"));
         refreshToolTip();
         connect(m_window, &ManagerWindow::quitRequested, qApp, &QCoreApplication::quit);
         connect(view, &ManagerView::quitRequested, qApp, &QCoreApplication::quit);
         connect(m_window, &ManagerWindow::closed, this, &AppDelegate::tellKeepsRunning);
     }
-    // Where no tray shows the icon, the window is the only way to quit.
-    m_window->view()->offerQuit(!m_tray->shown());
     m_window->bringToFront();
+    refreshQuitOffer();
+    m_trayCheck.start();
+}
+
+void AppDelegate::refreshQuitOffer()
+{
+    // Where no tray shows the icon, the window is the only way to quit.
+    // Trays come and go without a word, so this looks while the window shows.
+    if (!m_window || !m_window->isVisible()) {
+        m_trayCheck.stop();
+        return;
+    }
+    m_window->view()->offerQuit(!m_tray->shown());
 }
 
 void AppDelegate::tellKeepsRunning()
 {
     if (m_quitting || m_services.defaults.boolValue(toldOfClosingKey))
         return;
-    m_services.defaults.setBool(toldOfClosingKey, true);
     const QString title = tr("Pendrel keeps running");
-    if (m_tray->shown()) {
-        const QString text =
-            tr("Your reminders still ring. The alarm clock in the tray opens Pendrel again.");
-        if (!m_tray->showMessage(title, text))
-            DesktopNotification::show(title, text);
+    if (!m_tray->shown()) {
+        tellInADialog(title, tr("Your reminders still ring. Start Pendrel again from the "
+                                "application menu to open this window; its Quit Pendrel "
+                                "button stops it."));
         return;
     }
-    auto* box = new QMessageBox(QMessageBox::Information, title,
-                                tr("Your reminders still ring. Start Pendrel again from the "
-                                   "application menu to open this window; its Quit Pendrel "
-                                   "button stops it."),
-                                QMessageBox::Ok);
+    const QString text =
+        tr("Your reminders still ring. The alarm clock in the tray opens Pendrel again.");
+    if (m_tray->showMessage(title, text)) {
+        m_services.defaults.setBool(toldOfClosingKey, true);
+        return;
+    }
+    // Told only once it has reached the user; where no notification server
+    // takes it, the same words come in a dialog instead.
+    DesktopNotification::show(title, text, this, [this, title, text](bool delivered) {
+        if (m_services.defaults.boolValue(toldOfClosingKey))
+            return;
+        if (delivered)
+            m_services.defaults.setBool(toldOfClosingKey, true);
+        else
+            tellInADialog(title, text);
+    });
+}
+
+void AppDelegate::tellInADialog(const QString& title, const QString& text)
+{
+    m_services.defaults.setBool(toldOfClosingKey, true);
+    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open(); // never waits: pop-ups and ticks go on meanwhile
 }

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 
@@ -15,7 +16,6 @@ class ChimeOutput;
 class LoginItem;
 class QAction;
 class QMenu;
-class QSystemTrayIcon;
 class Scheduler;
 class TrayIcon;
 class Store;
@@ -47,12 +47,6 @@ public:
     void openManager();
     void togglePause();
 
-    // What the user reaches, for the tests that reach it the same way.
-    ManagerWindow* managerWindow() const { return m_window; }
-    QMenu* statusMenu() const { return m_menu.get(); }
-    QAction* pauseAction() const { return m_pauseItem; }
-    QSystemTrayIcon* trayIcon() const;
-
     // The website a demonstration pop-up shows when its reminder has none.
     static QString demoWebsite() { return QStringLiteral("www.example.com/pendrel"); }
 
@@ -63,6 +57,8 @@ private:
     std::function<void(const Reminder&)> showAlert() const;
     // Once: closing the window does not stop the reminders.
     void tellKeepsRunning();
+    void tellInADialog(const QString& title, const QString& text);
+    void refreshQuitOffer();
     void createTrayIcon();
     void refreshStatusMenu();
     void refreshToolTip();
@@ -78,4 +74,6 @@ private:
     QPointer<ManagerWindow> m_window;
     // Quitting closes the window too; that close is no reason to explain.
     bool m_quitting = false;
+    QTimer m_trayCheck;
+    static constexpr int trayCheckMsecs = 1000;
 };

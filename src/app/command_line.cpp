@@ -36,7 +36,7 @@ bool CommandLine::autostart() const
 QString CommandLine::usage()
 {
     return QStringLiteral(
-        "Usage: pendrel [--demo] [--snapshot FOLDER] [--snapshot-after SECONDS]\n"
+        "Usage: pendrel [--demo] [--snapshot FOLDER] [--snapshot-after SECONDS] [--autostart]\n"
         "       pendrel --login-status | --help | --version\n"
         "Rings your recurring reminders from the system tray.\n"
         "\n"

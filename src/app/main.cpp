@@ -7,6 +7,7 @@
 #include "message_filter.h"
 #include "store/store.h"
 #include "translations.h"
+#include "widgets/outline_style.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -63,6 +64,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Pendrel"));
     QApplication::setDesktopFileName(QStringLiteral("org.pendrel.Pendrel"));
     QApplication::setQuitOnLastWindowClosed(false);
+    OutlineStyle::install();
     Translations::install();
 
     SingleInstance instance;

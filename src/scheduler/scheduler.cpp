@@ -43,6 +43,8 @@ void Scheduler::start()
     // Connected only now: the first tick is what brings the Store up.
     Store& store = m_store();
     connect(&store, &Store::reminderChanged, this, &Scheduler::arm, Qt::UniqueConnection);
+    connect(&store, &Store::reminderInserted, this, &Scheduler::arm, Qt::UniqueConnection);
+    connect(&store, &Store::reminderRemoved, this, &Scheduler::arm, Qt::UniqueConnection);
     connect(&store, &Store::remindersReset, this, &Scheduler::arm, Qt::UniqueConnection);
     connect(&store, &Store::pausedChanged, this, &Scheduler::arm, Qt::UniqueConnection);
 }

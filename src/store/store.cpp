@@ -372,8 +372,10 @@ QUuid Store::add()
         .sound = QStringLiteral("Ping"),
     };
     m_reminders.append(reminder);
-    save(ListChange::add(reminder));
-    Q_EMIT remindersReset();
+    if (save(ListChange::add(reminder)))
+        Q_EMIT remindersReset();
+    else
+        Q_EMIT reminderInserted(m_reminders.size() - 1);
     return reminder.id;
 }
 
@@ -381,13 +383,26 @@ void Store::insert(qsizetype index, const Reminder& reminder)
 {
     const qsizetype at = index >= 0 && index <= m_reminders.size() ? index : m_reminders.size();
     m_reminders.insert(at, reminder);
-    save(ListChange::add(reminder, at));
-    Q_EMIT remindersReset();
+    if (save(ListChange::add(reminder, at)))
+        Q_EMIT remindersReset();
+    else
+        Q_EMIT reminderInserted(at);
 }
 
 void Store::remove(const QUuid& id)
 {
-    m_reminders.removeIf([&id](const Reminder& r) { return r.id == id; });
-    save(ListChange::remove(id));
-    Q_EMIT remindersReset();
+    QList<qsizetype> gone;
+    for (qsizetype i = m_reminders.size() - 1; i >= 0; --i) {
+        if (m_reminders[i].id == id) {
+            m_reminders.removeAt(i);
+            gone.append(i);
+        }
+    }
+    if (save(ListChange::remove(id))) {
+        Q_EMIT remindersReset();
+        return;
+    }
+    // Last first, so each position is still right when it is told.
+    for (qsizetype index : std::as_const(gone))
+        Q_EMIT reminderRemoved(index);
 }

@@ -90,6 +90,10 @@ public:
 
 Q_SIGNALS:
     void reminderChanged(qsizetype index);
+    // One reminder came in at, or went from, this position. Signalled
+    // instead when the save took in a file someone else changed.
+    void reminderInserted(qsizetype index);
+    void reminderRemoved(qsizetype index);
     void remindersReset();
     void pausedChanged(bool paused);
     // saveError(), holdsUnreadableFile(), keptAside(), clashes() or

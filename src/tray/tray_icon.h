@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class QMenu;
 class QSystemTrayIcon;
 class StatusNotifierItem;

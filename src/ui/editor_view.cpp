@@ -76,6 +76,9 @@ EditorView::EditorView(Store& store, ShowAlert testAlert, ChimeOutput& chimes, c
         if (index == m_store.indexOf(m_id))
             refresh();
     });
+    // Its reminder can go, and come back with an undo.
+    connect(&m_store, &Store::reminderInserted, this, &EditorView::refresh);
+    connect(&m_store, &Store::reminderRemoved, this, &EditorView::refresh);
     connect(&m_store, &Store::remindersReset, this, &EditorView::refresh);
 }
 
@@ -86,8 +89,10 @@ QWidget* EditorView::makeWhatSection()
     auto* box = section(tr("What"), this);
     auto* form = formIn(box);
     m_name = new QLineEdit(box);
+    m_name->setObjectName(QStringLiteral("name"));
     m_name->setPlaceholderText(tr("Take attendance"));
     m_message = new QLineEdit(box);
+    m_message->setObjectName(QStringLiteral("message"));
     m_message->setPlaceholderText(tr("Shown on the pop-up"));
     form->addRow(tr("Name"), m_name);
     form->addRow(tr("Message (optional)"), m_message);
@@ -103,10 +108,12 @@ QWidget* EditorView::makeWhenSection()
     auto* box = section(tr("When"), this);
     auto* form = formIn(box);
     m_time = new TimeField(box);
+    m_time->setObjectName(QStringLiteral("time"));
     m_time->setDisplayFormat(Reminder::shortTimeFormat(locale()));
     m_time->setWrapping(true);
     WheelGuard::protect(m_time);
     m_timeWarning = new QLabel(box);
+    m_timeWarning->setObjectName(QStringLiteral("timeWarning"));
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
     m_timeWarning->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
@@ -146,6 +153,7 @@ QWidget* EditorView::makeWhenSection()
     for (int i = 0; i < 7; ++i) {
         const int stored = LocalTime::weekdayFromQt((first - 1 + i) % 7 + 1);
         auto* badge = new DayBadge(letters[stored - 1], names[stored - 1], box);
+        badge->setObjectName(QStringLiteral("day%1").arg(stored)); // 1 = Sunday
         connect(badge, &DayBadge::clicked, this, [this, stored] { toggleDay(stored); });
         m_days[stored - 1] = badge;
         days->addWidget(badge);
@@ -159,6 +167,7 @@ QWidget* EditorView::makeSoundSection()
     auto* box = section(tr("Sound"), this);
     auto* form = formIn(box);
     m_sound = new QComboBox(box);
+    m_sound->setObjectName(QStringLiteral("sound"));
     m_sound->addItem(tr("No sound"), noSound.toString());
     m_sound->insertSeparator(1);
     for (const QString& name : systemSounds())
@@ -168,6 +177,7 @@ QWidget* EditorView::makeSoundSection()
     connect(m_sound, &QComboBox::activated, this, &EditorView::pickSound);
 
     m_repeat = new QCheckBox(tr("Keep chiming until I dismiss it"), box);
+    m_repeat->setObjectName(QStringLiteral("repeat"));
     form->addRow(QString(), m_repeat);
     connect(m_repeat, &QCheckBox::clicked, this,
             [this](bool on) { edit([&](Reminder& r) { r.repeatSound = on; }); });
@@ -179,6 +189,7 @@ QWidget* EditorView::makeWebsiteSection()
     auto* box = section(tr("Website"), this);
     auto* form = m_websiteForm = formIn(box);
     m_website = new QLineEdit(box);
+    m_website->setObjectName(QStringLiteral("website"));
     m_website->setPlaceholderText(tr("example.com/agenda"));
     m_website->setInputMethodHints(Qt::ImhUrlCharactersOnly | Qt::ImhNoAutoUppercase |
                                    Qt::ImhNoPredictiveText);
@@ -187,12 +198,14 @@ QWidget* EditorView::makeWebsiteSection()
             [this](const QString& text) { edit([&](Reminder& r) { r.url = text; }); });
     m_websiteNotice =
         new QLabel(tr("This cannot be opened, so the pop-up has no Open website button."), box);
+    m_websiteNotice->setObjectName(QStringLiteral("websiteNotice"));
     m_websiteNotice->setFont(smallFont(m_websiteNotice->font()));
     m_websiteNotice->setWordWrap(true);
     form->addRow(QString(), m_websiteNotice);
     form->setRowVisible(m_websiteNotice, false);
 
     m_openAutomatically = new QCheckBox(tr("Open it automatically when the reminder fires"), box);
+    m_openAutomatically->setObjectName(QStringLiteral("openAutomatically"));
     form->addRow(QString(), m_openAutomatically);
     connect(m_openAutomatically, &QCheckBox::clicked, this,
             [this](bool on) { edit([&](Reminder& r) { r.openURLAutomatically = on; }); });
@@ -214,7 +227,9 @@ QWidget* EditorView::makeLastRow()
     auto* box = new QGroupBox(this);
     auto* row = new QHBoxLayout(box);
     m_enabled = new QCheckBox(tr("This reminder is on"), box);
+    m_enabled->setObjectName(QStringLiteral("enabled"));
     m_test = new QPushButton(tr("Test it now"), box);
+    m_test->setObjectName(QStringLiteral("test"));
     m_test->setAutoDefault(true); // Return presses it when it has the focus
     m_test->setMinimumWidth(ProminentButton::paddedWidth(*m_test));
     row->addWidget(m_enabled);
@@ -236,6 +251,12 @@ void EditorView::bind(const QUuid& id)
     // A long value shows its beginning, not wherever setText left the cursor.
     for (QLineEdit* field : {m_name, m_message, m_website})
         field->setCursorPosition(0);
+}
+
+void EditorView::focusName()
+{
+    m_name->setFocus(Qt::OtherFocusReason);
+    m_name->selectAll();
 }
 
 const Reminder* EditorView::current() const

@@ -40,21 +40,9 @@ public:
     void bind(const QUuid& id);
     QUuid boundId() const { return m_id; }
 
-    // Its parts, for the tests that drive the form as a user would.
-    QLineEdit* nameField() const { return m_name; }
-    QLineEdit* messageField() const { return m_message; }
-    QTimeEdit* timeField() const { return m_time; }
-    // Shown when the stored time can never ring.
-    QLabel* timeWarning() const { return m_timeWarning; }
-    DayBadge* dayBadge(int day) const { return m_days.value(day - 1); }
-    QComboBox* soundPicker() const { return m_sound; }
-    QCheckBox* repeatBox() const { return m_repeat; }
-    QLineEdit* websiteField() const { return m_website; }
-    // Shown when the website text cannot be opened.
-    QLabel* websiteNotice() const { return m_websiteNotice; }
-    QCheckBox* openAutomaticallyBox() const { return m_openAutomatically; }
-    QCheckBox* enabledBox() const { return m_enabled; }
-    QPushButton* testButton() const { return m_test; }
+    // Puts the keyboard in the name field with its text selected, for
+    // typing a new reminder's name straight away.
+    void focusName();
 
     // The last-fired day after the time is set to hour:minute at `now`:
     // today's key once that minute has come today, otherwise empty.

@@ -12,12 +12,14 @@
 #include "widgets/secondary_text.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -26,7 +28,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -52,18 +53,9 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
     m_notice = new NoticeBar(this);
+    m_notice->setObjectName(QStringLiteral("notice"));
     root->addWidget(m_notice);
-    connect(m_notice, &NoticeBar::closed, this, [this] {
-        if (!m_removed.isEmpty())
-            offerUndo(false);
-        else
-            m_dismissedCopy = m_store.keptAside();
-    });
-    connect(m_notice, &NoticeBar::actionTriggered, this, &ManagerView::undoRemove);
-    m_undoOffer = new QTimer(this);
-    m_undoOffer->setSingleShot(true);
-    m_undoOffer->setInterval(undoOfferMsecs);
-    connect(m_undoOffer, &QTimer::timeout, this, [this] { offerUndo(false); });
+    connect(m_notice, &NoticeBar::closed, this, [this] { m_dismissedCopy = m_store.keptAside(); });
     connect(&m_store, &Store::safetyChanged, this, &ManagerView::refreshNotice);
     refreshNotice();
 
@@ -73,6 +65,8 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert
     columns->addWidget(divider(QFrame::VLine, this));
 
     m_detail = new QStackedWidget(this);
+    m_detail->setObjectName(QStringLiteral("detail"));
+    m_editor->setObjectName(QStringLiteral("editor"));
     auto* scroller = new QScrollArea(m_detail);
     scroller->setWidget(m_editor);
     scroller->setWidgetResizable(true);
@@ -82,6 +76,13 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert
     m_detail->addWidget(makeEmptyState());
     columns->addWidget(m_detail, 1);
     root->addLayout(columns, 1);
+    // At the bottom, by the remove button and clear of the pop-ups, which
+    // come down from the top of the screen.
+    m_undoNotice = new NoticeBar(this);
+    m_undoNotice->setObjectName(QStringLiteral("undoNotice"));
+    connect(m_undoNotice, &NoticeBar::closed, this, [this] { offerUndo(false); });
+    connect(m_undoNotice, &NoticeBar::actionTriggered, this, &ManagerView::undoRemove);
+    root->addWidget(m_undoNotice);
     root->addWidget(divider(QFrame::HLine, this));
     root->addWidget(makeFooter());
 
@@ -91,8 +92,8 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert
                                  QWidget* where) {
         auto* action = new QAction(where);
         action->setShortcut(key);
-        action->setShortcutContext(where == this ? Qt::WidgetWithChildrenShortcut
-                                                 : Qt::WidgetShortcut);
+        // Window-wide: a remove hides the editor, and the focus with it.
+        action->setShortcutContext(where == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
         connect(action, &QAction::triggered, this, slot);
         where->addAction(action);
         return QKeySequence(key).toString(QKeySequence::NativeText);
@@ -123,6 +124,7 @@ QWidget* ManagerView::makeLeftColumn()
 
     m_model = new ReminderListModel(m_store, this);
     m_list = new QListView(column);
+    m_list->setObjectName(QStringLiteral("reminders"));
     m_list->setModel(m_model);
     m_delegate = new ReminderDelegate(m_list);
     m_list->setItemDelegate(m_delegate);
@@ -145,10 +147,12 @@ QWidget* ManagerView::makeLeftColumn()
     bar->setContentsMargins(8, 8, 8, 8);
     bar->setSpacing(4);
     m_add = new QToolButton(column);
+    m_add->setObjectName(QStringLiteral("add"));
     m_add->setIcon(Icons::plus());
     m_add->setAutoRaise(true);
     m_add->setAccessibleName(tr("Add reminder"));
     m_remove = new QToolButton(column);
+    m_remove->setObjectName(QStringLiteral("remove"));
     m_remove->setIcon(Icons::minus());
     m_remove->setAutoRaise(true);
     m_remove->setAccessibleName(tr("Remove reminder"));
@@ -165,6 +169,7 @@ QWidget* ManagerView::makeLeftColumn()
 QWidget* ManagerView::makeEmptyState()
 {
     m_empty = new QWidget(m_detail);
+    m_empty->setObjectName(QStringLiteral("emptyState"));
     auto* layout = new QVBoxLayout(m_empty);
     layout->setSpacing(10);
     layout->addStretch(1);
@@ -191,16 +196,20 @@ QWidget* ManagerView::makeFooter()
     auto* row = new QHBoxLayout(footer);
     row->setContentsMargins(10, 10, 10, 10);
     m_loginBox = new QCheckBox(tr("Start Pendrel when I log in"), footer);
+    m_loginBox->setObjectName(QStringLiteral("startAtLogin"));
     m_loginBox->setChecked(m_login.isEnabled());
     m_pause = new QCheckBox(tr("Pause all reminders"), footer);
+    m_pause->setObjectName(QStringLiteral("pause"));
     m_pause->setChecked(m_store.paused());
     // A long title, or a language longer than English, wraps onto a second
-    // line and then ends in "…" rather than losing both ends of the text; the
+    // line and then ends in "…" rather than losing its beginning; the
     // tooltip holds all of it. The title is shown as it was typed.
     m_nextRing = new ElidedLabel(QString(), 2, footer);
+    m_nextRing->setObjectName(QStringLiteral("nextRing"));
     m_nextRing->setAlignment(Qt::AlignCenter);
     SecondaryText::apply(m_nextRing);
     m_quit = new QPushButton(tr("Quit Pendrel"), footer);
+    m_quit->setObjectName(QStringLiteral("quit"));
     m_quit->setToolTip(tr("Stops all reminders until Pendrel is started again"));
     m_quit->hide();
     connect(m_quit, &QPushButton::clicked, this, &ManagerView::quitRequested);
@@ -233,13 +242,6 @@ void ManagerView::refreshNotice()
                              "Pendrel keeps your changes and tries again.")
                               .arg(file, m_store.saveError()),
                           {}, false);
-    } else if (!m_removed.isEmpty() && m_undoOffer->isActive()) {
-        const QString title = m_removed.first().second.title.trimmed();
-        m_notice->present(NoticeBar::Kind::Information,
-                          title.isEmpty()
-                              ? tr("The reminder was removed.")
-                              : tr("\u201c%1\u201d was removed.").arg(oneLineText(title)),
-                          tr("Undo"));
     } else if (m_store.holdsUnreadableFile()) {
         m_notice->present(NoticeBar::Kind::Warning,
                           tr("%1 could not be read, so Pendrel shows a sample reminder. Your file "
@@ -270,12 +272,7 @@ void ManagerView::offerQuit(bool offered)
 void ManagerView::setNextRing(const QString& text)
 {
     m_nextRing->setText(text);
-    m_nextRing->setToolTip(PlainText::toolTip(text)); // a title is never read as markup
-}
-
-QString ManagerView::nextRing() const
-{
-    return m_nextRing->text();
+    m_nextRing->setToolTip(PlainText::toolTip(text));
 }
 
 void ManagerView::listReset()
@@ -311,11 +308,6 @@ void ManagerView::select(const QUuid& id)
     }
     m_selecting = false;
     showDetail();
-}
-
-bool ManagerView::showsEditor() const
-{
-    return m_detail->currentIndex() == 0;
 }
 
 void ManagerView::showDetail()
@@ -357,47 +349,68 @@ void ManagerView::refreshLogin()
 
 void ManagerView::add()
 {
+    offerUndo(false);
     const QUuid id = m_store.add();
     select(id);
-    // Typing names the new reminder straight away.
-    QLineEdit* name = m_editor->nameField();
-    name->setFocus(Qt::OtherFocusReason);
-    name->selectAll();
+    m_editor->focusName(); // typing names the new reminder straight away
 }
 
 void ManagerView::remove()
 {
     if (m_selection.isNull())
         return;
-    const QUuid id = m_selection;
-    m_removed.clear();
-    const QList<Reminder>& list = m_store.reminders();
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        if (list[i].id == id)
-            m_removed.append({i, list[i]});
-    }
-    m_selection = QUuid();
-    m_store.remove(id);
+    const QUuid id = std::exchange(m_selection, QUuid());
+    const bool removed = m_removals.remove(m_store, id);
     select(QUuid());
-    offerUndo(!m_removed.isEmpty());
+    // The keyboard goes on from the list, not from a form now hidden.
+    if (!m_list->hasFocus() && window()->isActiveWindow())
+        m_list->setFocus(Qt::OtherFocusReason);
+    if (removed)
+        offerUndo(true);
 }
 
 void ManagerView::undoRemove()
 {
-    if (m_removed.isEmpty())
+    const QUuid id = m_removals.undo(m_store);
+    if (id.isNull())
         return;
-    const auto removed = std::exchange(m_removed, {});
-    for (const auto& [index, reminder] : removed)
-        m_store.insert(index, reminder);
-    offerUndo(false);
-    select(removed.first().second.id);
+    select(id);
+    offerUndo(!m_removals.isEmpty());
 }
 
 void ManagerView::offerUndo(bool offered)
 {
-    if (offered)
-        m_undoOffer->start();
-    else
-        m_removed.clear();
-    refreshNotice();
+    if (!offered) {
+        qApp->removeEventFilter(this);
+        m_undoNotice->clear();
+        return;
+    }
+    const QString title = m_removals.latest().title.trimmed();
+    m_undoNotice->present(NoticeBar::Kind::Information,
+                          title.isEmpty()
+                              ? tr("The reminder was removed.")
+                              : tr("\u201c%1\u201d was removed.").arg(oneLineText(title)),
+                          tr("Undo"));
+    // Watches for the user turning to something else in this window.
+    qApp->installEventFilter(this);
+}
+
+bool ManagerView::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::KeyPress) && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        const bool mine = widget->window() == window() && widget != m_undoNotice &&
+                          !m_undoNotice->isAncestorOf(widget);
+        // Neither a modifier on its way to a shortcut (Ctrl+Z) nor Tab on its
+        // way to the notice's Undo button is anything else yet.
+        static const QList<int> passing{Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt,
+                                        Qt::Key_Meta,    Qt::Key_AltGr, Qt::Key_Tab,
+                                        Qt::Key_Backtab};
+        const bool passes =
+            type == QEvent::KeyPress && passing.contains(static_cast<QKeyEvent*>(event)->key());
+        if (mine && !passes)
+            offerUndo(false);
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include "editor_view.h"
 #include "model/clock.h"
 #include "model/reminder.h"
+#include "removal_history.h"
 
 #include <QList>
 #include <QUuid>
@@ -19,7 +20,6 @@ class QCheckBox;
 class QListView;
 class QPushButton;
 class QStackedWidget;
-class QTimer;
 class QToolButton;
 class ReminderDelegate;
 class ReminderListModel;
@@ -39,25 +39,10 @@ public:
     QUuid selection() const { return m_selection; }
     void select(const QUuid& id);
 
-    QListView* list() const { return m_list; }
-    // Its parts, for the tests and benchmarks that drive it as a user would.
-    ReminderListModel* model() const { return m_model; }
-    ReminderDelegate* delegate() const { return m_delegate; }
-    QToolButton* addButton() const { return m_add; }
-    QToolButton* removeButton() const { return m_remove; }
-    EditorView* editor() const { return m_editor; }
-    QWidget* emptyState() const { return m_empty; }
-    bool showsEditor() const;
-    QCheckBox* loginBox() const { return m_loginBox; }
-    QCheckBox* pauseBox() const { return m_pause; }
-    NoticeBar* notice() const { return m_notice; }
     // A Quit button in the window, for desktops that show no tray icon.
     void offerQuit(bool offered);
-    QPushButton* quitButton() const { return m_quit; }
-
     // The line telling what rings next.
     void setNextRing(const QString& text);
-    QString nextRing() const;
 
     // Selects the first reminder when nothing is selected; runs each time
     // the view appears.
@@ -67,6 +52,7 @@ Q_SIGNALS:
     void quitRequested();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -83,8 +69,10 @@ private:
     void showDetail();
     void add();
     void remove();
-    // Puts back what the last remove took away, while that is on offer.
+    // Puts back what the latest remove took away; Ctrl+Z goes further back.
     void undoRemove();
+    // The notice offering undo of the latest removal, until the user turns
+    // to something else in the window.
     void offerUndo(bool offered);
 
     Store& m_store;
@@ -105,11 +93,9 @@ private:
     QCheckBox* m_loginBox = nullptr;
     QCheckBox* m_pause = nullptr;
     NoticeBar* m_notice = nullptr;
+    NoticeBar* m_undoNotice = nullptr;
     ElidedLabel* m_nextRing = nullptr;
     QPushButton* m_quit = nullptr;
     QString m_dismissedCopy; // the kept copy the user has been told of
-    // What the last remove took, with the positions it had, while undo is on offer.
-    QList<std::pair<qsizetype, Reminder>> m_removed;
-    QTimer* m_undoOffer = nullptr;
-    static constexpr int undoOfferMsecs = 10'000;
+    RemovalHistory m_removals;
 };

@@ -140,6 +140,16 @@ void ReminderDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 
     const Parts parts = this->parts(option, index);
     painter->save();
+    // The quiet selection looks the same with and without the keyboard, so
+    // the row the keyboard is on gets the accent's ring, as the day badges do.
+    if (option.state & QStyle::State_HasFocus) {
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(accent, focusRingWidth));
+        painter->setBrush(Qt::NoBrush);
+        const qreal inset = focusRingWidth / 2.0;
+        painter->drawRoundedRect(QRectF(option.rect).adjusted(inset, inset, -inset, -inset), 4, 4);
+        painter->setRenderHint(QPainter::Antialiasing, false);
+    }
     paintToggle(painter, parts.toggle, index.data(Qt::CheckStateRole).toInt() == Qt::Checked,
                 option.palette);
 

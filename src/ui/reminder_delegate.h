@@ -22,6 +22,9 @@ public:
         QRect website;
     };
 
+    // Around the row the keyboard is on, while the list has the focus.
+    static constexpr int focusRingWidth = 2;
+
     // Given its view as parent, it also shows a pointing hand over the switches.
     explicit ReminderDelegate(QObject* parent = nullptr);
 

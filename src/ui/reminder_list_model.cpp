@@ -7,6 +7,8 @@ ReminderListModel::ReminderListModel(Store& store, QObject* parent)
     : QAbstractListModel(parent), m_store(store), m_rows(static_cast<int>(store.reminders().size()))
 {
     connect(&m_store, &Store::reminderChanged, this, &ReminderListModel::changeRow);
+    connect(&m_store, &Store::reminderInserted, this, &ReminderListModel::addRow);
+    connect(&m_store, &Store::reminderRemoved, this, &ReminderListModel::dropRow);
     connect(&m_store, &Store::remindersReset, this, &ReminderListModel::reset);
 }
 
@@ -17,11 +19,13 @@ int ReminderListModel::rowCount(const QModelIndex& parent) const
 
 QVariant ReminderListModel::data(const QModelIndex& index, int role) const
 {
-    // The count is taken at each reset, so a row can briefly outlive its reminder.
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
-        index.row() >= m_store.reminders().size())
+    const Reminder* shown =
+        checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)
+            ? reminderAt(index.row())
+            : nullptr;
+    if (!shown)
         return {};
-    const Reminder& reminder = m_store.reminders().at(index.row());
+    const Reminder& reminder = *shown;
     const QString title = reminder.shownTitle();
     switch (role) {
     case Qt::DisplayRole:
@@ -57,12 +61,14 @@ QVariant ReminderListModel::data(const QModelIndex& index, int role) const
 
 bool ReminderListModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::CheckStateRole || !index.isValid() || index.parent().isValid() ||
-        index.row() >= m_store.reminders().size())
+    const Reminder* shown = index.isValid() && !index.parent().isValid() && m_changedRow < 0
+                                ? reminderAt(index.row())
+                                : nullptr;
+    if (role != Qt::CheckStateRole || !shown)
         return false;
     const bool on = value.value<Qt::CheckState>() == Qt::Checked;
-    Reminder changed = m_store.reminders().at(index.row());
-    if (changed.enabled != on) {
+    if (shown->enabled != on) {
+        Reminder changed = *shown;
         changed.enabled = on;
         m_store.setReminder(index.row(), changed);
     }
@@ -83,12 +89,48 @@ QModelIndex ReminderListModel::indexOf(const QUuid& id) const
     return row >= 0 && row < m_rows ? index(static_cast<int>(row)) : QModelIndex();
 }
 
+const Reminder* ReminderListModel::reminderAt(int row) const
+{
+    // The Store tells of a change after making it.
+    if (m_changedRow >= 0 && row >= m_changedRow) {
+        if (m_shift < 0 && row == m_changedRow)
+            return nullptr; // already gone
+        row += m_shift;
+    }
+    const QList<Reminder>& list = m_store.reminders();
+    return row >= 0 && row < list.size() ? &list.at(row) : nullptr;
+}
+
 void ReminderListModel::changeRow(qsizetype row)
 {
     if (row < 0 || row >= m_rows)
         return;
     const QModelIndex changed = index(static_cast<int>(row));
     Q_EMIT dataChanged(changed, changed);
+}
+
+void ReminderListModel::addRow(qsizetype row)
+{
+    if (row < 0 || row > m_rows)
+        return reset();
+    m_changedRow = static_cast<int>(row);
+    m_shift = 1;
+    beginInsertRows(QModelIndex(), m_changedRow, m_changedRow);
+    m_changedRow = -1;
+    ++m_rows;
+    endInsertRows();
+}
+
+void ReminderListModel::dropRow(qsizetype row)
+{
+    if (row < 0 || row >= m_rows)
+        return reset();
+    m_changedRow = static_cast<int>(row);
+    m_shift = -1;
+    beginRemoveRows(QModelIndex(), m_changedRow, m_changedRow);
+    m_changedRow = -1;
+    --m_rows;
+    endRemoveRows();
 }
 
 void ReminderListModel::reset()

@@ -3,11 +3,12 @@
 #include <QAbstractListModel>
 
 class Store;
+struct Reminder;
 
 // The Store's reminders as a flat list for the manager's list view. Rows
-// change in place when one reminder changes and the model resets when the
-// Store replaces, adds or removes reminders. The check state is the
-// reminder's on/off switch and can be written.
+// change, come and go one at a time as the Store's reminders do; the model
+// resets only when the Store takes in a list changed elsewhere. The check
+// state is the reminder's on/off switch and can be written.
 class ReminderListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -31,9 +32,17 @@ public:
     QModelIndex indexOf(const QUuid& id) const;
 
 private:
+    // The reminder a row shows, or none.
+    const Reminder* reminderAt(int row) const;
     void changeRow(qsizetype row);
+    void addRow(qsizetype row);
+    void dropRow(qsizetype row);
     void reset();
 
     Store& m_store;
     int m_rows = 0;
+    // While views hear of a row the Store already added (+1) or removed
+    // (-1), the rows past it show what they showed before.
+    int m_changedRow = -1;
+    int m_shift = 0;
 };

@@ -106,9 +106,16 @@ void ElidedLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
     const QRect area = contentsRect();
-    int y = area.top();
     const int step = fontMetrics().lineSpacing();
-    for (const Line& line : visibleLines(area.width())) {
+    const QList<Line> lines = visibleLines(area.width());
+    // Lined up with the controls beside it when it is given more height.
+    int y = area.top();
+    const auto spare = area.height() - static_cast<int>(lines.size()) * step;
+    if (alignment() & Qt::AlignVCenter)
+        y += std::max(0, spare / 2);
+    else if (alignment() & Qt::AlignBottom)
+        y += std::max(0, spare);
+    for (const Line& line : lines) {
         // As QLabel: the text's own direction decides its side and its order.
         const Qt::LayoutDirection direction = line.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
         const auto flags = QStyle::visualAlignment(direction, alignment()).toInt() |

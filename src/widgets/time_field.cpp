@@ -1,6 +1,7 @@
 #include "time_field.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 TimeField::TimeField(QWidget* parent) : QTimeEdit(parent)
@@ -16,4 +17,16 @@ bool TimeField::eventFilter(QObject* watched, QEvent* event)
         !lineEdit()->hasSelectedText())
         setSelectedSection(currentSection());
     return QTimeEdit::eventFilter(watched, event);
+}
+
+void TimeField::keyPressEvent(QKeyEvent* event)
+{
+    // The spin box would type into the section the cursor is in and keep the
+    // others: over a whole selection, the typed text is the new time.
+    QLineEdit* field = lineEdit();
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.at(0).isPrint() && field->hasSelectedText() &&
+        field->selectedText() == field->text())
+        setSelectedSection(sectionAt(0));
+    QTimeEdit::keyPressEvent(event);
 }

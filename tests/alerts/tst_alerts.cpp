@@ -1,6 +1,7 @@
 #include "alerts/alert_controller.h"
 #include "alerts/alert_panel.h"
 #include "common/fake_chimes.h"
+#include "common/shown_text.h"
 #include "widgets/elided_label.h"
 
 #include <QAccessible>
@@ -24,16 +25,6 @@ QPushButton* button(QWidget* panel, const char* name)
 }
 
 // What a tooltip shows, as plain text.
-QString shownToolTip(const QString& toolTip)
-{
-    QTextDocument document;
-    if (Qt::mightBeRichText(toolTip))
-        document.setHtml(toolTip);
-    else
-        document.setPlainText(toolTip);
-    return document.toPlainText();
-}
-
 // On the monitor under the pointer: the laptop's, where main() puts it.
 QPoint firstPosition()
 {
@@ -59,6 +50,8 @@ private Q_SLOTS:
     void windowManagerCloseStopsLoopingChime();
     void silentAndUnknownSounds();
     void longTextsStayInsideTheFrame();
+    void longTitleWraps_data();
+    void longTitleWraps();
     void textsShownAsWritten();
     void keyboardFollowsTheButtons();
     void screenReadersHearAnAlert_data();
@@ -290,7 +283,36 @@ void TestAlerts::longTextsStayInsideTheFrame()
                        (website->mapTo(panel, QPoint(0, 0)).y() + website->height());
     QVERIFY2(unused < 2 * 14 + note->fontMetrics().lineSpacing(),
              qPrintable(QString::number(unused)));
-    QVERIFY(note->height() > 3 * note->fontMetrics().lineSpacing());
+    QVERIFY(note->height() >= 2 * note->fontMetrics().lineSpacing());
+}
+
+void TestAlerts::longTitleWraps_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<bool>("elided");
+    const QString wrapUp =
+        QStringLiteral("Friday wrap-up: write the weekly report and send it to the team");
+    QTest::newRow("alone") << wrapUp << QString() << false;
+    QTest::newRow("with a message") << wrapUp << QStringLiteral("Figures attached") << false;
+    QTest::newRow("endless") << QStringLiteral("wrap-up ").repeated(60) << QString() << true;
+}
+
+void TestAlerts::longTitleWraps()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, note);
+    QFETCH(bool, elided);
+    m_controller->show(Reminder{.title = title, .note = note});
+    QWidget* panel = m_controller->openPanels().first();
+    QVERIFY(QTest::qWaitForWindowExposed(panel));
+    auto* label = panel->findChild<ElidedLabel*>(QStringLiteral("title"));
+    QCOMPARE(label->isElided(), elided);
+    QVERIFY(label->height() >= 2 * label->fontMetrics().lineSpacing());
+    QWidget* below =
+        note.isEmpty() ? button(panel, "done") : panel->findChild<QWidget*>(QStringLiteral("note"));
+    QVERIFY(label->mapTo(panel, QPoint(0, label->height())).y() <=
+            below->mapTo(panel, QPoint(0, 0)).y());
 }
 
 void TestAlerts::textsShownAsWritten()

@@ -1,6 +1,9 @@
 // A pop-up on a real X server with a window manager, with and without a
-// compositor: its rounded corners must show the desktop behind, never black.
+// compositor: its rounded corners must show the desktop behind, never black;
+// and the window manager's close key and command close it.
+#include "alerts/alert_controller.h"
 #include "alerts/alert_panel.h"
+#include "common/fake_chimes.h"
 #include "desktop/compositor_watch.h"
 
 #include <QGuiApplication>
@@ -29,6 +32,8 @@ private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
     void cornersShowTheDesktop();
+    void windowManagerClosesIt_data();
+    void windowManagerClosesIt();
 
 private:
     void checkCorners(const char* when);
@@ -45,9 +50,10 @@ void TestShape::initTestCase()
 {
     if (QGuiApplication::platformName() != u"xcb")
         QSKIP("needs an X server");
-    for (const char* tool : {"openbox", "xcompmgr"}) {
+    for (const char* tool : {"openbox", "xcompmgr", "xfwm4", "xdotool", "wmctrl"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            QFAIL("openbox and xcompmgr are not installed: run scripts/setup");
+            QFAIL(qPrintable(
+                QStringLiteral("%1 is not installed: run scripts/setup").arg(QLatin1String(tool))));
     }
     m_windowManager.start(QStringLiteral("openbox"), {});
     QVERIFY(m_windowManager.waitForStarted());
@@ -134,6 +140,61 @@ void TestShape::cornersShowTheDesktop()
     QTRY_VERIFY_WITH_TIMEOUT(!watch.isActive(), 5000);
     QVERIFY(!m_panel->mask().isEmpty());
     checkCorners("after the compositor stopped");
+}
+
+void TestShape::windowManagerClosesIt_data()
+{
+    QTest::addColumn<QString>("windowManager");
+    QTest::addColumn<QStringList>("close"); // a command the user's desktop runs
+    const QStringList altF4{QStringLiteral("xdotool"), QStringLiteral("key"),
+                            QStringLiteral("alt+F4")};
+    const QStringList wmctrl{QStringLiteral("wmctrl"), QStringLiteral("-c"),
+                             QStringLiteral("Close me")};
+    QTest::newRow("xfwm4, Alt+F4") << "xfwm4" << altF4;
+    QTest::newRow("xfwm4, wmctrl -c") << "xfwm4" << wmctrl;
+    QTest::newRow("openbox, Alt+F4") << "openbox" << altF4;
+}
+
+void TestShape::windowManagerClosesIt()
+{
+    QFETCH(QString, windowManager);
+    QFETCH(QStringList, close);
+    // xfwm4 reads its keys from xfconf, on the session bus.
+    if (windowManager == u"xfwm4" && qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        QSKIP("xfwm4 needs a session bus");
+    m_windowManager.terminate();
+    m_windowManager.waitForFinished(3000);
+    m_windowManager.start(windowManager, {QStringLiteral("--replace")});
+    QVERIFY(m_windowManager.waitForStarted());
+    QTest::qWait(1500);
+
+    FakeChimes chimes;
+    FakeOpener opener;
+    AlertController alerts(chimes, opener);
+    alerts.show(Reminder{.title = QStringLiteral("Close me"), .repeatSound = true});
+    QCOMPARE(alerts.openPanels().size(), 1);
+    QWidget* panel = alerts.openPanels().first();
+    QVERIFY(QTest::qWaitForWindowExposed(panel));
+    QTest::qWait(300);
+    const QPoint placed = panel->pos();
+    const auto run = [](const QStringList& command) {
+        QProcess process;
+        process.start(command.first(), command.mid(1));
+        return process.waitForFinished(5000) && process.exitCode() == 0;
+    };
+    // A click on its background, as a user gives it, then the pointer goes on.
+    const QPoint inside = panel->mapToGlobal(QPoint(200, 110));
+    QVERIFY(run({QStringLiteral("xdotool"), QStringLiteral("mousemove"),
+                 QString::number(inside.x()), QString::number(inside.y()), QStringLiteral("click"),
+                 QStringLiteral("1"), QStringLiteral("mousemove"),
+                 QString::number(inside.x() + 300), QString::number(inside.y() + 200)}));
+    QTRY_VERIFY_WITH_TIMEOUT(panel->isActiveWindow(), 3000);
+    QTest::qWait(500);
+    QCOMPARE(panel->pos(), placed); // it does not follow the pointer
+
+    QVERIFY(run(close));
+    QTRY_VERIFY_WITH_TIMEOUT(alerts.openPanels().isEmpty(), 3000);
+    QCOMPARE(chimes.stops, 1);
 }
 
 QTEST_MAIN(TestShape)

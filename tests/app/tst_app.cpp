@@ -6,6 +6,8 @@
 #include "app/translations.h"
 #include "common/fake_chimes.h"
 #include "common/fake_clock.h"
+#include "common/parts.h"
+#include "common/shown_text.h"
 #include "common/store_fixture.h"
 #include "desktop/login_item.h"
 #include "desktop/system_log.h"
@@ -15,6 +17,7 @@
 #include "ui/editor_view.h"
 #include "ui/manager_view.h"
 #include "ui/reminder_list_model.h"
+#include "widgets/elided_label.h"
 #include "widgets/icons.h"
 
 #include <QCheckBox>
@@ -49,6 +52,26 @@ QStringList args(std::initializer_list<const char*> list)
     for (const char* a : list)
         out << QString::fromUtf8(a);
     return out;
+}
+
+// What the desktop lists: the manager window, once made, and the tray's menu.
+template <typename T> T* topLevel(const char* name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(name))
+            return qobject_cast<T*>(widget);
+    }
+    return nullptr;
+}
+
+ManagerWindow* managerWindow()
+{
+    return topLevel<ManagerWindow>("manager");
+}
+
+QMenu* statusMenu()
+{
+    return topLevel<QMenu>("statusMenu");
 }
 
 } // namespace
@@ -120,6 +143,12 @@ void TestApp::optionMatching()
     QVERIFY(!line.loginStatus());
     QVERIFY(CommandLine(args({"x", "--demo", "y"})).demo());
     QVERIFY(CommandLine(args({"--login-status", "--demo"})).loginStatus());
+    // The usage lines name every option the list below them explains.
+    const QStringList help = CommandLine::usage().split(u'\n');
+    const QString usage = help.at(0) + help.at(1);
+    for (const QString& explained : help.filter(QRegularExpression(QStringLiteral("^  --"))))
+        QVERIFY2(usage.contains(explained.split(u' ', Qt::SkipEmptyParts).first()),
+                 qPrintable(explained));
 }
 
 void TestApp::snapshotOptions_data()
@@ -189,9 +218,9 @@ void TestApp::loginCheckboxFailureReturnsUnticked()
     Store store(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
     ManagerView view(store, login, {}, m_chimes, m_clock);
     view.show();
-    QVERIFY(!view.loginBox()->isChecked());
-    view.loginBox()->click();
-    QVERIFY(!view.loginBox()->isChecked());
+    QVERIFY(!part<QCheckBox>(&view, "startAtLogin")->isChecked());
+    part<QCheckBox>(&view, "startAtLogin")->click();
+    QVERIFY(!part<QCheckBox>(&view, "startAtLogin")->isChecked());
     QCOMPARE(m_log.lines.size(), 1);
     QVERIFY(m_log.lines.first().startsWith(QStringLiteral("Login item change failed: ")));
 }
@@ -203,7 +232,7 @@ void TestApp::loginBoxFollowsTheDesktopsSettings()
     Store store(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
     ManagerView view(store, login, {}, m_chimes, m_clock);
     view.show();
-    QVERIFY(view.loginBox()->isChecked());
+    QVERIFY(part<QCheckBox>(&view, "startAtLogin")->isChecked());
     // Switched off in the desktop's startup settings while the window is open.
     QFile entry(m_entry);
     QVERIFY(entry.open(QIODevice::Append));
@@ -215,7 +244,7 @@ void TestApp::loginBoxFollowsTheDesktopsSettings()
     QVERIFY(QTest::qWaitForWindowActive(&other));
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
-    QVERIFY(!view.loginBox()->isChecked());
+    QVERIFY(!part<QCheckBox>(&view, "startAtLogin")->isChecked());
 }
 
 std::unique_ptr<AppDelegate> TestApp::makeDelegate(const QStringList& arguments)
@@ -238,21 +267,22 @@ void TestApp::firstLaunchOpensManagerOnce()
     m_clock.setLocal(QDate(2026, 3, 9), QTime(9, 0));
     auto first = makeDelegate(args({}));
     first->launch();
-    QVERIFY(first->managerWindow() && first->managerWindow()->isVisible());
-    QCOMPARE(first->managerWindow()->windowTitle(), QStringLiteral("Pendrel"));
-    QCOMPARE(first->managerWindow()->size(), QSize(820, 700));
+    QVERIFY(managerWindow() && managerWindow()->isVisible());
+    QCOMPARE(managerWindow()->windowTitle(), QStringLiteral("Pendrel"));
+    QCOMPARE(managerWindow()->windowIcon().cacheKey(), Icons::application(false).cacheKey());
+    QCOMPARE(managerWindow()->size(), QSize(820, 700));
     QVERIFY(m_defaults->boolValue(QStringLiteral("hasLaunched")));
     QVERIFY(m_login->isEnabled());
     QCOMPARE(m_scheduler->lastTick(), m_clock.now()); // started and ticked
     QVERIFY(!QFile::exists(m_store->filePath()));     // launching writes no reminders
 
     // Reopening keeps the one window, with its size and selection.
-    ManagerWindow* window = first->managerWindow();
+    ManagerWindow* window = managerWindow();
     window->resize(900, 720);
     const QUuid selected = window->view()->selection();
     // With no tray here, the window offers Quit, and the first close says
     // once that the reminders go on.
-    QVERIFY(window->view()->quitButton()->isVisible());
+    QVERIFY(part<QPushButton>(window, "quit")->isVisible());
     const auto boxes = [] {
         QList<QMessageBox*> shown;
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -269,7 +299,7 @@ void TestApp::firstLaunchOpensManagerOnce()
     QVERIFY(boxes().isEmpty());
     first->openManager();
     first->openManager();
-    QCOMPARE(first->managerWindow(), window);
+    QCOMPARE(managerWindow(), window);
     QVERIFY(window->isVisible());
     QCOMPARE(window->size(), QSize(900, 720));
     QCOMPARE(window->view()->selection(), selected);
@@ -284,20 +314,21 @@ void TestApp::firstLaunchOpensManagerOnce()
 
     // Started again at login, no window; by the user with no tray here, the
     // window, once the tray's state is known.
+    first.reset();
     auto atLogin = makeDelegate(args({"--autostart"}));
     atLogin->launch();
     QTest::qWait(100);
-    QVERIFY(!atLogin->managerWindow());
+    QVERIFY(!managerWindow());
     auto byUser = makeDelegate(args({}));
     byUser->launch();
-    QVERIFY(!byUser->managerWindow());
-    QTRY_VERIFY(byUser->managerWindow() && byUser->managerWindow()->isVisible());
+    QVERIFY(!managerWindow());
+    QTRY_VERIFY(managerWindow() && managerWindow()->isVisible());
 
     // Quitting closes it, and says nothing of Pendrel running on.
     m_defaults->setBool(QStringLiteral("toldKeepsRunning"), false);
     QEvent quitting(QEvent::Quit);
     QCoreApplication::sendEvent(qApp, &quitting);
-    QVERIFY(!byUser->managerWindow()->isVisible());
+    QVERIFY(!managerWindow()->isVisible());
     QVERIFY(boxes().isEmpty());
     QVERIFY(!m_defaults->boolValue(QStringLiteral("toldKeepsRunning")));
 }
@@ -315,7 +346,7 @@ void TestApp::demoShowsSilentPopupAfterOneSecond()
     QElapsedTimer timer;
     timer.start();
     delegate->launch();
-    QVERIFY(delegate->managerWindow());
+    QVERIFY(managerWindow());
     QVERIFY(m_alerts->openPanels().isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(m_alerts->openPanels().size(), 1, 3000);
     QVERIFY(timer.elapsed() >= 900);
@@ -334,15 +365,11 @@ void TestApp::pauseFromTheMenu()
 {
     auto delegate = makeDelegate(args({}));
     delegate->launch();
-    QAction* pause = delegate->pauseAction();
+    QAction* pause = statusMenu()->findChild<QAction*>(QStringLiteral("pause"));
     QCOMPARE(pause->text(), QStringLiteral("Pause all reminders"));
-    QSystemTrayIcon* tray = delegate->trayIcon();
+    QSystemTrayIcon* tray = delegate->findChild<QSystemTrayIcon*>();
     // The tooltip as it shows: rich text, which a reminder's title never is.
-    const auto shown = [tray] {
-        QTextDocument document;
-        document.setHtml(tray->toolTip());
-        return document.toPlainText();
-    };
+    const auto shown = [tray] { return shownToolTip(tray->toolTip()); };
     pause->trigger();
     QVERIFY(m_store->paused());
     QVERIFY(m_defaults->boolValue(QStringLiteral("paused")));
@@ -367,20 +394,22 @@ void TestApp::pauseFromTheMenu()
     Q_EMIT qobject_cast<AlertPanel*>(m_alerts->openPanels().first())->view()->snoozeRequested(15);
     QCOMPARE(shown(), QStringLiteral("Next: <b>Pay</b> &amp;, Today 09:00"));
     delegate->openManager();
-    QCOMPARE(delegate->managerWindow()->view()->nextRing(),
+    QCOMPARE(part<ElidedLabel>(managerWindow(), "nextRing")->text(),
+             QStringLiteral("Next: <b>Pay</b> &amp;, Today 09:00"));
+    QCOMPARE(shownToolTip(part<QLabel>(managerWindow(), "nextRing")->toolTip()),
              QStringLiteral("Next: <b>Pay</b> &amp;, Today 09:00"));
     replaceList(*m_store, {});
     QTRY_COMPARE(shown(), QStringLiteral("No reminders on")); // deleted: its snooze ends
-    Q_EMIT delegate->statusMenu()->aboutToShow();
+    Q_EMIT statusMenu()->aboutToShow();
     QVERIFY(!pause->isChecked());
     pause->trigger();
     pause->trigger();
-    Q_EMIT delegate->statusMenu()->aboutToShow();
+    Q_EMIT statusMenu()->aboutToShow();
     QVERIFY(!pause->isChecked());
     QVERIFY(!m_defaults->boolValue(QStringLiteral("paused")));
     const QStringList titles = [&] {
         QStringList t;
-        for (QAction* a : delegate->statusMenu()->actions())
+        for (QAction* a : statusMenu()->actions())
             t << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return t;
     }();
@@ -434,20 +463,35 @@ void TestApp::germanDesktop()
         std::make_unique<Store>(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
     replaceList(
         *m_store,
-        {Reminder{.title = QStringLiteral("Standup"), .hour = 8, .minute = 5, .days = {2, 4, 6}},
-         Reminder{.title = QStringLiteral("Water"), .days = {2, 3, 4, 5, 6}}});
+        {Reminder{.title = QStringLiteral(
+                      "Anwesenheit prüfen, die Liste ins Sekretariat bringen und den "
+                      "Elternbrief für die Klassenfahrt austeilen"),
+                  .hour = 8,
+                  .minute = 5,
+                  .days = {2, 4, 6}},
+         Reminder{.title = QStringLiteral("Wasser trinken, die Pflanzen im Lehrerzimmer gießen "
+                                          "und zum Lüften die Fenster öffnen"),
+                  .days = {2, 3, 4, 5, 6}}});
     auto delegate = makeDelegate(args({}));
     delegate->launch();
-    ManagerView* view = delegate->managerWindow()->view();
-    const QAbstractItemModel* rows = view->list()->model();
+    ManagerView* view = managerWindow()->view();
+    const QAbstractItemModel* rows = part<QListView>(view, "reminders")->model();
     const QString summary = rows->index(0, 0).data(ReminderListModel::SummaryRole).toString();
     const QString weekdays = rows->index(1, 0).data(ReminderListModel::SummaryRole).toString();
-    const QString pause = view->pauseBox()->text();
-    const QString test = view->editor()->testButton()->text();
-    const QString quit = delegate->statusMenu()->actions().constLast()->text();
+    const QString pause = part<QCheckBox>(view, "pause")->text();
+    const QString test = part<QPushButton>(view, "test")->text();
+    const QString quit = statusMenu()->actions().constLast()->text();
     const QString copy = QCoreApplication::translate("QLineEdit", "&Copy"); // Qt's own texts
-    view->addButton()->click();
+    part<QToolButton>(view, "add")->click();
     const QString added = m_store->reminders().constLast().title;
+    // The next-ring line keeps its beginning, between the two boxes, at the least width.
+    managerWindow()->resize(managerWindow()->minimumSize());
+    QCoreApplication::processEvents();
+    auto* next = part<ElidedLabel>(view, "nextRing");
+    // Too long for one line: wrapped, or ended in "…", never cut at both ends.
+    const bool elided = next->isElided() || next->height() >= 2 * next->fontMetrics().lineSpacing();
+    const bool between = next->x() > part<QCheckBox>(view, "startAtLogin")->geometry().right() &&
+                         next->geometry().right() < part<QCheckBox>(view, "pause")->x();
     // The other tests read English texts.
     QLocale::setDefault(before);
     qDeleteAll(qApp->findChildren<QTranslator*>());
@@ -459,6 +503,8 @@ void TestApp::germanDesktop()
     QCOMPARE(quit, QStringLiteral("Pendrel beenden"));
     QCOMPARE(copy, QStringLiteral("&Kopieren"));
     QCOMPARE(added, QStringLiteral("Neue Erinnerung"));
+    QVERIFY(elided);
+    QVERIFY(between);
 }
 
 QTEST_MAIN(TestApp)

@@ -99,6 +99,14 @@ double endLoudness(const QList<float>& samples, const Span& span)
     return peak;
 }
 
+float peak(const QList<float>& samples)
+{
+    float loudest = 0;
+    for (float s : samples)
+        loudest = std::max(loudest, std::abs(s));
+    return loudest;
+}
+
 } // namespace
 
 class TestChimeAudio : public QObject {
@@ -109,6 +117,8 @@ private Q_SLOTS:
     void cleanupTestCase();
     void chimeIsHeardWhole_data();
     void chimeIsHeardWhole();
+    void chimesTogetherStayBelowFullScale_data();
+    void chimesTogetherStayBelowFullScale();
     void dismissedLoopReallyStops();
     void serverGoingAwayIsSafe();
 
@@ -164,8 +174,40 @@ void TestChimeAudio::chimeIsHeardWhole()
     qInfo("%s | %.3f s | %.3f s | %.2f %%", qPrintable(name), made.seconds(), span.seconds(),
           100 * loudness);
     QVERIFY(std::abs(span.seconds() - made.seconds()) <= 0.030);
-    QVERIFY(loudness < 0.02);                             // faded out, not cut off
+    QVERIFY(loudness < 0.02); // faded out, not cut off
+    // Alone, as loud as it was made.
+    QVERIFY(std::abs(20 * std::log10(peak(heard) / peak(rendered))) < 0.5);
     QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 3000); // a single chime ends by itself
+}
+
+void TestChimeAudio::chimesTogetherStayBelowFullScale_data()
+{
+    QTest::addColumn<QStringList>("names");
+    for (const QString& name : {QStringLiteral("Glass"), QStringLiteral("Hero")})
+        QTest::newRow(qPrintable(name + QStringLiteral(" twice"))) << QStringList{name, name};
+    QTest::newRow("three") << QStringList{QStringLiteral("Sosumi"), QStringLiteral("Ping"),
+                                          QStringLiteral("Funk")};
+}
+
+void TestChimeAudio::chimesTogetherStayBelowFullScale()
+{
+    QFETCH(QStringList, names);
+    std::vector<std::unique_ptr<ChimePlayer>> players;
+    for (const QString& name : names)
+        players.push_back(m_output.player(name));
+    const QList<float> heard = record(m_dir.filePath(QStringLiteral("together.raw")), 2500, [&] {
+        for (auto& player : players)
+            player->play(true);
+    });
+    float loudest = 0;
+    for (const QString& name : names)
+        loudest = std::max(loudest, peak(ChimeSynth::render(name)));
+    const float mixed = peak(heard);
+    qInfo("%.2f dBFS alone, %.2f dBFS together", 20 * std::log10(loudest), 20 * std::log10(mixed));
+    QVERIFY(mixed > loudest * 0.9f); // all of them heard, not turned down to one
+    QVERIFY(mixed < 0.95f);
+    for (auto& player : players)
+        player->stop();
 }
 
 void TestChimeAudio::dismissedLoopReallyStops()

@@ -424,9 +424,20 @@ void TestStore::signalsTellObservers()
     store->setReminder(0, store->reminders().first());
     QCOMPARE(element.count(), 1);
     QCOMPARE(element.first().first().value<qsizetype>(), 0);
-    store->add();
+    // Adding and removing tell the row; only a list taken in from the file resets.
+    QSignalSpy inserted(store.get(), &Store::reminderInserted);
+    QSignalSpy removed(store.get(), &Store::reminderRemoved);
+    const QUuid added = store->add();
+    store->insert(0, Reminder{.id = added});
     store->remove(QUuid());
-    QCOMPARE(reset.count(), 2);
+    store->remove(added);
+    QCOMPARE(inserted.count(), 2);
+    QCOMPARE(inserted.at(0).first().value<qsizetype>(), 1);
+    QCOMPARE(inserted.at(1).first().value<qsizetype>(), 0);
+    QCOMPARE(removed.count(), 2); // both copies, the later one first
+    QCOMPARE(removed.at(0).first().value<qsizetype>(), 2);
+    QCOMPARE(removed.at(1).first().value<qsizetype>(), 0);
+    QCOMPARE(reset.count(), 0);
 }
 
 void TestStore::outsideChangeIsTakenIn_data()

@@ -10,5 +10,7 @@ std::unique_ptr<ChimePlayer> AudioChimeOutput::player(const QString& name)
         found = m_rendered.insert(name, ChimeSynth::renderPcm16(name));
     if (found->isEmpty())
         return nullptr;
-    return std::make_unique<AudioChimePlayer>(*found, ChimeSynth::sampleRate);
+    if (!m_mixer)
+        m_mixer = new ChimeMixer(ChimeSynth::sampleRate, this);
+    return std::make_unique<AudioChimePlayer>(*found, ChimeSynth::sampleRate, *m_mixer);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chime_mixer.h"
 #include "sound/chime_output.h"
 
 #include <QByteArray>
@@ -7,7 +8,7 @@
 #include <QObject>
 
 // The audio plugin's entry point: chimes rendered by ChimeSynth, each once,
-// and played on the default audio output through Qt Multimedia.
+// and played, mixed, on the default audio output through Qt Multimedia.
 class AudioChimeOutput : public QObject, public ChimeOutput {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID ChimeOutput_iid)
@@ -18,4 +19,5 @@ public:
 
 private:
     QHash<QString, QByteArray> m_rendered;
+    ChimeMixer* m_mixer = nullptr; // made at the first chime
 };

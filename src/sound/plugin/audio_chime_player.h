@@ -7,17 +7,16 @@
 #include <QPointer>
 #include <QTimer>
 
-#include <memory>
+class ChimeMixer;
 
-class QAudioSink;
-
-// Plays PCM through Qt Multimedia on the default audio output. Without an
-// audio device or server it stays silent and reports nothing.
+// Plays one chime's PCM as a voice of the mixer, which is the one stream on
+// the default audio output.
 class AudioChimePlayer : public QObject, public ChimePlayer {
     Q_OBJECT
 
 public:
-    AudioChimePlayer(QByteArray pcm16, int sampleRate, QObject* parent = nullptr);
+    AudioChimePlayer(QByteArray pcm16, int sampleRate, ChimeMixer& mixer,
+                     QObject* parent = nullptr);
     ~AudioChimePlayer() override;
 
     void play(bool loop) override;
@@ -27,9 +26,7 @@ public:
 private:
     void drain();
 
-    int m_sampleRate;
     PcmSource m_source;
-    std::unique_ptr<QAudioSink> m_sink;
-    QPointer<QAudioSink> m_retired; // stopped, waiting for its deleteLater
+    QPointer<ChimeMixer> m_mixer;
     QTimer m_drained;
 };
