@@ -63,6 +63,49 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>print whether Pendrel starts at login, and exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open the manager window and, a second later, a silent demonstration pop-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the delay for --snapshot (default 3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rings your recurring reminders from the system tray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other arguments are ignored. See pendrel(1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EditorView</name>
     <message>
         <source>What</source>
@@ -269,6 +312,18 @@
     <message>
         <source>Stops all reminders until Pendrel is started again</source>
         <translation>Зупиняє всі нагадування, доки Pendrel не буде запущено знову</translation>
+    </message>
+    <message>
+        <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

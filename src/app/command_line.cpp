@@ -2,6 +2,8 @@
 
 #include "desktop/login_item.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 #include <locale.h>
 
@@ -35,23 +37,63 @@ bool CommandLine::autostart() const
 
 QString CommandLine::usage()
 {
-    return QStringLiteral(
-        "Usage: pendrel [--demo] [--snapshot FOLDER] [--snapshot-after SECONDS] [--autostart]\n"
-        "       pendrel --login-status | --help | --version\n"
-        "Rings your recurring reminders from the system tray.\n"
-        "\n"
-        "  --login-status            print whether Pendrel starts at login, and exit\n"
-        "  --demo                    open the manager window and, a second later, a silent\n"
-        "                            demonstration pop-up\n"
-        "  --snapshot FOLDER         after a delay, save pictures of the open windows into\n"
-        "                            FOLDER, then quit\n"
-        "  --snapshot-after SECONDS  the delay for --snapshot (default 3)\n"
-        "  --autostart               started at login: open no window, even where no tray\n"
-        "                            shows Pendrel's icon or Pendrel already runs\n"
-        "  --help                    print this help and exit\n"
-        "  --version                 print the version and exit\n"
-        "\n"
-        "Other arguments are ignored. See pendrel(1).\n");
+    struct Option {
+        const char* syntax;
+        const char* help;
+    };
+    static constexpr Option options[] = {
+        {"--login-status",
+         QT_TRANSLATE_NOOP("CommandLine", "print whether Pendrel starts at login, and exit")},
+        {"--demo", QT_TRANSLATE_NOOP("CommandLine", "open the manager window and, a second later, "
+                                                    "a silent demonstration pop-up")},
+        {"--snapshot FOLDER",
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "after a delay, save pictures of the open windows into FOLDER, then quit")},
+        {"--snapshot-after SECONDS",
+         QT_TRANSLATE_NOOP("CommandLine", "the delay for --snapshot (default 3)")},
+        {"--autostart",
+         QT_TRANSLATE_NOOP("CommandLine", "started at login: open no window, even where no tray "
+                                          "shows Pendrel's icon or Pendrel already runs")},
+        {"--help", QT_TRANSLATE_NOOP("CommandLine", "print this help and exit")},
+        {"--version", QT_TRANSLATE_NOOP("CommandLine", "print the version and exit")},
+    };
+    const auto translated = [](const char* text) {
+        return QCoreApplication::translate("CommandLine", text);
+    };
+    QString out = QStringLiteral("%1 pendrel [--demo] [--snapshot FOLDER] [--snapshot-after "
+                                 "SECONDS] [--autostart]\n"
+                                 "       pendrel --login-status | --help | --version\n")
+                      .arg(translated(QT_TRANSLATE_NOOP("CommandLine", "Usage:")));
+    out += translated(QT_TRANSLATE_NOOP("CommandLine",
+                                        "Rings your recurring reminders from the system tray.")) +
+           QStringLiteral("\n\n");
+    // The explanations wrap in a column of their own, in any language.
+    constexpr qsizetype column = 28;
+    constexpr qsizetype width = 80;
+    for (const Option& option : options) {
+        QString line = QStringLiteral("  ") + QString::fromLatin1(option.syntax);
+        const QStringList words = translated(option.help).split(u' ', Qt::SkipEmptyParts);
+        bool fresh = true;
+        for (const QString& word : words) {
+            if (!fresh && line.size() + 1 + word.size() > width) {
+                out += line + u'\n';
+                line.clear();
+                fresh = true;
+            }
+            if (fresh)
+                line = line.leftJustified(column - 1) + u' ' + word;
+            else
+                line += u' ' + word;
+            fresh = false;
+        }
+        out += line + u'\n';
+    }
+    out += u'\n' +
+           translated(
+               QT_TRANSLATE_NOOP("CommandLine", "Other arguments are ignored. See pendrel(1).")) +
+           u'\n';
+    return out;
 }
 
 QString CommandLine::versionText()

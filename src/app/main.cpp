@@ -43,8 +43,11 @@ int main(int argc, char** argv)
     // it must not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     const CommandLine commandLine = CommandLine::fromArgv(argc, argv);
-    // Answered before any application object, file, window or instance exists.
+    // Answered before any window, file or instance exists; the help in the
+    // user's language.
     if (commandLine.help() || commandLine.version()) {
+        QCoreApplication core(argc, argv);
+        Translations::install();
         std::fputs(
             qPrintable(commandLine.help() ? CommandLine::usage() : CommandLine::versionText()),
             stdout);

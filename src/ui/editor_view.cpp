@@ -281,6 +281,12 @@ void EditorView::refresh()
     setEnabled(r != nullptr);
     if (!r)
         return;
+    // The Store's echo of a keystroke is what the field holds; anything else
+    // in the field the keyboard is in came from elsewhere, and is said.
+    bool replaced = false;
+    for (const auto& [field, value] :
+         {std::pair{m_name, r->title}, std::pair{m_message, r->note}, std::pair{m_website, r->url}})
+        replaced = replaced || (field->hasFocus() && field->text() != value);
     // Only what differs is set, so the Store's echo of a keystroke leaves the
     // field, its cursor and its undo history alone.
     setQuietly(m_name, m_name->text(), r->title, &QLineEdit::setText);
@@ -304,6 +310,8 @@ void EditorView::refresh()
     m_websiteCaption->setVisible(opens);
     m_websiteForm->setRowVisible(m_websiteNotice, !opens && !r->url.trimmed().isEmpty());
     setQuietly(m_enabled, m_enabled->isChecked(), r->enabled, &QCheckBox::setChecked);
+    if (replaced)
+        Q_EMIT replacedWhileTyping(r->shownTitle());
 }
 
 void EditorView::toggleDay(int day)

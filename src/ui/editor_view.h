@@ -49,6 +49,11 @@ public:
     static QString lastFiredAfterTimeChange(qint64 hour, qint64 minute, const QDateTime& now,
                                             const QTimeZone& zone);
 
+Q_SIGNALS:
+    // A field the user was typing in now shows what came from elsewhere (the
+    // file changed by hand, or another computer's version merged in).
+    void replacedWhileTyping(const QString& title);
+
 private:
     QWidget* makeWhatSection();
     QWidget* makeWhenSection();

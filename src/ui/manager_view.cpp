@@ -55,7 +55,10 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert
     m_notice = new NoticeBar(this);
     m_notice->setObjectName(QStringLiteral("notice"));
     root->addWidget(m_notice);
-    connect(m_notice, &NoticeBar::closed, this, [this] { m_dismissedCopy = m_store.keptAside(); });
+    connect(m_notice, &NoticeBar::closed, this, [this] {
+        m_dismissedCopy = m_store.keptAside();
+        m_toldClashes = m_store.clashes().size();
+    });
     connect(&m_store, &Store::safetyChanged, this, &ManagerView::refreshNotice);
     refreshNotice();
 
@@ -67,6 +70,12 @@ ManagerView::ManagerView(Store& store, LoginSwitch& login, EditorView::ShowAlert
     m_detail = new QStackedWidget(this);
     m_detail->setObjectName(QStringLiteral("detail"));
     m_editor->setObjectName(QStringLiteral("editor"));
+    connect(m_editor, &EditorView::replacedWhileTyping, this, [this](const QString& title) {
+        m_notice->present(NoticeBar::Kind::Information,
+                          tr("\u201c%1\u201d was just changed elsewhere, on another computer or "
+                             "in the file; the form now shows it as it is there.")
+                              .arg(oneLineText(title)));
+    });
     auto* scroller = new QScrollArea(m_detail);
     scroller->setWidget(m_editor);
     scroller->setWidgetResizable(true);
@@ -248,6 +257,18 @@ void ManagerView::refreshNotice()
                              "is left as it is, and kept beside it before anything is saved.")
                               .arg(file),
                           {}, false);
+    } else if (!m_store.unreadableCopies().isEmpty()) {
+        m_notice->present(NoticeBar::Kind::Warning,
+                          tr("A sync tool left %1 next to your reminders, but it cannot be read "
+                             "as a reminders list. It was not merged and is left as it is.")
+                              .arg(shown(m_store.unreadableCopies().constFirst())),
+                          {}, false);
+    } else if (m_store.clashes().size() > m_toldClashes) {
+        const Store::Clash clash = m_store.clashes().constLast();
+        m_notice->present(NoticeBar::Kind::Information,
+                          tr("\u201c%1\u201d was changed differently on another computer. Both "
+                             "now keep the version in %2; the other was kept as %3.")
+                              .arg(oneLineText(clash.title), file, shown(clash.keptIn)));
     } else if (!copy.isEmpty() && m_store.keptAside() != m_dismissedCopy) {
         const bool unreadable =
             QFileInfo(m_store.keptAside())

@@ -97,5 +97,6 @@ private:
     ElidedLabel* m_nextRing = nullptr;
     QPushButton* m_quit = nullptr;
     QString m_dismissedCopy; // the kept copy the user has been told of
+    qsizetype m_toldClashes = 0; // how many of the Store's clashes the user has seen
     RemovalHistory m_removals;
 };

@@ -1189,6 +1189,24 @@ void TestUi::noticeTellsWhatIsNotSafe()
     QVERIFY(QDir(file).removeRecursively());
     QTRY_VERIFY_WITH_TIMEOUT(notice->text().isEmpty(), 5000); // tried again by itself
     QCOMPARE(onDisk().size(), 4);
+
+    // A name being typed that a change from elsewhere replaces is said.
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    view->select(m_store->reminders().first().id);
+    part<QLineEdit>(view.get(), "name")->setFocus(Qt::TabFocusReason);
+    QList<Reminder> elsewhere = onDisk();
+    elsewhere.first().title = QStringLiteral("Renamed on the laptop");
+    QVERIFY(replaceFile(file, ReminderJson::encodeList(elsewhere)));
+    QTRY_VERIFY(notice->text().contains(u"Renamed on the laptop"));
+    QCOMPARE(part<QLineEdit>(view.get(), "name")->text(), QStringLiteral("Renamed on the laptop"));
+
+    // A sync tool's conflict copy that cannot be read is named, and left.
+    const QString copy = QFileInfo(file).absolutePath() +
+                         QStringLiteral("/reminders.sync-conflict-20261208-183547-6RBGFW5.json");
+    QVERIFY(writeFile(copy, "[{\"title\": "));
+    QTRY_VERIFY(notice->text().contains(QFileInfo(copy).fileName()));
+    QVERIFY(QFile::exists(copy));
 }
 
 QTEST_MAIN(TestUi)
