@@ -23,9 +23,6 @@
 
 namespace {
 
-const QString hasLaunchedKey = QStringLiteral("hasLaunched");
-const QString toldOfClosingKey = QStringLiteral("toldKeepsRunning");
-
 // Seconds to a timer delay, for any number the command line may give.
 std::chrono::milliseconds delayFor(double seconds)
 {
@@ -75,8 +72,8 @@ void AppDelegate::launch()
         [this](const Reminder& r) { return m_services.store().stillRings(r.id); });
     m_services.scheduler.start(); // its first tick brings the Store up
 
-    const bool launchedBefore = m_services.defaults.boolValue(hasLaunchedKey);
-    m_services.defaults.setBool(hasLaunchedKey, true);
+    const bool launchedBefore = m_services.defaults.value(UserDefaults::Key::HasLaunched);
+    m_services.defaults.set(UserDefaults::Key::HasLaunched, true);
     if (!launchedBefore || m_commandLine.demo()) {
         openManager();
     } else if (!m_commandLine.autostart()) {
@@ -197,7 +194,7 @@ void AppDelegate::refreshQuitOffer()
 
 void AppDelegate::tellKeepsRunning()
 {
-    if (m_quitting || m_services.defaults.boolValue(toldOfClosingKey))
+    if (m_quitting || m_services.defaults.value(UserDefaults::Key::ToldKeepsRunning))
         return;
     const QString title = tr("Pendrel keeps running");
     if (!m_tray->shown()) {
@@ -209,16 +206,16 @@ void AppDelegate::tellKeepsRunning()
     const QString text =
         tr("Your reminders still ring. The alarm clock in the tray opens Pendrel again.");
     if (m_tray->showMessage(title, text)) {
-        m_services.defaults.setBool(toldOfClosingKey, true);
+        m_services.defaults.set(UserDefaults::Key::ToldKeepsRunning, true);
         return;
     }
     // Told only once it has reached the user; where no notification server
     // takes it, the same words come in a dialog instead.
     DesktopNotification::show(title, text, this, [this, title, text](bool delivered) {
-        if (m_services.defaults.boolValue(toldOfClosingKey))
+        if (m_services.defaults.value(UserDefaults::Key::ToldKeepsRunning))
             return;
         if (delivered)
-            m_services.defaults.setBool(toldOfClosingKey, true);
+            m_services.defaults.set(UserDefaults::Key::ToldKeepsRunning, true);
         else
             tellInADialog(title, text);
     });
@@ -226,7 +223,7 @@ void AppDelegate::tellKeepsRunning()
 
 void AppDelegate::tellInADialog(const QString& title, const QString& text)
 {
-    m_services.defaults.setBool(toldOfClosingKey, true);
+    m_services.defaults.set(UserDefaults::Key::ToldKeepsRunning, true);
     auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open(); // never waits: pop-ups and ticks go on meanwhile

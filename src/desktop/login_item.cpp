@@ -13,8 +13,6 @@
 
 namespace {
 
-const QString optOutKey = QStringLiteral("loginOptOut");
-
 bool isFalse(const QString& value)
 {
     return value.compare(u"false", Qt::CaseInsensitive) == 0;
@@ -89,7 +87,7 @@ bool LoginItem::isEnabled() const
 
 void LoginItem::set(bool enabled)
 {
-    m_defaults.setBool(optOutKey, !enabled);
+    m_defaults.set(UserDefaults::Key::LoginOptOut, !enabled);
     QString error;
     const bool ok = enabled ? registerEntry(&error) : unregisterEntry(&error);
     if (!ok)
@@ -98,7 +96,7 @@ void LoginItem::set(bool enabled)
 
 void LoginItem::ensureDefault()
 {
-    if (m_defaults.boolValue(optOutKey))
+    if (m_defaults.value(UserDefaults::Key::LoginOptOut))
         return;
     const Status current = status();
     QString error;

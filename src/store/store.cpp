@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString pausedKey = QStringLiteral("paused");
-
 // The texts Pendrel writes into a new reminder are in the user's language;
 // once saved they are the reminder's own and never change with the locale.
 Reminder seedReminder()
@@ -39,7 +37,7 @@ Store::Store(const QString& folder, UserDefaults& defaults, const Clock& clock, 
       m_file(QDir(folder).filePath(QStringLiteral("reminders.json")), clock),
       m_base(MergeBase::standardPath(m_file.path()))
 {
-    m_paused = m_defaults.boolValue(pausedKey);
+    m_paused = m_defaults.value(UserDefaults::Key::Paused);
     AtomicFile::makeFolder(folder);
     auto loaded = m_file.load();
     m_base.load();
@@ -358,7 +356,7 @@ bool Store::stillRings(const QUuid& id) const
 void Store::setPaused(bool paused)
 {
     m_paused = paused;
-    m_defaults.setBool(pausedKey, paused);
+    m_defaults.set(UserDefaults::Key::Paused, paused);
     Q_EMIT pausedChanged(paused);
 }
 

@@ -4,14 +4,29 @@
 
 UserDefaults::UserDefaults(const QString& filePath) : m_settings(filePath, QSettings::IniFormat) {}
 
-bool UserDefaults::boolValue(const QString& key) const
+QString UserDefaults::name(Key key)
 {
-    return m_settings.value(key, false).toBool();
+    switch (key) {
+    case Key::Paused:
+        return QStringLiteral("paused");
+    case Key::HasLaunched:
+        return QStringLiteral("hasLaunched");
+    case Key::LoginOptOut:
+        return QStringLiteral("loginOptOut");
+    case Key::ToldKeepsRunning:
+        return QStringLiteral("toldKeepsRunning");
+    }
+    return {};
 }
 
-void UserDefaults::setBool(const QString& key, bool value)
+bool UserDefaults::value(Key key) const
 {
-    m_settings.setValue(key, value);
+    return m_settings.value(name(key), false).toBool();
+}
+
+void UserDefaults::set(Key key, bool value)
+{
+    m_settings.setValue(name(key), value);
     m_settings.sync();
 }
 

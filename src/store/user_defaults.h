@@ -10,8 +10,17 @@ class UserDefaults {
 public:
     explicit UserDefaults(const QString& filePath);
 
-    bool boolValue(const QString& key) const;
-    void setBool(const QString& key, bool value);
+    enum class Key {
+        Paused,           // every reminder silenced
+        HasLaunched,      // the first launch is over
+        LoginOptOut,      // the user switched starting at login off
+        ToldKeepsRunning, // told once that closing the window keeps Pendrel running
+    };
+    // The key's name in the file, as every release has written it.
+    static QString name(Key key);
+
+    bool value(Key key) const;
+    void set(Key key, bool value);
 
     // The preferences of the user running Pendrel.
     static UserDefaults& standard();

@@ -213,7 +213,7 @@ void TestApp::secondsParsing()
 void TestApp::loginCheckboxFailureReturnsUnticked()
 {
     QVERIFY(writeFile(m_dir->filePath(QStringLiteral("autostart")), "in the way"));
-    m_defaults->setBool(QStringLiteral("loginOptOut"), true);
+    m_defaults->set(UserDefaults::Key::LoginOptOut, true);
     LoginItem login = makeLogin(m_program);
     Store store(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
     ManagerView view(store, login, {}, m_chimes, m_clock);
@@ -271,7 +271,7 @@ void TestApp::firstLaunchOpensManagerOnce()
     QCOMPARE(managerWindow()->windowTitle(), QStringLiteral("Pendrel"));
     QCOMPARE(managerWindow()->windowIcon().cacheKey(), Icons::application(false).cacheKey());
     QCOMPARE(managerWindow()->size(), QSize(820, 700));
-    QVERIFY(m_defaults->boolValue(QStringLiteral("hasLaunched")));
+    QVERIFY(m_defaults->value(UserDefaults::Key::HasLaunched));
     QVERIFY(m_login->isEnabled());
     QCOMPARE(m_scheduler->lastTick(), m_clock.now()); // started and ticked
     QVERIFY(!QFile::exists(m_store->filePath()));     // launching writes no reminders
@@ -325,17 +325,17 @@ void TestApp::firstLaunchOpensManagerOnce()
     QTRY_VERIFY(managerWindow() && managerWindow()->isVisible());
 
     // Quitting closes it, and says nothing of Pendrel running on.
-    m_defaults->setBool(QStringLiteral("toldKeepsRunning"), false);
+    m_defaults->set(UserDefaults::Key::ToldKeepsRunning, false);
     QEvent quitting(QEvent::Quit);
     QCoreApplication::sendEvent(qApp, &quitting);
     QVERIFY(!managerWindow()->isVisible());
     QVERIFY(boxes().isEmpty());
-    QVERIFY(!m_defaults->boolValue(QStringLiteral("toldKeepsRunning")));
+    QVERIFY(!m_defaults->value(UserDefaults::Key::ToldKeepsRunning));
 }
 
 void TestApp::demoShowsSilentPopupAfterOneSecond()
 {
-    m_defaults->setBool(QStringLiteral("hasLaunched"), true);
+    m_defaults->set(UserDefaults::Key::HasLaunched, true);
     m_store =
         std::make_unique<Store>(m_dir->filePath(QStringLiteral("data")), *m_defaults, m_clock);
     replaceList(*m_store, {Reminder{.title = QStringLiteral("Own site"),
@@ -372,7 +372,7 @@ void TestApp::pauseFromTheMenu()
     const auto shown = [tray] { return shownToolTip(tray->toolTip()); };
     pause->trigger();
     QVERIFY(m_store->paused());
-    QVERIFY(m_defaults->boolValue(QStringLiteral("paused")));
+    QVERIFY(m_defaults->value(UserDefaults::Key::Paused));
     // The icon and tooltip follow at once, with no menu opened in between.
     QCOMPARE(tray->icon().cacheKey(), Icons::application(true).cacheKey());
     QCOMPARE(shown(), QStringLiteral("Paused"));
@@ -406,7 +406,7 @@ void TestApp::pauseFromTheMenu()
     pause->trigger();
     Q_EMIT statusMenu()->aboutToShow();
     QVERIFY(!pause->isChecked());
-    QVERIFY(!m_defaults->boolValue(QStringLiteral("paused")));
+    QVERIFY(!m_defaults->value(UserDefaults::Key::Paused));
     const QStringList titles = [&] {
         QStringList t;
         for (QAction* a : statusMenu()->actions())

@@ -117,13 +117,13 @@ void TestDesktop::loginOptOutIsRespected()
     login.ensureDefault();
     login.set(false);
     QVERIFY(!QFile::exists(m_entry));
-    QVERIFY(m_defaults->boolValue(QStringLiteral("loginOptOut")));
+    QVERIFY(m_defaults->value(UserDefaults::Key::LoginOptOut));
     login.ensureDefault();
     QCOMPARE(login.statusText(), QStringLiteral("notRegistered"));
     login.set(false); // already absent: still a success
     QVERIFY(m_log.lines.isEmpty());
     login.set(true);
-    QVERIFY(!m_defaults->boolValue(QStringLiteral("loginOptOut")));
+    QVERIFY(!m_defaults->value(UserDefaults::Key::LoginOptOut));
     QVERIFY(login.isEnabled());
 }
 
@@ -171,7 +171,7 @@ void TestDesktop::loginFailureLogsOneLine()
     login.set(true);
     QCOMPARE(m_log.lines.size(), 2);
     QVERIFY(m_log.lines.last().startsWith(QStringLiteral("Login item change failed: ")));
-    QVERIFY(!m_defaults->boolValue(QStringLiteral("loginOptOut")));
+    QVERIFY(!m_defaults->value(UserDefaults::Key::LoginOptOut));
     QVERIFY(!login.isEnabled());
 }
 

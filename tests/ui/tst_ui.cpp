@@ -923,7 +923,7 @@ void TestUi::pauseStaysInStepBothWays()
     auto view = makeManager();
     part<QCheckBox>(view.get(), "pause")->click();
     QVERIFY(m_store->paused());
-    QVERIFY(m_files->defaults().boolValue(QStringLiteral("paused")));
+    QVERIFY(m_files->defaults().value(UserDefaults::Key::Paused));
     m_store->setPaused(false); // as from the tray menu
     QVERIFY(!part<QCheckBox>(view.get(), "pause")->isChecked());
 }
