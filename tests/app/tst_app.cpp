@@ -7,6 +7,7 @@
 #include "common/fake_chimes.h"
 #include "common/fake_clock.h"
 #include "common/parts.h"
+#include "common/recording_log.h"
 #include "common/shown_text.h"
 #include "common/store_fixture.h"
 #include "desktop/login_item.h"
@@ -37,12 +38,6 @@
 #include "common/files.h"
 
 namespace {
-
-class RecordingLog : public SystemLog {
-public:
-    void write(const QString& line) override { lines << line; }
-    QStringList lines;
-};
 
 constexpr qint64 msecsPerTestMinute = 20;
 

@@ -1,6 +1,7 @@
 // What talks to the desktop session: the autostart entry behind the login
 // switch, and the single instance.
 #include "common/files.h"
+#include "common/recording_log.h"
 #include "desktop/desktop_entry.h"
 #include "desktop/login_item.h"
 #include "desktop/single_instance.h"
@@ -11,16 +12,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-class RecordingLog : public SystemLog {
-public:
-    void write(const QString& line) override { lines << line; }
-    QStringList lines;
-};
-
-} // namespace
 
 class TestDesktop : public QObject {
     Q_OBJECT

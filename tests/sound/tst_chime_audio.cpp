@@ -1,5 +1,6 @@
 // Plays chimes for real, through the audio plugin, to a PulseAudio daemon
 // with a null sink, and records what reaches the sink's monitor.
+#include "common/samples.h"
 #include "model/reminder.h"
 #include "sound/chime_synth.h"
 #include "sound/plugin_chime_output.h"
@@ -54,14 +55,6 @@ QList<float> record(const QString& file, int milliseconds, const std::function<v
         samples[i] = static_cast<float>(value) / 32768.0f;
     }
     return samples;
-}
-
-double rms(const QList<float>& samples)
-{
-    double sum = 0;
-    for (float s : samples)
-        sum += static_cast<double>(s) * s;
-    return samples.isEmpty() ? -1 : std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
 // Where the sound is: first and last sample above a few steps of 16 bits.

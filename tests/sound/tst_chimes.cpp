@@ -1,3 +1,4 @@
+#include "common/samples.h"
 #include "model/reminder.h"
 #include "sound/chime_synth.h"
 #include "sound/plugin/pcm_source.h"
@@ -9,14 +10,6 @@
 #include <cmath>
 
 namespace {
-
-double rms(const QList<float>& samples)
-{
-    double sum = 0;
-    for (float s : samples)
-        sum += static_cast<double>(s) * s;
-    return samples.isEmpty() ? 0 : std::sqrt(sum / static_cast<double>(samples.size()));
-}
 
 // How alike two sounds are: correlation of their coarse loudness envelopes
 // and of their waveforms, whichever is higher.
