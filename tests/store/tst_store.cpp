@@ -108,6 +108,8 @@ private Q_SLOTS:
     void leftoversOfSavesAreRemoved();
     void mergeRules_data();
     void mergeRules();
+    void conflictCopyNames_data();
+    void conflictCopyNames();
     void conflictCopyIsMergedAndRemoved_data();
     void conflictCopyIsMergedAndRemoved();
 
@@ -885,6 +887,35 @@ void TestStore::conflictCopyIsMergedAndRemoved()
         QCOMPARE(store->clashes().size(), 1);
         QCOMPARE(store->clashes().first().keptIn, m_folder + u'/' + copies.first());
     }
+}
+
+void TestStore::conflictCopyNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("copy");
+    QTest::newRow("Syncthing") << "reminders.sync-conflict-20261208-183547-6RBGFW5.json" << true;
+    QTest::newRow("Nextcloud") << "reminders (conflicted copy 2026-12-08 183547).json" << true;
+    QTest::newRow("ownCloud") << "reminders_conflict-20261208-183547.json" << true;
+    QTest::newRow("Dropbox") << "reminders (Anna's conflicted copy 2026-12-08).json" << true;
+    QTest::newRow("Dropbox, second")
+        << "reminders (Anna's conflicted copy 2026-12-08 (1)).json" << true;
+    QTest::newRow("Seafile") << "reminders (SFConflict anna@example.org 2026-12-08-18-35-47).json"
+                             << true;
+    QTest::newRow("the list itself") << "reminders.json" << false;
+    QTest::newRow("Pendrel's own kept copy") << "reminders.json.conflict-20261208-183547" << false;
+    QTest::newRow("another file's copy")
+        << "notes.sync-conflict-20261208-183547-6RBGFW5.json" << false;
+    QTest::newRow("a copy of a copy")
+        << "reminders.sync-conflict-20261208-183547-6RBGFW5.json.bak" << false;
+    QTest::newRow("a path in the name")
+        << "reminders (a/b's conflicted copy 2026-12-08).json" << false;
+}
+
+void TestStore::conflictCopyNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, copy);
+    QCOMPARE(ConflictCopies::isCopyOf(name, m_file), copy);
 }
 
 QTEST_GUILESS_MAIN(TestStore)
