@@ -66,43 +66,43 @@
     <name>CommandLine</name>
     <message>
         <source>print whether Pendrel starts at login, and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>vypíše, zda se Pendrel spouští po přihlášení, a&#xa0;skončí</translation>
     </message>
     <message>
         <source>open the manager window and, a second later, a silent demonstration pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>otevře okno správy připomínek a&#xa0;o&#xa0;sekundu později tiché ukázkové vyskakovací okno</translation>
     </message>
     <message>
         <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
-        <translation type="unfinished"></translation>
+        <translation>po prodlevě uloží obrázky otevřených oken do FOLDER a&#xa0;skončí</translation>
     </message>
     <message>
         <source>the delay for --snapshot (default 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>prodleva pro --snapshot (výchozí 3)</translation>
     </message>
     <message>
         <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
-        <translation type="unfinished"></translation>
+        <translation>spuštěno po přihlášení: neotevře žádné okno, ani když žádná oznamovací oblast nezobrazuje ikonu Pendrelu nebo Pendrel už běží</translation>
     </message>
     <message>
         <source>print this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>vypíše tuto nápovědu a&#xa0;skončí</translation>
     </message>
     <message>
         <source>print the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>vypíše verzi a&#xa0;skončí</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Použití:</translation>
     </message>
     <message>
         <source>Rings your recurring reminders from the system tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z oznamovací oblasti zvoní vaše opakované připomínky.</translation>
     </message>
     <message>
         <source>Other arguments are ignored. See pendrel(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatní argumenty se ignorují. Viz pendrel(1).</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Připomínka „%1“ byla právě změněna jinde, na jiném počítači nebo v souboru; formulář ji teď zobrazuje tak, jak je tam.</translation>
     </message>
     <message>
         <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronizační nástroj nechal vedle vašich připomínek soubor %1, ale nelze ho přečíst jako seznam připomínek. Nebyl sloučen a zůstává beze změny.</translation>
     </message>
     <message>
         <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Připomínka „%1“ byla na jiném počítači změněna jinak. Oba počítače teď mají verzi ze souboru %2; druhá verze byla uschována jako %3.</translation>
     </message>
 </context>
 <context>

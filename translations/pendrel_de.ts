@@ -66,43 +66,43 @@
     <name>CommandLine</name>
     <message>
         <source>print whether Pendrel starts at login, and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>anzeigen, ob Pendrel beim Anmelden startet, und beenden</translation>
     </message>
     <message>
         <source>open the manager window and, a second later, a silent demonstration pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>das Verwaltungsfenster öffnen und eine Sekunde später ein stummes Vorführ-Pop-up</translation>
     </message>
     <message>
         <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
-        <translation type="unfinished"></translation>
+        <translation>nach einer Wartezeit Bilder der offenen Fenster in FOLDER speichern, dann beenden</translation>
     </message>
     <message>
         <source>the delay for --snapshot (default 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Wartezeit für --snapshot (Vorgabe: 3)</translation>
     </message>
     <message>
         <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Anmelden gestartet: kein Fenster öffnen, auch wenn kein Systembereich das Symbol von Pendrel zeigt oder Pendrel schon läuft</translation>
     </message>
     <message>
         <source>print this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe anzeigen und beenden</translation>
     </message>
     <message>
         <source>print the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>die Version anzeigen und beenden</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf:</translation>
     </message>
     <message>
         <source>Rings your recurring reminders from the system tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt Ihre wiederkehrenden Erinnerungen aus dem Systembereich klingeln.</translation>
     </message>
     <message>
         <source>Other arguments are ignored. See pendrel(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Argumente werden ignoriert. Siehe pendrel(1).</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde gerade anderswo geändert, auf einem anderen Computer oder in der Datei; das Formular zeigt die Erinnerung jetzt so, wie sie dort ist.</translation>
     </message>
     <message>
         <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Synchronisierungsprogramm hat %1 neben Ihren Erinnerungen abgelegt, aber diese Datei lässt sich nicht als Erinnerungsliste lesen. Sie wurde nicht zusammengeführt und bleibt unverändert.</translation>
     </message>
     <message>
         <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde auf einem anderen Computer anders geändert. Beide Computer behalten jetzt die Fassung in %2; die andere wurde als %3 aufbewahrt.</translation>
     </message>
 </context>
 <context>

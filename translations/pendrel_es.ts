@@ -66,43 +66,43 @@
     <name>CommandLine</name>
     <message>
         <source>print whether Pendrel starts at login, and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra si Pendrel arranca al iniciar sesión y finaliza</translation>
     </message>
     <message>
         <source>open the manager window and, a second later, a silent demonstration pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>abre la ventana de gestión y, un segundo después, una ventana emergente de demostración sin sonido</translation>
     </message>
     <message>
         <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
-        <translation type="unfinished"></translation>
+        <translation>tras una espera, guarda imágenes de las ventanas abiertas en FOLDER y finaliza</translation>
     </message>
     <message>
         <source>the delay for --snapshot (default 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>la espera para --snapshot (predeterminada: 3)</translation>
     </message>
     <message>
         <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
-        <translation type="unfinished"></translation>
+        <translation>arrancado al iniciar sesión: no abre ninguna ventana, aunque ninguna bandeja del sistema muestre el icono de Pendrel o Pendrel ya esté en marcha</translation>
     </message>
     <message>
         <source>print this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra esta ayuda y finaliza</translation>
     </message>
     <message>
         <source>print the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra la versión y finaliza</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de empleo:</translation>
     </message>
     <message>
         <source>Rings your recurring reminders from the system tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace sonar sus recordatorios periódicos desde la bandeja del sistema.</translation>
     </message>
     <message>
         <source>Other arguments are ignored. See pendrel(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ignoran los demás argumentos. Consulte pendrel(1).</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se acaba de modificar en otro lugar, en otro equipo o en el archivo; el formulario lo muestra ahora tal como está allí.</translation>
     </message>
     <message>
         <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una herramienta de sincronización ha dejado %1 junto a sus recordatorios, pero no se puede leer como una lista de recordatorios. No se ha combinado y queda como está.</translation>
     </message>
     <message>
         <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se ha modificado de otra manera en otro equipo. Ahora ambos equipos mantienen la versión de %2; la otra se ha conservado como %3.</translation>
     </message>
 </context>
 <context>

@@ -66,43 +66,43 @@
     <name>CommandLine</name>
     <message>
         <source>print whether Pendrel starts at login, and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher si Pendrel se lance à l’ouverture de session, et quitter</translation>
     </message>
     <message>
         <source>open the manager window and, a second later, a silent demonstration pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvrir la fenêtre de gestion puis, une seconde plus tard, une fenêtre de rappel de démonstration silencieuse</translation>
     </message>
     <message>
         <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
-        <translation type="unfinished"></translation>
+        <translation>après un délai, enregistrer des images des fenêtres ouvertes dans FOLDER, puis quitter</translation>
     </message>
     <message>
         <source>the delay for --snapshot (default 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>le délai pour --snapshot (3 par défaut)</translation>
     </message>
     <message>
         <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
-        <translation type="unfinished"></translation>
+        <translation>lancé à l’ouverture de session&#xa0;: n’ouvrir aucune fenêtre, même si aucune zone de notification n’affiche l’icône de Pendrel ou si Pendrel est déjà lancé</translation>
     </message>
     <message>
         <source>print this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher cette aide et quitter</translation>
     </message>
     <message>
         <source>print the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher la version et quitter</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;:</translation>
     </message>
     <message>
         <source>Rings your recurring reminders from the system tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait sonner vos rappels récurrents depuis la zone de notification.</translation>
     </message>
     <message>
         <source>Other arguments are ignored. See pendrel(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les autres arguments sont ignorés. Voir pendrel(1).</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» vient d’être modifié ailleurs, sur un autre ordinateur ou dans le fichier&#x202f;; le formulaire l’affiche maintenant tel qu’il est là-bas.</translation>
     </message>
     <message>
         <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un outil de synchronisation a laissé %1 à côté de vos rappels, mais ce fichier ne peut pas être lu comme une liste de rappels. Il n’a pas été fusionné et reste tel quel.</translation>
     </message>
     <message>
         <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été modifié différemment sur un autre ordinateur. Les deux ordinateurs gardent désormais la version de %2&#x202f;; l’autre a été conservée sous le nom %3.</translation>
     </message>
 </context>
 <context>

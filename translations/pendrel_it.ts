@@ -66,43 +66,43 @@
     <name>CommandLine</name>
     <message>
         <source>print whether Pendrel starts at login, and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra se Pendrel si avvia all’accesso ed esce</translation>
     </message>
     <message>
         <source>open the manager window and, a second later, a silent demonstration pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>apre la finestra di gestione e, un secondo dopo, una finestra a comparsa dimostrativa senza suono</translation>
     </message>
     <message>
         <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
-        <translation type="unfinished"></translation>
+        <translation>dopo un’attesa, salva immagini delle finestre aperte in FOLDER, poi esce</translation>
     </message>
     <message>
         <source>the delay for --snapshot (default 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>l’attesa per --snapshot (predefinita: 3)</translation>
     </message>
     <message>
         <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
-        <translation type="unfinished"></translation>
+        <translation>avviato all’accesso: non apre alcuna finestra, anche se nessuna area di notifica mostra l’icona di Pendrel o Pendrel è già in esecuzione</translation>
     </message>
     <message>
         <source>print this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra questo aiuto ed esce</translation>
     </message>
     <message>
         <source>print the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra la versione ed esce</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:</translation>
     </message>
     <message>
         <source>Rings your recurring reminders from the system tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fa suonare i tuoi promemoria ricorrenti dall’area di notifica.</translation>
     </message>
     <message>
         <source>Other arguments are ignored. See pendrel(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli altri argomenti vengono ignorati. Vedi pendrel(1).</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è appena stato modificato altrove, su un altro computer o nel file; il modulo ora lo mostra com’è lì.</translation>
     </message>
     <message>
         <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno strumento di sincronizzazione ha lasciato %1 accanto ai tuoi promemoria, ma non può essere letto come elenco di promemoria. Non è stato unito e resta com’è.</translation>
     </message>
     <message>
         <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è stato modificato in modo diverso su un altro computer. Ora entrambi i computer tengono la versione in %2; l’altra è stata conservata come %3.</translation>
     </message>
 </context>
 <context>

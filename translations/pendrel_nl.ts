@@ -66,43 +66,43 @@
     <name>CommandLine</name>
     <message>
         <source>print whether Pendrel starts at login, and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>tonen of Pendrel bij aanmelden start, en stoppen</translation>
     </message>
     <message>
         <source>open the manager window and, a second later, a silent demonstration pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>het beheervenster openen en een seconde later een stille demonstratie-pop-up</translation>
     </message>
     <message>
         <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
-        <translation type="unfinished"></translation>
+        <translation>na een wachttijd afbeeldingen van de open vensters in FOLDER opslaan, dan stoppen</translation>
     </message>
     <message>
         <source>the delay for --snapshot (default 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>de wachttijd voor --snapshot (standaard 3)</translation>
     </message>
     <message>
         <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
-        <translation type="unfinished"></translation>
+        <translation>gestart bij aanmelden: geen venster openen, ook niet als geen systeemvak het pictogram van Pendrel toont of Pendrel al draait</translation>
     </message>
     <message>
         <source>print this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>deze hulptekst tonen en stoppen</translation>
     </message>
     <message>
         <source>print the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>de versie tonen en stoppen</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik:</translation>
     </message>
     <message>
         <source>Rings your recurring reminders from the system tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laat je terugkerende herinneringen afgaan vanuit het systeemvak.</translation>
     </message>
     <message>
         <source>Other arguments are ignored. See pendrel(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere argumenten worden genegeerd. Zie pendrel(1).</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>‘%1’ is zojuist elders gewijzigd, op een andere computer of in het bestand; het formulier toont de herinnering nu zoals die daar is.</translation>
     </message>
     <message>
         <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een synchronisatieprogramma heeft %1 naast je herinneringen achtergelaten, maar dat bestand kan niet als herinneringenlijst worden gelezen. Het is niet samengevoegd en blijft zoals het is.</translation>
     </message>
     <message>
         <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>‘%1’ is op een andere computer anders gewijzigd. Beide computers houden nu de versie in %2; de andere is bewaard als %3.</translation>
     </message>
 </context>
 <context>

@@ -66,43 +66,43 @@
     <name>CommandLine</name>
     <message>
         <source>print whether Pendrel starts at login, and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>wyświetlenie, czy Pendrel uruchamia się po zalogowaniu, i&#xa0;zakończenie</translation>
     </message>
     <message>
         <source>open the manager window and, a second later, a silent demonstration pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>otwarcie okna zarządzania, a&#xa0;sekundę później cichego pokazowego okienka przypomnienia</translation>
     </message>
     <message>
         <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
-        <translation type="unfinished"></translation>
+        <translation>po odczekaniu zapisanie obrazów otwartych okien w&#xa0;katalogu FOLDER i&#xa0;zakończenie</translation>
     </message>
     <message>
         <source>the delay for --snapshot (default 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>czas oczekiwania dla --snapshot (domyślnie 3)</translation>
     </message>
     <message>
         <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
-        <translation type="unfinished"></translation>
+        <translation>uruchomienie po zalogowaniu: bez otwierania okna, nawet gdy żaden zasobnik systemowy nie pokazuje ikony Pendrel lub Pendrel już działa</translation>
     </message>
     <message>
         <source>print this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>wyświetlenie tej pomocy i&#xa0;zakończenie</translation>
     </message>
     <message>
         <source>print the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>wyświetlenie wersji i&#xa0;zakończenie</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Składnia:</translation>
     </message>
     <message>
         <source>Rings your recurring reminders from the system tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dzwoni z&#xa0;zasobnika systemowego, gdy przychodzi pora cyklicznych przypomnień.</translation>
     </message>
     <message>
         <source>Other arguments are ignored. See pendrel(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozostałe argumenty są ignorowane. Zobacz pendrel(1).</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” zmieniono przed chwilą gdzie indziej, na innym komputerze lub w pliku; formularz pokazuje teraz przypomnienie w tamtej postaci.</translation>
     </message>
     <message>
         <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Narzędzie synchronizacji zostawiło plik %1 obok przypomnień, ale nie można go odczytać jako listy przypomnień. Nie został scalony i pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” zmieniono inaczej na innym komputerze. Oba komputery mają teraz wersję z pliku %2; tamtą zachowano jako %3.</translation>
     </message>
 </context>
 <context>

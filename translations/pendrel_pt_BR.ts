@@ -66,43 +66,43 @@
     <name>CommandLine</name>
     <message>
         <source>print whether Pendrel starts at login, and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>informa se o Pendrel abre ao iniciar a sessão e sai</translation>
     </message>
     <message>
         <source>open the manager window and, a second later, a silent demonstration pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>abre a janela de gerenciamento e, um segundo depois, um pop-up de demonstração sem som</translation>
     </message>
     <message>
         <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
-        <translation type="unfinished"></translation>
+        <translation>após uma espera, salva imagens das janelas abertas em FOLDER e sai</translation>
     </message>
     <message>
         <source>the delay for --snapshot (default 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>a espera para --snapshot (padrão: 3)</translation>
     </message>
     <message>
         <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
-        <translation type="unfinished"></translation>
+        <translation>aberto ao iniciar a sessão: não abre nenhuma janela, mesmo quando nenhuma bandeja do sistema mostra o ícone do Pendrel ou o Pendrel já está em execução</translation>
     </message>
     <message>
         <source>print this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra esta ajuda e sai</translation>
     </message>
     <message>
         <source>print the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra a versão e sai</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:</translation>
     </message>
     <message>
         <source>Rings your recurring reminders from the system tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toca seus lembretes recorrentes a partir da bandeja do sistema.</translation>
     </message>
     <message>
         <source>Other arguments are ignored. See pendrel(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Outros argumentos são ignorados. Veja pendrel(1).</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” acabou de ser alterado em outro lugar, em outro computador ou no arquivo; o formulário agora o mostra como está lá.</translation>
     </message>
     <message>
         <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma ferramenta de sincronização deixou %1 ao lado dos seus lembretes, mas não é possível lê-lo como uma lista de lembretes. Ele não foi mesclado e fica como está.</translation>
     </message>
     <message>
         <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” foi alterado de forma diferente em outro computador. Agora os dois computadores ficam com a versão em %2; a outra foi guardada como %3.</translation>
     </message>
 </context>
 <context>

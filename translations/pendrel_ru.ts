@@ -66,43 +66,43 @@
     <name>CommandLine</name>
     <message>
         <source>print whether Pendrel starts at login, and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>показать, запускается ли Pendrel при входе в&#xa0;систему, и&#xa0;выйти</translation>
     </message>
     <message>
         <source>open the manager window and, a second later, a silent demonstration pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>открыть окно управления, а&#xa0;через секунду — беззвучное демонстрационное всплывающее окно</translation>
     </message>
     <message>
         <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
-        <translation type="unfinished"></translation>
+        <translation>после задержки сохранить снимки открытых окон в&#xa0;FOLDER и&#xa0;выйти</translation>
     </message>
     <message>
         <source>the delay for --snapshot (default 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>задержка для --snapshot (по умолчанию 3)</translation>
     </message>
     <message>
         <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
-        <translation type="unfinished"></translation>
+        <translation>запуск при входе в&#xa0;систему: не открывать окон, даже если ни в одном системном лотке нет значка Pendrel или Pendrel уже запущен</translation>
     </message>
     <message>
         <source>print this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>показать эту справку и&#xa0;выйти</translation>
     </message>
     <message>
         <source>print the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>показать версию и&#xa0;выйти</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование:</translation>
     </message>
     <message>
         <source>Rings your recurring reminders from the system tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подаёт сигналы повторяющихся напоминаний из системного лотка.</translation>
     </message>
     <message>
         <source>Other arguments are ignored. See pendrel(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Остальные аргументы игнорируются. См. pendrel(1).</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Напоминание «%1» только что изменено в другом месте, на другом компьютере или в файле; теперь форма показывает его таким, каким оно стало там.</translation>
     </message>
     <message>
         <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа синхронизации оставила файл %1 рядом с вашими напоминаниями, но его не удаётся прочитать как список напоминаний. Он не объединён и оставлен как есть.</translation>
     </message>
     <message>
         <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Напоминание «%1» было изменено по-другому на другом компьютере. Теперь на обоих компьютерах версия из %2; другая версия сохранена как %3.</translation>
     </message>
 </context>
 <context>

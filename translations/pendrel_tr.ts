@@ -66,43 +66,43 @@
     <name>CommandLine</name>
     <message>
         <source>print whether Pendrel starts at login, and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendrel&apos;in oturum açılışında başlayıp başlamadığını yazar ve çıkar</translation>
     </message>
     <message>
         <source>open the manager window and, a second later, a silent demonstration pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>yönetim penceresini ve bir saniye sonra sessiz bir tanıtım açılır penceresini açar</translation>
     </message>
     <message>
         <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
-        <translation type="unfinished"></translation>
+        <translation>bir süre bekledikten sonra açık pencerelerin resimlerini FOLDER içine kaydeder, sonra çıkar</translation>
     </message>
     <message>
         <source>the delay for --snapshot (default 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>--snapshot için bekleme süresi (öntanımlı 3)</translation>
     </message>
     <message>
         <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
-        <translation type="unfinished"></translation>
+        <translation>oturum açılışında başlatma: hiçbir sistem tepsisi Pendrel&apos;in simgesini göstermese ya da Pendrel zaten çalışıyor olsa bile pencere açmaz</translation>
     </message>
     <message>
         <source>print this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>bu yardımı gösterir ve çıkar</translation>
     </message>
     <message>
         <source>print the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>sürümü gösterir ve çıkar</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kullanım:</translation>
     </message>
     <message>
         <source>Rings your recurring reminders from the system tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yinelenen anımsatıcılarınızı sistem tepsisinden çalar.</translation>
     </message>
     <message>
         <source>Other arguments are ignored. See pendrel(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğer argümanlar yok sayılır. Bkz. pendrel(1).</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” az önce başka bir yerde, başka bir bilgisayarda ya da dosyada değiştirildi; form şimdi onu oradaki hâliyle gösteriyor.</translation>
     </message>
     <message>
         <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir eşitleme aracı anımsatıcılarınızın yanına %1 dosyasını bıraktı, ancak bu dosya bir anımsatıcı listesi olarak okunamıyor. Birleştirilmedi ve olduğu gibi bırakıldı.</translation>
     </message>
     <message>
         <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” başka bir bilgisayarda farklı biçimde değiştirildi. Artık iki bilgisayar da %2 içindeki sürümü tutuyor; öteki sürüm %3 olarak saklandı.</translation>
     </message>
 </context>
 <context>

@@ -66,43 +66,43 @@
     <name>CommandLine</name>
     <message>
         <source>print whether Pendrel starts at login, and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>показати, чи запускається Pendrel під час входу, і&#xa0;завершити роботу</translation>
     </message>
     <message>
         <source>open the manager window and, a second later, a silent demonstration pop-up</source>
-        <translation type="unfinished"></translation>
+        <translation>відкрити вікно керування, а&#xa0;за секунду — беззвучне демонстраційне спливне вікно</translation>
     </message>
     <message>
         <source>after a delay, save pictures of the open windows into FOLDER, then quit</source>
-        <translation type="unfinished"></translation>
+        <translation>після затримки зберегти знімки відкритих вікон у&#xa0;FOLDER і&#xa0;завершити роботу</translation>
     </message>
     <message>
         <source>the delay for --snapshot (default 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>затримка для --snapshot (типово 3)</translation>
     </message>
     <message>
         <source>started at login: open no window, even where no tray shows Pendrel&apos;s icon or Pendrel already runs</source>
-        <translation type="unfinished"></translation>
+        <translation>запуск під час входу: не відкривати вікон, навіть якщо жоден системний лоток не показує піктограму Pendrel або Pendrel уже працює</translation>
     </message>
     <message>
         <source>print this help and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>показати цю довідку і&#xa0;завершити роботу</translation>
     </message>
     <message>
         <source>print the version and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>показати версію і&#xa0;завершити роботу</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Використання:</translation>
     </message>
     <message>
         <source>Rings your recurring reminders from the system tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подає сигнали ваших повторюваних нагадувань із системного лотка.</translation>
     </message>
     <message>
         <source>Other arguments are ignored. See pendrel(1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Інші аргументи ігноруються. Див. pendrel(1).</translation>
     </message>
 </context>
 <context>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>“%1” was just changed elsewhere, on another computer or in the file; the form now shows it as it is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нагадування «%1» щойно змінено деінде, на іншому компʼютері або у файлі; тепер форма показує його таким, яким воно є там.</translation>
     </message>
     <message>
         <source>A sync tool left %1 next to your reminders, but it cannot be read as a reminders list. It was not merged and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Програма синхронізації залишила файл %1 поруч із вашими нагадуваннями, але його не вдається прочитати як список нагадувань. Його не обʼєднано, і він залишається без змін.</translation>
     </message>
     <message>
         <source>“%1” was changed differently on another computer. Both now keep the version in %2; the other was kept as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нагадування «%1» на іншому компʼютері змінено інакше. Тепер обидва компʼютери зберігають версію з %2; іншу версію збережено як %3.</translation>
     </message>
 </context>
 <context>
