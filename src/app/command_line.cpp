@@ -35,6 +35,66 @@ bool CommandLine::autostart() const
     return has(LoginItem::autostartOption());
 }
 
+namespace {
+
+// Terminals give East Asian characters two columns.
+bool wide(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+           (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+           (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+           (u >= 0xFFE0 && u <= 0xFFE6);
+}
+
+qsizetype columns(QStringView text)
+{
+    qsizetype n = 0;
+    for (QChar c : text)
+        n += wide(c) ? 2 : 1;
+    return n;
+}
+
+// The text in lines of at most `width` columns after `indent` ones: broken
+// at spaces, and between characters of scripts written without them.
+QString wrapped(const QString& text, qsizetype indent, qsizetype width)
+{
+    QStringList pieces; // each starts with the space it needs, if any
+    QString piece;
+    for (QChar c : text) {
+        if (c == u' ') {
+            if (!piece.isEmpty())
+                pieces << piece;
+            piece = c;
+        } else if (wide(c)) {
+            if (!piece.trimmed().isEmpty())
+                pieces << piece;
+            pieces << (piece == u" " ? QString(u' ') + c : QString(c));
+            piece.clear();
+        } else {
+            piece += c;
+        }
+    }
+    if (!piece.trimmed().isEmpty())
+        pieces << piece;
+    QString out;
+    qsizetype used = 0;
+    for (QString p : pieces) {
+        if (used > 0 && used + columns(p) > width - indent) {
+            out += u'\n' + QString(indent, u' ');
+            p = p.trimmed();
+            used = 0;
+        } else if (used == 0) {
+            p = p.trimmed();
+        }
+        out += p;
+        used += columns(p);
+    }
+    return out;
+}
+
+} // namespace
+
 QString CommandLine::usage()
 {
     struct Option {
@@ -61,34 +121,20 @@ QString CommandLine::usage()
     const auto translated = [](const char* text) {
         return QCoreApplication::translate("CommandLine", text);
     };
-    QString out = QStringLiteral("%1 pendrel [--demo] [--snapshot FOLDER] [--snapshot-after "
-                                 "SECONDS] [--autostart]\n"
-                                 "       pendrel --login-status | --help | --version\n")
-                      .arg(translated(QT_TRANSLATE_NOOP("CommandLine", "Usage:")));
+    const QString usageWord = translated(QT_TRANSLATE_NOOP("CommandLine", "Usage:"));
+    const QString under(columns(usageWord), u' ');
+    QString out = usageWord + QStringLiteral(" pendrel [--demo] [--snapshot FOLDER]\n") + under +
+                  QStringLiteral("         [--snapshot-after SECONDS] [--autostart]\n") + under +
+                  QStringLiteral(" pendrel --login-status | --help | --version\n");
     out += translated(QT_TRANSLATE_NOOP("CommandLine",
                                         "Rings your recurring reminders from the system tray.")) +
            QStringLiteral("\n\n");
     // The explanations wrap in a column of their own, in any language.
     constexpr qsizetype column = 28;
     constexpr qsizetype width = 80;
-    for (const Option& option : options) {
-        QString line = QStringLiteral("  ") + QString::fromLatin1(option.syntax);
-        const QStringList words = translated(option.help).split(u' ', Qt::SkipEmptyParts);
-        bool fresh = true;
-        for (const QString& word : words) {
-            if (!fresh && line.size() + 1 + word.size() > width) {
-                out += line + u'\n';
-                line.clear();
-                fresh = true;
-            }
-            if (fresh)
-                line = line.leftJustified(column - 1) + u' ' + word;
-            else
-                line += u' ' + word;
-            fresh = false;
-        }
-        out += line + u'\n';
-    }
+    for (const Option& option : options)
+        out += (QStringLiteral("  ") + QString::fromLatin1(option.syntax)).leftJustified(column) +
+               wrapped(translated(option.help), column, width) + u'\n';
     out += u'\n' +
            translated(
                QT_TRANSLATE_NOOP("CommandLine", "Other arguments are ignored. See pendrel(1).")) +
