@@ -26,6 +26,7 @@ public:
         env.insert(QStringLiteral("HOME"), root());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
+        env.insert(QStringLiteral("XDG_STATE_HOME"), path(QStringLiteral("state")));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("runtime")));
         env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
         return env;
