@@ -1,10 +1,13 @@
 #include "conflict_copies.h"
 
+#include "atomic_file.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
 
 bool ConflictCopies::isCopyOf(const QString& fileName, const QString& original)
 {
@@ -27,14 +30,23 @@ bool ConflictCopies::isCopyOf(const QString& fileName, const QString& original)
 
 QStringList ConflictCopies::find(const QString& path)
 {
-    const QFileInfo info(path);
-    QFileInfoList candidates = info.absoluteDir().entryInfoList(
-        {info.completeBaseName() + u'*'}, QDir::Files | QDir::System | QDir::Hidden, QDir::Time);
-    std::reverse(candidates.begin(), candidates.end());
+    // Behind a symbolic link into a synced folder the tool's copies lie beside
+    // the link's target, under its name.
+    QStringList originals{path};
+    if (const QString target = AtomicFile::replacedFile(path); target != path)
+        originals << target;
     QStringList copies;
-    for (const QFileInfo& candidate : std::as_const(candidates)) {
-        if (isCopyOf(candidate.fileName(), path))
-            copies << candidate.absoluteFilePath();
+    for (const QString& original : std::as_const(originals)) {
+        const QFileInfo info(original);
+        // Regular files only: a link or a pipe named like a copy is not read.
+        QFileInfoList candidates = info.absoluteDir().entryInfoList(
+            {info.completeBaseName() + u'*'}, QDir::Files | QDir::Hidden | QDir::NoSymLinks,
+            QDir::Time | QDir::Reversed);
+        for (const QFileInfo& candidate : std::as_const(candidates)) {
+            if (isCopyOf(candidate.fileName(), original) &&
+                !copies.contains(candidate.absoluteFilePath()))
+                copies << candidate.absoluteFilePath();
+        }
     }
     return copies;
 }

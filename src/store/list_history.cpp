@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <map>
@@ -31,10 +32,11 @@ QJsonValue toJson(const std::optional<Reminder>& reminder)
 
 } // namespace
 
-void ListHistory::record(const QList<Reminder>& list, bool own)
+void ListHistory::record(const QList<Reminder>& list, bool own, bool evidence, const QDateTime& at)
 {
     if (!m_started) {
         m_started = true;
+        m_since = at;
         m_latest = list;
         return;
     }
@@ -71,29 +73,49 @@ void ListHistory::record(const QList<Reminder>& list, bool own)
     m_latest = list;
     if (step.isEmpty())
         return;
-    // Typing changes one reminder again and again: one step for all of it.
+    // Typing changes one reminder again and again: one step for a burst of it.
+    constexpr qint64 burstMsecs = 5000;
     if (own && step.size() == 1 && !m_steps.isEmpty() && m_steps.last().own &&
-        m_steps.last().changes.size() == 1) {
+        m_steps.last().evidence == evidence && m_steps.last().changes.size() == 1 &&
+        m_steps.last().at.msecsTo(at) < burstMsecs) {
         Change& last = m_steps.last().changes.first();
         const Change& now = step.first();
-        if (last.key == now.key && last.before && last.after && now.before && now.after) {
+        if (last.key == now.key && last.before && last.after && now.before && now.after &&
+            last.after->sameField(Reminder::Field::LastFired, *now.after)) {
             last.after = now.after;
+            m_steps.last().at = at;
             return;
         }
     }
-    m_steps.append({step, own});
-    if (m_steps.size() > maxSteps)
+    m_steps.append({step, own, evidence, at});
+    if (m_steps.size() > maxSteps) {
         m_steps.remove(0, m_steps.size() - maxSteps);
+        m_since = m_steps.first().at;
+    }
 }
 
-bool ListHistory::seenIn(const QList<Change>& step, const QHash<Key, qsizetype>& index,
-                         const QList<Reminder>& theirs)
+bool ListHistory::existedBefore(qsizetype step, const Key& key) const
 {
-    for (const Change& change : step) {
+    for (qsizetype s = 0; s < step; ++s) {
+        for (const Change& change : m_steps[s].changes) {
+            if (change.key == key && change.before)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool ListHistory::seenIn(qsizetype step, const QHash<Key, qsizetype>& index,
+                         const QList<Reminder>& theirs) const
+{
+    if (!m_steps[step].evidence)
+        return false;
+    for (const Change& change : m_steps[step].changes) {
         const auto found = index.constFind(change.key);
         const Reminder* their = found == index.cend() ? nullptr : &theirs[*found];
         if (!change.before) {
-            if (their)
+            // A reminder put back (an undo) may never have left their list.
+            if (their && !existedBefore(step, change.key))
                 return true;
         } else if (!change.after) {
             if (!their)
@@ -110,12 +132,15 @@ bool ListHistory::seenIn(const QList<Change>& step, const QHash<Key, qsizetype>&
     return false;
 }
 
-QList<Reminder> ListHistory::ancestorOf(const QList<Reminder>& theirs) const
+QList<Reminder> ListHistory::ancestorOf(const QList<Reminder>& theirs,
+                                        const QDateTime& theirTime) const
 {
     const QHash<Key, qsizetype> index = indexOf(theirs);
     qsizetype seen = m_steps.size();
-    while (seen > 0 && !seenIn(m_steps[seen - 1].changes, index, theirs))
+    while (seen > 0 && !seenIn(seen - 1, index, theirs))
         --seen;
+    if (seen == 0 && (!m_started || (theirTime.isValid() && theirTime < m_since)))
+        return {};
     if (seen == m_steps.size())
         return m_latest;
     // Undo the steps they have not seen, newest first.
@@ -167,6 +192,8 @@ std::optional<ListHistory> ListHistory::decode(const QByteArray& bytes)
         return std::nullopt;
     ListHistory history;
     history.m_started = true;
+    history.m_since = QDateTime::fromMSecsSinceEpoch(
+        root.value(QStringLiteral("since")).toInteger(), Qt::UTC);
     const QJsonArray latest = root.value(QStringLiteral("latest")).toArray();
     for (const QJsonValue& value : latest) {
         auto reminder = ReminderJson::fromValue(value);
@@ -177,7 +204,11 @@ std::optional<ListHistory> ListHistory::decode(const QByteArray& bytes)
     const QJsonArray steps = root.value(QStringLiteral("steps")).toArray();
     for (const QJsonValue& stepValue : steps) {
         Step step;
-        step.own = stepValue.toObject().value(QStringLiteral("own")).toBool();
+        const QJsonObject stepObject = stepValue.toObject();
+        step.own = stepObject.value(QStringLiteral("own")).toBool();
+        step.evidence = stepObject.value(QStringLiteral("evidence")).toBool(true);
+        step.at = QDateTime::fromMSecsSinceEpoch(stepObject.value(QStringLiteral("at")).toInteger(),
+                                                 Qt::UTC);
         const QJsonArray changes = stepValue.toObject().value(QStringLiteral("changes")).toArray();
         for (const QJsonValue& changeValue : changes) {
             const QJsonObject change = changeValue.toObject();

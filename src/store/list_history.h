@@ -4,6 +4,7 @@
 #include "reminder_merge.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 
 #include <optional>
@@ -22,11 +23,16 @@ public:
     qsizetype steps() const { return m_steps.size(); }
 
     // The file now holds `list`: written here (`own`), or found there.
-    void record(const QList<Reminder>& list, bool own);
-    // The latest list that `theirs` descends from, as far as its content
-    // tells: what it holds of the steps since. A change both sides may make
-    // alone, such as a firing on the same day, tells nothing.
-    QList<Reminder> ancestorOf(const QList<Reminder>& theirs) const;
+    // `evidence` is false for a list that holds what a merge took from the
+    // other side: having it tells nothing of what the other side had seen.
+    void record(const QList<Reminder>& list, bool own, bool evidence = true,
+                const QDateTime& at = QDateTime::currentDateTimeUtc());
+    // The latest list that `theirs` (last changed at `theirTime`) descends
+    // from, as far as its content tells: what it holds of the steps since. A
+    // change both sides may make alone, such as a firing on the same day,
+    // tells nothing. A version older than all this history knows of, sharing
+    // none of it, has no known ancestor: nothing then counts as removed.
+    QList<Reminder> ancestorOf(const QList<Reminder>& theirs, const QDateTime& theirTime) const;
 
     QByteArray encode() const;
     static std::optional<ListHistory> decode(const QByteArray& bytes);
@@ -40,11 +46,15 @@ private:
     struct Step {
         QList<Change> changes;
         bool own = false;
+        bool evidence = true;
+        QDateTime at;
     };
-    static bool seenIn(const QList<Change>& step, const QHash<ReminderMerge::Key, qsizetype>& index,
-                       const QList<Reminder>& theirs);
+    bool seenIn(qsizetype step, const QHash<ReminderMerge::Key, qsizetype>& index,
+                const QList<Reminder>& theirs) const;
+    bool existedBefore(qsizetype step, const ReminderMerge::Key& key) const;
 
     bool m_started = false;
+    QDateTime m_since; // when the oldest state kept was the file's
     QList<Reminder> m_latest;
     QList<Step> m_steps; // oldest first
 };

@@ -52,9 +52,9 @@ void MergeBase::load()
         m_history = std::move(*history);
 }
 
-void MergeBase::record(const QList<Reminder>& list, bool own)
+void MergeBase::record(const QList<Reminder>& list, bool own, bool evidence)
 {
-    m_history.record(list, own);
+    m_history.record(list, own, evidence);
     m_delay.start();
 }
 

@@ -23,7 +23,7 @@ public:
     // Reads what an earlier run kept; an unusable file starts a new history.
     void load();
     const ListHistory& history() const { return m_history; }
-    void record(const QList<Reminder>& list, bool own);
+    void record(const QList<Reminder>& list, bool own, bool evidence = true);
     // Writes what is pending now and waits up to `msecs` for it. For quitting.
     void flush(int msecs);
 

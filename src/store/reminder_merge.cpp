@@ -75,6 +75,10 @@ ReminderMerge::Result ReminderMerge::mergeLists(const QList<Reminder>& base,
                                                 const QList<Reminder>& ours,
                                                 const QList<Reminder>& theirs, Side winner)
 {
+    // The side that wins also gives the order, so that both computers, each
+    // merging the other's version, write the same bytes.
+    if (winner == Side::Theirs)
+        return mergeLists(base, theirs, ours, Side::Ours);
     const QList<Key> baseKeys = keysOf(base);
     const QList<Key> ourKeys = keysOf(ours);
     const QList<Key> theirKeys = keysOf(theirs);

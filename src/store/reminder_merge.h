@@ -37,8 +37,8 @@ public:
                                   QList<Reminder::Field>* clashes = nullptr);
 
     // Whole lists, matched by id: the n-th of several reminders with one id
-    // with the n-th. The result keeps our order; a reminder only they added
-    // follows the one it follows in their list.
+    // with the n-th. The result keeps the winner's order; a reminder only the
+    // other side added follows the one it follows in that side's list.
     static Result mergeLists(const QList<Reminder>& base, const QList<Reminder>& ours,
                              const QList<Reminder>& theirs, Side winner);
 };

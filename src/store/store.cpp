@@ -41,13 +41,22 @@ Store::Store(const QString& folder, UserDefaults& defaults, const Clock& clock, 
     AtomicFile::makeFolder(folder);
     auto loaded = m_file.load();
     m_base.load();
-    if (loaded && (m_base.history().isEmpty() || m_base.history().latest() != *loaded))
-        m_base.record(*loaded, false);
-    m_reminders = loaded ? std::move(*loaded) : QList<Reminder>{seedReminder()};
+    m_reminders = loaded ? *loaded : QList<Reminder>{seedReminder()};
+    if (loaded && (m_base.history().isEmpty() || m_base.history().latest() != *loaded)) {
+        // Changed while Pendrel was not running: a sync tool may have brought
+        // the other computer's version, with this one's as its conflict copy.
+        m_reminders = mergedWithHistory(*loaded);
+        m_unsaved = ListChange::between(*loaded, m_reminders);
+        m_dirty = !m_unsaved.isEmpty();
+    }
     m_loading = false;
     m_merger.setMaxThreadCount(1);
     m_merger.setExpiryTimeout(-1);
-    QTimer::singleShot(0, this, &Store::mergeNextCopy);
+    QTimer::singleShot(0, this, [this] {
+        if (m_dirty && !m_file.busy() && writeNow())
+            Q_EMIT remindersReset();
+        mergeNextCopy();
+    });
     connect(&m_file, &ReminderFile::touched, this, &Store::onTouched);
     connect(&m_file, &ReminderFile::written, this, &Store::onWritten);
     m_retry.setSingleShot(true);
@@ -91,6 +100,7 @@ bool Store::writeNow()
     m_dirty = false;
     m_writing = m_unsaved.size();
     m_writtenList = m_reminders;
+    m_writtenHoldsMerge = std::exchange(m_writeHoldsMerge, false);
     m_file.startWrite(m_reminders);
     return replaced;
 }
@@ -107,7 +117,7 @@ void Store::onWritten(bool ok, const QString& error)
         m_retry.stop();
         m_retryMsecs = firstRetryMsecs;
         m_unsaved.remove(0, std::min(written, m_unsaved.size()));
-        m_base.record(m_writtenList, true);
+        m_base.record(m_writtenList, true, !m_writtenHoldsMerge);
     } else {
         m_saveError = error.isEmpty() ? QStringLiteral("?") : error;
         m_dirty = true;
@@ -154,7 +164,7 @@ bool Store::finishWrites(int msecs)
     }
 }
 
-bool Store::adopt(QList<Reminder> outside)
+QList<Reminder> Store::mergedWithHistory(const QList<Reminder>& outside)
 {
     QList<Reminder> merged = outside;
     // A sync tool's conflict copy next to it: the file comes from another
@@ -162,15 +172,25 @@ bool Store::adopt(QList<Reminder> outside)
     // agreed. Merged from there, and where both changed a field, the file the
     // tool kept wins on both computers.
     if (!m_base.history().isEmpty() && hasConflictCopies()) {
-        auto result = ReminderMerge::mergeLists(m_base.history().ancestorOf(outside),
-                                                m_base.history().latest(), outside,
-                                                ReminderMerge::Side::Theirs);
-        merged = std::move(result.list);
-        noteClashes(result.clashes,
-                    keepOthers(m_file.path(), LocalTime::wallClock(m_clock.now(), m_clock.zone()),
-                               result.clashes));
+        auto result = ReminderMerge::mergeLists(
+            m_base.history().ancestorOf(outside, QFileInfo(m_file.path()).lastModified()),
+            m_base.history().latest(), outside, ReminderMerge::Side::Theirs);
+        const QString keptIn = keepOthers(
+            m_file.path(), LocalTime::wallClock(m_clock.now(), m_clock.zone()), result.clashes);
+        // What gave way stays in the conflict copy until it can be kept.
+        if (result.clashes.isEmpty() || !keptIn.isEmpty()) {
+            merged = std::move(result.list);
+            m_writeHoldsMerge = true;
+            noteClashes(result.clashes, keptIn);
+        }
     }
     m_base.record(outside, false);
+    return merged;
+}
+
+bool Store::adopt(QList<Reminder> outside)
+{
+    QList<Reminder> merged = mergedWithHistory(outside);
     bool clean = true;
     for (const ListChange& change : std::as_const(m_unsaved))
         clean = change.applyTo(merged) && clean;
@@ -191,11 +211,12 @@ bool Store::hasConflictCopies() const
 {
     const QStringList copies = ConflictCopies::find(m_file.path());
     return std::any_of(copies.cbegin(), copies.cend(),
-                       [this](const QString& copy) { return !m_unreadableCopies.contains(copy); });
+                       [this](const QString& copy) { return !m_unreadable.contains(copy); });
 }
 
 void Store::takeMerged(const QList<Reminder>& merged)
 {
+    m_writeHoldsMerge = true;
     m_unsaved.append(ListChange::between(m_reminders, merged));
     m_reminders = merged;
     ++m_generation;
@@ -233,13 +254,15 @@ void Store::mergeNextCopy()
     takeOutsideChange();
     if (m_mergingCopy)
         return;
-    const qsizetype unreadable = m_unreadableCopies.size();
-    m_unreadableCopies.removeIf([](const QString& copy) { return !QFileInfo::exists(copy); });
-    if (m_unreadableCopies.size() != unreadable)
+    // A copy that changed since it could not be read is tried again.
+    const qsizetype unreadable = m_unreadable.size();
+    m_unreadable.removeIf([](const auto& entry) { return entry.value() != identity(entry.key()); });
+    if (m_unreadable.size() != unreadable)
         Q_EMIT safetyChanged();
     QString copy;
     for (const QString& candidate : ConflictCopies::find(m_file.path())) {
-        if (!m_unreadableCopies.contains(candidate) && !m_mergedCopies.contains(candidate)) {
+        if (!m_unreadable.contains(candidate) && !m_mergedCopies.contains(candidate) &&
+            !m_stuckCopies.contains(identity(candidate))) {
             copy = candidate;
             break;
         }
@@ -256,11 +279,13 @@ void Store::mergeNextCopy()
         QString keptIn;
         QFile file(copy);
         const QFileInfo info(copy);
-        if (!info.isSymLink() && info.size() <= ReminderFile::maxBytes &&
+        // Regular files only (a pipe would never end), and no larger than a
+        // reminders file may be.
+        if (info.isFile() && !info.isSymLink() && info.size() <= ReminderFile::maxBytes &&
             file.open(QIODevice::ReadOnly)) {
-            if (const auto theirs = ReminderJson::decodeList(file.readAll()))
-                result = ReminderMerge::mergeLists(history.ancestorOf(*theirs), ours, *theirs,
-                                                   ReminderMerge::Side::Ours);
+            if (const auto theirs = ReminderJson::decodeList(file.read(ReminderFile::maxBytes)))
+                result = ReminderMerge::mergeLists(history.ancestorOf(*theirs, info.lastModified()),
+                                                   ours, *theirs, ReminderMerge::Side::Ours);
         }
         if (result)
             keptIn = keepOthers(path, now, result->clashes);
@@ -280,17 +305,20 @@ void Store::onCopyMerged(const QString& copy, quint64 generation,
     if (!result) {
         // Never merged half: left where it is, and said.
         if (QFileInfo::exists(copy)) {
-            m_unreadableCopies.append(copy);
+            m_unreadable.insert(copy, identity(copy));
             Q_EMIT safetyChanged();
         }
     } else if (generation != m_generation) {
         // The list changed meanwhile: merged again with it.
+    } else if (!result->clashes.isEmpty() && keptIn.isEmpty()) {
+        // What would give way could not be kept: the copy stays as it is.
+        m_stuckCopies.insert(identity(copy));
     } else {
         noteClashes(result->clashes, keptIn);
         m_mergedCopies.append(copy);
         if (result->list != m_reminders)
             takeMerged(result->list);
-        else if (!m_dirty && !m_file.busy() && QFileInfo::exists(m_file.path()))
+        else if (!m_dirty && !m_file.busy())
             removeMergedCopies();
     }
     mergeNextCopy();
@@ -298,9 +326,23 @@ void Store::onCopyMerged(const QString& copy, quint64 generation,
 
 void Store::removeMergedCopies()
 {
-    for (const QString& copy : std::as_const(m_mergedCopies))
-        QFile::remove(copy);
+    // Only while the file holds the list: a missing or unreadable one does not.
+    if (m_file.holdsUnreadable() || !QFileInfo::exists(m_file.path()))
+        return;
+    for (const QString& copy : std::as_const(m_mergedCopies)) {
+        if (!QFile::remove(copy) && QFileInfo::exists(copy))
+            m_stuckCopies.insert(identity(copy)); // never merged again and again
+    }
     m_mergedCopies.clear();
+}
+
+QString Store::identity(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return QString::number(info.size()) + u'@' +
+           QString::number(info.lastModified().toMSecsSinceEpoch());
 }
 
 void Store::takeOutsideChange()

@@ -8,8 +8,10 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QThreadPool>
 #include <QTimer>
 #include <QUuid>
@@ -79,7 +81,7 @@ public:
     QList<Clash> clashes() const { return m_clashes; }
     // Sync tools' conflict copies that could not be read as a reminders list;
     // they are left as they are.
-    QStringList unreadableCopies() const { return m_unreadableCopies; }
+    QStringList unreadableCopies() const { return m_unreadable.keys(); }
 
     // Waits up to `msecs` for the list to be on disk, trying once more if
     // the last write failed; false when it is not. For quitting.
@@ -107,6 +109,11 @@ private:
     // Takes the file's list with the changes not yet saved on top; true
     // when that differs from the list.
     bool adopt(QList<Reminder> outside);
+    // The file's list, merged with this one's from where the two went apart
+    // when a sync tool's conflict copy says they did; recorded as the file's.
+    QList<Reminder> mergedWithHistory(const QList<Reminder>& outside);
+    // A copy's size and time, to tell it from a later one of the same name.
+    static QString identity(const QString& path);
     // Takes in a merged list: the changes that make the list into it are
     // saved like any other.
     void takeMerged(const QList<Reminder>& merged);
@@ -142,8 +149,11 @@ private:
     QString m_saveError;
     QString m_lastKeptAside;
     QList<Clash> m_clashes;
-    QStringList m_unreadableCopies;
-    QStringList m_mergedCopies; // removed once the list holding them is on disk
+    QHash<QString, QString> m_unreadable; // conflict copies by path, as they were
+    QStringList m_mergedCopies;           // removed once the list holding them is on disk
+    QSet<QString> m_stuckCopies;          // copies, as they were, that are not merged again
+    bool m_writeHoldsMerge = false;       // the next write holds what a merge took in
+    bool m_writtenHoldsMerge = false;     // the write on its way does
     bool m_mergingCopy = false;
     QTimer m_retry;
     QElapsedTimer m_sinceWrite;
