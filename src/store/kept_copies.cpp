@@ -7,6 +7,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace {
 
@@ -68,8 +71,22 @@ QString KeptCopies::write(const QString& path, const QString& kind, const QDateT
             existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
             return copy.absoluteFilePath();
     }
-    const QString to = target(path, kind, localNow);
-    return AtomicFile::write(to, bytes) ? to : QString();
+    // Written whole under a name of its own, then linked to a free name: a
+    // copy kept a moment earlier under the same name is never replaced.
+    const QString whole = target(path, kind, localNow) + QStringLiteral(".new");
+    if (!AtomicFile::write(whole, bytes))
+        return {};
+    QString to;
+    for (int attempt = 0; attempt < 100 && to.isEmpty(); ++attempt) {
+        const QString candidate = target(path, kind, localNow);
+        if (::link(QFile::encodeName(whole).constData(),
+                   QFile::encodeName(candidate).constData()) == 0)
+            to = candidate;
+        else if (errno != EEXIST)
+            break;
+    }
+    QFile::remove(whole);
+    return to;
 }
 
 void KeptCopies::removeLeftovers(const QString& path)
