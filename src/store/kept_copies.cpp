@@ -1,6 +1,8 @@
 #include "kept_copies.h"
 
 #include "atomic_file.h"
+#include "model/reminder_json.h"
+#include "reminder_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,6 +89,17 @@ QString KeptCopies::write(const QString& path, const QString& kind, const QDateT
     }
     QFile::remove(whole);
     return to;
+}
+
+QString KeptCopies::keepOthers(const QString& path, const QDateTime& localNow,
+                               const QList<ReminderMerge::Clash>& clashes)
+{
+    if (clashes.isEmpty())
+        return {};
+    QList<Reminder> others;
+    for (const ReminderMerge::Clash& clash : clashes)
+        others.append(clash.other);
+    return write(path, ReminderFile::conflictKind, localNow, ReminderJson::encodeList(others));
 }
 
 void KeptCopies::removeLeftovers(const QString& path)

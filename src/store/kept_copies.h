@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reminder_merge.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -20,6 +22,11 @@ public:
     // computer's); the copy's path, or empty when it could not be written.
     static QString write(const QString& path, const QString& kind, const QDateTime& localNow,
                          const QByteArray& bytes);
+    // Keeps the versions of reminders whose values gave way in a merge as a
+    // conflict copy; its path, or empty when there was nothing to keep or it
+    // could not be written.
+    static QString keepOthers(const QString& path, const QDateTime& localNow,
+                              const QList<ReminderMerge::Clash>& clashes);
     // Removes what interrupted saves of `path` left: its name, a dot and six
     // random letters, beside the file or behind a link beside its target.
     static void removeLeftovers(const QString& path);

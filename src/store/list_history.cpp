@@ -192,8 +192,8 @@ std::optional<ListHistory> ListHistory::decode(const QByteArray& bytes)
         return std::nullopt;
     ListHistory history;
     history.m_started = true;
-    history.m_since = QDateTime::fromMSecsSinceEpoch(
-        root.value(QStringLiteral("since")).toInteger(), Qt::UTC);
+    history.m_since =
+        QDateTime::fromMSecsSinceEpoch(root.value(QStringLiteral("since")).toInteger(), Qt::UTC);
     const QJsonArray latest = root.value(QStringLiteral("latest")).toArray();
     for (const QJsonValue& value : latest) {
         auto reminder = ReminderJson::fromValue(value);

@@ -35,7 +35,7 @@ Reminder seedReminder()
 Store::Store(const QString& folder, UserDefaults& defaults, const Clock& clock, QObject* parent)
     : QObject(parent), m_defaults(defaults), m_clock(clock),
       m_file(QDir(folder).filePath(QStringLiteral("reminders.json")), clock),
-      m_base(MergeBase::standardPath(m_file.path()))
+      m_base(MergeBase::standardPath(m_file.path())), m_copies(m_file.path())
 {
     m_paused = m_defaults.value(UserDefaults::Key::Paused);
     AtomicFile::makeFolder(folder);
@@ -50,8 +50,9 @@ Store::Store(const QString& folder, UserDefaults& defaults, const Clock& clock, 
         m_dirty = !m_unsaved.isEmpty();
     }
     m_loading = false;
-    m_merger.setMaxThreadCount(1);
-    m_merger.setExpiryTimeout(-1);
+    connect(&m_copies, &CopyMerger::merged, this, &Store::onCopyMerged);
+    connect(&m_copies, &CopyMerger::finished, this, &Store::mergeNextCopy);
+    connect(&m_copies, &CopyMerger::unreadableChanged, this, &Store::safetyChanged);
     QTimer::singleShot(0, this, [this] {
         if (m_dirty && !m_file.busy() && writeNow())
             Q_EMIT remindersReset();
@@ -171,11 +172,11 @@ QList<Reminder> Store::mergedWithHistory(const QList<Reminder>& outside)
     // computer that did not see what this one wrote since the two last
     // agreed. Merged from there, and where both changed a field, the file the
     // tool kept wins on both computers.
-    if (!m_base.history().isEmpty() && hasConflictCopies()) {
+    if (!m_base.history().isEmpty() && m_copies.waiting()) {
         auto result = ReminderMerge::mergeLists(
             m_base.history().ancestorOf(outside, QFileInfo(m_file.path()).lastModified()),
             m_base.history().latest(), outside, ReminderMerge::Side::Theirs);
-        const QString keptIn = keepOthers(
+        const QString keptIn = KeptCopies::keepOthers(
             m_file.path(), LocalTime::wallClock(m_clock.now(), m_clock.zone()), result.clashes);
         // What gave way stays in the conflict copy until it can be kept.
         if (result.clashes.isEmpty() || !keptIn.isEmpty()) {
@@ -207,13 +208,6 @@ bool Store::adopt(QList<Reminder> outside)
     return true;
 }
 
-bool Store::hasConflictCopies() const
-{
-    const QStringList copies = ConflictCopies::find(m_file.path());
-    return std::any_of(copies.cbegin(), copies.cend(),
-                       [this](const QString& copy) { return !m_unreadable.contains(copy); });
-}
-
 void Store::takeMerged(const QList<Reminder>& merged)
 {
     m_writeHoldsMerge = true;
@@ -224,18 +218,6 @@ void Store::takeMerged(const QList<Reminder>& merged)
     if (!m_file.busy())
         writeNow();
     Q_EMIT remindersReset();
-}
-
-QString Store::keepOthers(const QString& path, const QDateTime& localNow,
-                          const QList<ReminderMerge::Clash>& clashes)
-{
-    if (clashes.isEmpty())
-        return {};
-    QList<Reminder> others;
-    for (const ReminderMerge::Clash& clash : clashes)
-        others.append(clash.other);
-    return KeptCopies::write(path, ReminderFile::conflictKind, localNow,
-                             ReminderJson::encodeList(others));
 }
 
 void Store::noteClashes(const QList<ReminderMerge::Clash>& clashes, const QString& keptIn)
@@ -252,97 +234,32 @@ void Store::mergeNextCopy()
     // A sync tool puts the copy and the file it kept in place together: the
     // file is taken in first, knowing of the copy.
     takeOutsideChange();
-    if (m_mergingCopy)
-        return;
-    // A copy that changed since it could not be read is tried again.
-    const qsizetype unreadable = m_unreadable.size();
-    m_unreadable.removeIf([](const auto& entry) { return entry.value() != identity(entry.key()); });
-    if (m_unreadable.size() != unreadable)
-        Q_EMIT safetyChanged();
-    QString copy;
-    for (const QString& candidate : ConflictCopies::find(m_file.path())) {
-        if (!m_unreadable.contains(candidate) && !m_mergedCopies.contains(candidate) &&
-            !m_stuckCopies.contains(identity(candidate))) {
-            copy = candidate;
-            break;
-        }
-    }
-    if (copy.isEmpty())
-        return;
-    m_mergingCopy = true;
-    // Read, decoded and merged off the GUI thread: a copy of ten thousand
-    // reminders takes longer than a frame.
-    m_merger.start([this, copy, generation = m_generation, history = m_base.history(),
-                    ours = m_reminders, path = m_file.path(),
-                    now = LocalTime::wallClock(m_clock.now(), m_clock.zone())] {
-        std::optional<ReminderMerge::Result> result;
-        QString keptIn;
-        QFile file(copy);
-        const QFileInfo info(copy);
-        // Regular files only (a pipe would never end), and no larger than a
-        // reminders file may be.
-        if (info.isFile() && !info.isSymLink() && info.size() <= ReminderFile::maxBytes &&
-            file.open(QIODevice::ReadOnly)) {
-            if (const auto theirs = ReminderJson::decodeList(file.read(ReminderFile::maxBytes)))
-                result = ReminderMerge::mergeLists(history.ancestorOf(*theirs, info.lastModified()),
-                                                   ours, *theirs, ReminderMerge::Side::Ours);
-        }
-        if (result)
-            keptIn = keepOthers(path, now, result->clashes);
-        QMetaObject::invokeMethod(
-            this,
-            [this, copy, generation, result, keptIn] {
-                onCopyMerged(copy, generation, result, keptIn);
-            },
-            Qt::QueuedConnection);
-    });
+    m_copies.start(m_base.history(), m_reminders,
+                   LocalTime::wallClock(m_clock.now(), m_clock.zone()), m_generation);
 }
 
 void Store::onCopyMerged(const QString& copy, quint64 generation,
-                         const std::optional<ReminderMerge::Result>& result, const QString& keptIn)
+                         const ReminderMerge::Result& result, const QString& keptIn)
 {
-    m_mergingCopy = false;
-    if (!result) {
-        // Never merged half: left where it is, and said.
-        if (QFileInfo::exists(copy)) {
-            m_unreadable.insert(copy, identity(copy));
-            Q_EMIT safetyChanged();
-        }
-    } else if (generation != m_generation) {
-        // The list changed meanwhile: merged again with it.
-    } else if (!result->clashes.isEmpty() && keptIn.isEmpty()) {
-        // What would give way could not be kept: the copy stays as it is.
-        m_stuckCopies.insert(identity(copy));
-    } else {
-        noteClashes(result->clashes, keptIn);
-        m_mergedCopies.append(copy);
-        if (result->list != m_reminders)
-            takeMerged(result->list);
-        else if (!m_dirty && !m_file.busy())
-            removeMergedCopies();
+    if (generation != m_generation)
+        return; // the list changed meanwhile: merged again with it
+    if (!result.clashes.isEmpty() && keptIn.isEmpty()) {
+        m_copies.leave(copy); // what would give way could not be kept
+        return;
     }
-    mergeNextCopy();
+    noteClashes(result.clashes, keptIn);
+    m_copies.taken(copy);
+    if (result.list != m_reminders)
+        takeMerged(result.list);
+    else if (!m_dirty && !m_file.busy())
+        removeMergedCopies();
 }
 
 void Store::removeMergedCopies()
 {
     // Only while the file holds the list: a missing or unreadable one does not.
-    if (m_file.holdsUnreadable() || !QFileInfo::exists(m_file.path()))
-        return;
-    for (const QString& copy : std::as_const(m_mergedCopies)) {
-        if (!QFile::remove(copy) && QFileInfo::exists(copy))
-            m_stuckCopies.insert(identity(copy)); // never merged again and again
-    }
-    m_mergedCopies.clear();
-}
-
-QString Store::identity(const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    return QString::number(info.size()) + u'@' +
-           QString::number(info.lastModified().toMSecsSinceEpoch());
+    if (!m_file.holdsUnreadable() && QFileInfo::exists(m_file.path()))
+        m_copies.removeMerged();
 }
 
 void Store::takeOutsideChange()

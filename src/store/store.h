@@ -1,5 +1,6 @@
 #pragma once
 
+#include "copy_merger.h"
 #include "list_change.h"
 #include "merge_base.h"
 #include "model/clock.h"
@@ -12,7 +13,6 @@
 #include <QList>
 #include <QObject>
 #include <QSet>
-#include <QThreadPool>
 #include <QTimer>
 #include <QUuid>
 
@@ -81,7 +81,7 @@ public:
     QList<Clash> clashes() const { return m_clashes; }
     // Sync tools' conflict copies that could not be read as a reminders list;
     // they are left as they are.
-    QStringList unreadableCopies() const { return m_unreadable.keys(); }
+    QStringList unreadableCopies() const { return m_copies.unreadable(); }
 
     // Waits up to `msecs` for the list to be on disk, trying once more if
     // the last write failed; false when it is not. For quitting.
@@ -112,20 +112,14 @@ private:
     // The file's list, merged with this one's from where the two went apart
     // when a sync tool's conflict copy says they did; recorded as the file's.
     QList<Reminder> mergedWithHistory(const QList<Reminder>& outside);
-    // A copy's size and time, to tell it from a later one of the same name.
-    static QString identity(const QString& path);
     // Takes in a merged list: the changes that make the list into it are
     // saved like any other.
     void takeMerged(const QList<Reminder>& merged);
-    bool hasConflictCopies() const;
-    // Writes the values that gave way next to the list; the copy's path.
-    static QString keepOthers(const QString& path, const QDateTime& localNow,
-                              const QList<ReminderMerge::Clash>& clashes);
     void noteClashes(const QList<ReminderMerge::Clash>& clashes, const QString& keptIn);
-    // Merges the sync tools' conflict copies, one at a time, off the GUI thread.
+    // Merges the sync tools' conflict copies, one at a time.
     void mergeNextCopy();
-    void onCopyMerged(const QString& copy, quint64 generation,
-                      const std::optional<ReminderMerge::Result>& result, const QString& keptIn);
+    void onCopyMerged(const QString& copy, quint64 generation, const ReminderMerge::Result& result,
+                      const QString& keptIn);
     void removeMergedCopies();
     void takeOutsideChange();
     void onTouched();
@@ -138,6 +132,7 @@ private:
     const Clock& m_clock;
     ReminderFile m_file;
     MergeBase m_base;
+    CopyMerger m_copies;
     QList<Reminder> m_reminders;
     quint64 m_generation = 0; // counts the list's changes, for merges made meanwhile
     QList<ListChange> m_unsaved;
@@ -149,15 +144,10 @@ private:
     QString m_saveError;
     QString m_lastKeptAside;
     QList<Clash> m_clashes;
-    QHash<QString, QString> m_unreadable; // conflict copies by path, as they were
-    QStringList m_mergedCopies;           // removed once the list holding them is on disk
-    QSet<QString> m_stuckCopies;          // copies, as they were, that are not merged again
-    bool m_writeHoldsMerge = false;       // the next write holds what a merge took in
-    bool m_writtenHoldsMerge = false;     // the write on its way does
-    bool m_mergingCopy = false;
+    bool m_writeHoldsMerge = false;   // the next write holds what a merge took in
+    bool m_writtenHoldsMerge = false; // the write on its way does
     QTimer m_retry;
     QElapsedTimer m_sinceWrite;
     static constexpr int ownTraceMsecs = 1000;
     int m_retryMsecs = firstRetryMsecs;
-    QThreadPool m_merger; // last: its destructor waits for a merge in progress
 };
