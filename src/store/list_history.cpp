@@ -87,6 +87,30 @@ void ListHistory::record(const QList<Reminder>& list, bool own, bool evidence, c
             return;
         }
     }
+    // Firings tell nothing of what the other side saw: one step holds them all
+    // until something else happens, so they never push older steps out.
+    const auto onlyFirings = [](const QList<Change>& changes) {
+        return std::all_of(changes.cbegin(), changes.cend(), [](const Change& c) {
+            if (!c.before || !c.after)
+                return false;
+            Reminder fired = *c.before;
+            fired.lastFired = c.after->lastFired;
+            return fired == *c.after;
+        });
+    };
+    if (!m_steps.isEmpty() && onlyFirings(step) && onlyFirings(m_steps.last().changes)) {
+        QList<Change>& kept = m_steps.last().changes;
+        for (const Change& now : std::as_const(step)) {
+            const auto same = std::find_if(kept.begin(), kept.end(),
+                                           [&](const Change& c) { return c.key == now.key; });
+            if (same == kept.end())
+                kept.append(now);
+            else
+                same->after = now.after;
+        }
+        m_steps.last().at = at;
+        return;
+    }
     m_steps.append({step, own, evidence, at});
     if (m_steps.size() > maxSteps) {
         m_steps.remove(0, m_steps.size() - maxSteps);
