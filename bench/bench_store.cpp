@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -35,7 +36,10 @@ QList<Reminder> makeList(int count)
 
 // From the copy's arrival to its removal, and the longest gap between two
 // turns of the event loop, in milliseconds.
-std::pair<double, double> mergeCopy(const QString& folder, UserDefaults& defaults, int count)
+// `fileIsTheirs`: the sync tool kept the other computer's version as the file
+// and made this one's the copy, as on the computer whose write was older.
+std::pair<double, double> mergeCopy(const QString& folder, UserDefaults& defaults, int count,
+                                    bool fileIsTheirs)
 {
     const QList<Reminder> list = makeList(count);
     AtomicFile::makeFolder(folder);
@@ -63,7 +67,13 @@ std::pair<double, double> mergeCopy(const QString& folder, UserDefaults& default
         if (!QFileInfo::exists(copy) || total.hasExpired(60'000))
             loop.quit();
     });
-    AtomicFile::write(copy, ReminderJson::encodeList(theirs));
+    if (fileIsTheirs) {
+        QFile::rename(folder + QStringLiteral("/reminders.json"), copy);
+        AtomicFile::write(folder + QStringLiteral("/reminders.json"),
+                          ReminderJson::encodeList(theirs));
+    } else {
+        AtomicFile::write(copy, ReminderJson::encodeList(theirs));
+    }
     total.start();
     sinceTurn.start();
     turn.start();
@@ -107,12 +117,17 @@ int main(int argc, char** argv)
             << QString::number(decode, 'f', 3) << qSetFieldWidth(12)
             << QFileInfo(store.filePath()).size() << qSetFieldWidth(0) << "\n";
     }
-    out << "\nconflict copy of  merged_ms  longest_stall_ms\n";
+    out << "\nconflict copy of  merged_ms  longest_stall_ms  (the copy theirs | the file theirs)\n";
     for (int count : {100, 1000, 10000}) {
-        const auto [merged, stall] =
-            mergeCopy(dir.filePath(QStringLiteral("copy%1").arg(count)), defaults, count);
-        out << qSetFieldWidth(17) << count << qSetFieldWidth(11) << QString::number(merged, 'f', 1)
-            << qSetFieldWidth(18) << QString::number(stall, 'f', 1) << qSetFieldWidth(0) << "\n";
+        out << qSetFieldWidth(17) << count;
+        for (bool fileIsTheirs : {false, true}) {
+            const auto [merged, stall] =
+                mergeCopy(dir.filePath(QStringLiteral("copy%1-%2").arg(count).arg(fileIsTheirs)),
+                          defaults, count, fileIsTheirs);
+            out << qSetFieldWidth(11) << QString::number(merged, 'f', 1) << qSetFieldWidth(18)
+                << QString::number(stall, 'f', 1);
+        }
+        out << qSetFieldWidth(0) << "\n";
     }
     return 0;
 }
