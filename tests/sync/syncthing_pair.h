@@ -38,7 +38,8 @@ public:
     // Each device pauses the other, as when the other computer is off; and back.
     bool pause();
     bool resume();
-    bool waitConnected(bool connected);
+    // Whether both devices see each other as `connected` within `msecs`.
+    bool waitConnected(bool connected, int msecs);
     // Until both devices are connected, idle, need nothing from each other
     // and both folders hold the same files with the same bytes, for a while.
     bool waitInSync();
