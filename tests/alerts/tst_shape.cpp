@@ -3,6 +3,7 @@
 // and the window manager's close key and command close it.
 #include "alerts/alert_controller.h"
 #include "alerts/alert_panel.h"
+#include "common/child_process.h"
 #include "common/fake_chimes.h"
 #include "desktop/compositor_watch.h"
 
@@ -75,10 +76,8 @@ void TestShape::initTestCase()
 void TestShape::cleanupTestCase()
 {
     m_panel.reset();
-    for (QProcess* process : {&m_compositor, &m_windowManager}) {
-        process->terminate();
-        process->waitForFinished(3000);
-    }
+    stopProcess(m_compositor, 3000);
+    stopProcess(m_windowManager, 3000);
 }
 
 QString TestShape::wrongPixel() const
@@ -162,8 +161,8 @@ void TestShape::windowManagerClosesIt()
     // xfwm4 reads its keys from xfconf, on the session bus.
     if (windowManager == u"xfwm4" && qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         QSKIP("xfwm4 needs a session bus");
-    m_windowManager.terminate();
-    m_windowManager.waitForFinished(3000);
+    // xfwm4 may take a while over SIGTERM while it talks to xfconf.
+    stopProcess(m_windowManager, 3000);
     m_windowManager.start(windowManager, {QStringLiteral("--replace")});
     QVERIFY(m_windowManager.waitForStarted());
     QTest::qWait(1500);

@@ -1,5 +1,7 @@
 #include "desktop_panel.h"
 
+#include "common/child_process.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -95,10 +97,8 @@ DesktopPanel::DesktopPanel(QString kind)
 DesktopPanel::~DesktopPanel()
 {
     stop();
-    if (m_windowManager) {
-        m_windowManager->terminate();
-        m_windowManager->waitForFinished(5000);
-    }
+    if (m_windowManager)
+        stopProcess(*m_windowManager);
 }
 
 QStringList DesktopPanel::kinds()
@@ -265,11 +265,7 @@ void DesktopPanel::stop()
 {
     // The last started first: the shell before its system bus.
     for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it) {
-        (*it)->terminate();
-        if (!(*it)->waitForFinished(10000)) {
-            (*it)->kill();
-            (*it)->waitForFinished(5000);
-        }
+        stopProcess(**it, 10000);
     }
     m_processes.clear();
 }

@@ -3,6 +3,7 @@
 // and reads, the panel's own menu pauses and quits, a click opens the
 // manager, and no call the panel makes gets an error. XFCE's panel by
 // default (in CI); PENDREL_PANEL names another (scripts/panels).
+#include "common/child_process.h"
 #include "common/pendrel_launch.h"
 #include "common/private_home.h"
 #include "common/watcher_items.h"
@@ -107,8 +108,7 @@ void TestPanel::initTestCase()
 
 void TestPanel::cleanupTestCase()
 {
-    m_monitor->terminate();
-    m_monitor->waitForFinished(5000);
+    stopProcess(*m_monitor);
 }
 
 void TestPanel::cleanup()
@@ -116,10 +116,8 @@ void TestPanel::cleanup()
     // What the panel said, for whatever went wrong.
     if (QTest::currentTestFailed())
         qInfo("%s", qPrintable(m_panel->logs()));
-    if (m_pendrel && m_pendrel->state() != QProcess::NotRunning) {
-        m_pendrel->terminate();
-        m_pendrel->waitForFinished(10000);
-    }
+    if (m_pendrel)
+        stopProcess(*m_pendrel, 10000);
     m_pendrel.reset();
     m_panel->stop();
     QTRY_VERIFY_WITH_TIMEOUT(!m_bus.interface()->isServiceRegistered(watcherService).value(),

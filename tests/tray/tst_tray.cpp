@@ -1,6 +1,7 @@
 // The tray icon on a small real desktop: Xvfb, openbox, an XEmbed tray
 // (trayer) and a private session bus with a StatusNotifier watcher, against
 // the built pendrel program in a fresh home each time.
+#include "common/child_process.h"
 #include "common/pendrel_launch.h"
 #include "common/private_home.h"
 #include "common/watcher_items.h"
@@ -172,10 +173,8 @@ void TestTray::initTestCase()
 void TestTray::cleanupTestCase()
 {
     for (auto* p : {m_wm.get(), m_busDaemon.get(), m_xvfb.get()}) {
-        if (p) {
-            p->terminate();
-            p->waitForFinished(5000);
-        }
+        if (p)
+            stopProcess(*p);
     }
 }
 
@@ -191,8 +190,7 @@ void TestTray::cleanup()
     stopTray();
     m_watcher->stop();
     if (m_pendrel) {
-        m_pendrel->terminate();
-        m_pendrel->waitForFinished(10000);
+        stopProcess(*m_pendrel, 10000);
         m_pendrel.reset();
     }
 }
@@ -214,8 +212,7 @@ void TestTray::stopTray()
 {
     if (!m_tray)
         return;
-    m_tray->terminate();
-    m_tray->waitForFinished(5000);
+    stopProcess(*m_tray);
     m_tray.reset();
 }
 
