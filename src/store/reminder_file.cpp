@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -23,7 +24,8 @@ ReminderFile::ReminderFile(const QString& path, const Clock& clock, QObject* par
     // One writer, so writes land in the order they were started.
     m_writer.setMaxThreadCount(1);
     m_writer.setExpiryTimeout(-1);
-    connect(&m_watch, &FolderWatch::touched, this, &ReminderFile::touched);
+    m_reader.setMaxThreadCount(1);
+    connect(&m_watch, &FolderWatch::touched, this, &ReminderFile::startRead);
 }
 
 bool ReminderFile::Snapshot::sameAs(const Snapshot& other) const
@@ -35,6 +37,12 @@ bool ReminderFile::Snapshot::sameAs(const Snapshot& other) const
     if (bytes && other.bytes)
         return *bytes == *other.bytes;
     return bytes.has_value() == other.bytes.has_value() && device == other.device &&
+           inode == other.inode && size == other.size && modifiedNsecs == other.modifiedNsecs;
+}
+
+bool ReminderFile::Snapshot::sameStatus(const Snapshot& other) const
+{
+    return exists == other.exists && regular == other.regular && device == other.device &&
            inode == other.inode && size == other.size && modifiedNsecs == other.modifiedNsecs;
 }
 
@@ -69,24 +77,64 @@ std::optional<QList<Reminder>> ReminderFile::outsideChange()
 {
     if (m_busy)
         return std::nullopt;
-    Snapshot now = snapshot(m_path, true);
+    // Ten thousand reminders take longer than a frame to read and decode, so
+    // after a change that is done off the GUI thread; what it read holds
+    // unless the file changed again since.
+    std::optional<Read> read = std::exchange(m_read, std::nullopt);
+    Snapshot now = snapshot(m_path, false);
+    if (read && read->snapshot.sameStatus(now)) {
+        now = std::move(read->snapshot);
+    } else {
+        read.reset();
+        now = snapshot(m_path, true);
+    }
     if (now.sameAs(m_known))
         return std::nullopt;
     m_known = std::move(now);
     m_keepAs.clear();
-    return decodeKnown();
+    return decodeKnown(read ? &*read : nullptr);
 }
 
-std::optional<QList<Reminder>> ReminderFile::decodeKnown()
+std::optional<QList<Reminder>> ReminderFile::decodeKnown(const Read* read)
 {
-    if (m_known.bytes) {
-        if (auto decoded = ReminderJson::decodeList(*m_known.bytes))
-            return decoded;
-    }
+    std::optional<QList<Reminder>> list;
+    if (read && read->decoded)
+        list = read->list;
+    else if (m_known.bytes)
+        list = ReminderJson::decodeList(*m_known.bytes);
     // A regular file that is there but unusable still holds the user's text.
-    if (m_known.regular)
+    if (!list && m_known.regular)
         m_keepAs = corruptKind;
-    return std::nullopt;
+    return list;
+}
+
+void ReminderFile::startRead()
+{
+    if (m_reading) {
+        m_readAgain = true;
+        return;
+    }
+    m_reading = true;
+    m_reader.start([this, path = m_path, known = m_known.bytes] {
+        Read read{.snapshot = snapshot(path, true), .decoded = false, .list = std::nullopt};
+        // As Pendrel left it: nothing to decode.
+        if (read.snapshot.bytes && read.snapshot.bytes != known) {
+            read.list = ReminderJson::decodeList(*read.snapshot.bytes);
+            read.decoded = true;
+        }
+        QMetaObject::invokeMethod(
+            this, [this, read] { onRead(read); }, Qt::QueuedConnection);
+    });
+}
+
+void ReminderFile::onRead(const Read& read)
+{
+    m_reading = false;
+    m_read = read;
+    // Changed again while it was read: read once more, and said again then.
+    if (std::exchange(m_readAgain, false))
+        startRead();
+    Q_EMIT touched();
 }
 
 void ReminderFile::keepAsideBeforeReplacing()
@@ -143,6 +191,7 @@ void ReminderFile::onWritten(const WriteResult& result, const QString& keptAs)
         m_keepAs.clear();
     }
     if (result.ok) {
+        m_read.reset(); // read before this write replaced the file
         m_known = result.after;
         m_known.exists = true;
         m_known.regular = true;

@@ -54,7 +54,8 @@ public:
     static const QString conflictKind;
 
 Q_SIGNALS:
-    // The file or its folder changed, a moment ago; outsideChange() tells how.
+    // The file or its folder changed, a moment ago, and what it holds now
+    // has been read; outsideChange() tells how.
     void touched();
     // A write ended; on failure the file is as it was, and `error` says why.
     void written(bool ok, const QString& error);
@@ -70,6 +71,17 @@ private:
         qint64 modifiedNsecs = 0;
 
         bool sameAs(const Snapshot& other) const;
+        // Whether both are the file as it was at one moment, by its status
+        // alone: the same file, not touched in between.
+        bool sameStatus(const Snapshot& other) const;
+    };
+
+    // The file as read off the GUI thread after a change, decoded unless it
+    // held what Pendrel knew it to.
+    struct Read {
+        Snapshot snapshot;
+        bool decoded = false;
+        std::optional<QList<Reminder>> list;
     };
 
     struct WriteResult {
@@ -83,9 +95,12 @@ private:
                                 const QString& keepAsideAs);
     QString keepAsideTarget() const;
     void onWritten(const WriteResult& result, const QString& keptAs);
-    // The list in the file last seen, or none; an unusable regular file is
-    // marked to be kept aside before it is replaced.
-    std::optional<QList<Reminder>> decodeKnown();
+    void startRead();
+    void onRead(const Read& read);
+    // The list in the file last seen (decoded already in `read`, when given),
+    // or none; an unusable regular file is marked to be kept aside before it
+    // is replaced.
+    std::optional<QList<Reminder>> decodeKnown(const Read* read = nullptr);
 
     QString m_path;
     const Clock& m_clock;
@@ -93,7 +108,11 @@ private:
     QString m_keepAs; // the kind of copy the next write keeps, or empty
     QString m_keptAside;
     bool m_busy = false;
+    bool m_reading = false;
+    bool m_readAgain = false;
+    std::optional<Read> m_read; // taken by the next outsideChange()
     FolderWatch m_watch;
-    // Last, so it is gone first: its destructor waits for a write in progress.
+    // Last, so they are gone first: their destructors wait for a job in progress.
+    QThreadPool m_reader;
     QThreadPool m_writer;
 };
