@@ -5,6 +5,9 @@
 #include "sound/plugin_chime_output.h"
 
 #include <QElapsedTimer>
+#include <QLocalServer>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -46,6 +49,7 @@ private Q_SLOTS:
     void unknownNamesAreSilent();
     void sourcePlaysOnceOrLoops();
     void noAudioServerMeansSilenceNotDelay();
+    void mutedAudioServerMeansSilenceNotDelay();
 };
 
 void TestChimes::everyNameRendersASound()
@@ -137,6 +141,28 @@ void TestChimes::noAudioServerMeansSilenceNotDelay()
     player->stop();
     QVERIFY(!player->isPlaying());
     QVERIFY(timer.elapsed() < 1500);
+}
+
+void TestChimes::mutedAudioServerMeansSilenceNotDelay()
+{
+    // A server that takes the connection and never answers, as a hung one
+    // does: the chime is silent at once and the program still ends cleanly.
+    QTemporaryDir dir;
+    QLocalServer server;
+    QVERIFY(server.listen(dir.filePath(QStringLiteral("native"))));
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + server.fullServerName());
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("noAudioServerMeansSilenceNotDelay")});
+    QVERIFY(child.waitForStarted());
+    // Short of the client library's own timeout, after which it gives up.
+    QVERIFY(QTest::qWaitFor([&] { return child.state() == QProcess::NotRunning; }, 20000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    QVERIFY(server.hasPendingConnections()); // it did reach the server
 }
 
 QTEST_GUILESS_MAIN(TestChimes)

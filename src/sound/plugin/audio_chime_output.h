@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 
 // The audio plugin's entry point: chimes rendered by ChimeSynth, each once,
 // and played, mixed, on the default audio output through Qt Multimedia.
@@ -19,5 +20,5 @@ public:
 
 private:
     QHash<QString, QByteArray> m_rendered;
-    ChimeMixer* m_mixer = nullptr; // made at the first chime
+    QPointer<ChimeMixer> m_mixer; // made at the first chime
 };

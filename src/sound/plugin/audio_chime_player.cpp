@@ -38,8 +38,11 @@ void AudioChimePlayer::play(bool loop)
 // The last sample is on its way: the sink and the server play it within
 // their buffers' length, while the voice's silence keeps it in the mix.
 // Leaving sooner would drop the sound's end when it is the last voice.
-void AudioChimePlayer::drain()
+void AudioChimePlayer::drain(quint64 round)
 {
+    // From the mixer's thread, perhaps after the sound was started again.
+    if (round != m_source.round())
+        return;
     if (m_mixer && !m_drained.isActive())
         m_drained.start(m_mixer->latencyMsecs());
 }

@@ -24,7 +24,7 @@ public:
     bool isPlaying() const override;
 
 private:
-    void drain();
+    void drain(quint64 round);
 
     PcmSource m_source;
     QPointer<ChimeMixer> m_mixer;

@@ -1,12 +1,13 @@
 #include "chime_mixer.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
+#include "sink_runner.h"
+
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -19,45 +20,71 @@ constexpr double releaseSeconds = 0.25;
 // Slack on top of the sink's buffer for the audio server's own latency.
 constexpr int serverSlackMs = 300;
 
+// How long quitting waits for the audio thread to let go of the stream.
+constexpr int quitWaitMs = 2000;
+
 } // namespace
 
 ChimeMixer::ChimeMixer(int sampleRate, QObject* parent)
-    : QIODevice(parent), m_sampleRate(sampleRate)
+    : QIODevice(parent), m_sampleRate(sampleRate), m_thread(new QThread)
 {
     open(QIODevice::ReadOnly | QIODevice::Unbuffered); // hand over no more than asked
+    // A device that failed or went away: every voice falls silent.
+    m_runner = new SinkRunner(*this, sampleRate, [this] {
+        const QMutexLocker lock(&m_mutex);
+        m_voices.clear();
+    });
+    m_thread->setObjectName(QStringLiteral("Pendrel audio"));
+    m_runner->moveToThread(m_thread);
+    // Gone on its own thread as that ends, stopping the stream.
+    connect(
+        m_thread, &QThread::finished, m_thread, [runner = m_runner] { delete runner; },
+        Qt::DirectConnection);
+    m_thread->start();
 }
 
 ChimeMixer::~ChimeMixer()
 {
-    stopSink();
-    delete m_retired; // it reads from this device, which goes now
+    m_thread->quit();
+    if (m_thread->wait(quitWaitMs)) {
+        delete m_thread;
+        return;
+    }
+    // Stuck inside Qt Multimedia, waiting on an audio server that does not
+    // answer: the library's teardown would pull its state from under that
+    // thread. The program is ending, its files written; it ends here.
+    qWarning("The audio server does not answer; leaving without it");
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
 }
 
 void ChimeMixer::add(QIODevice* source)
 {
-    if (!m_voices.contains(source))
-        m_voices.append(source);
-    if (!m_sink)
-        startSink();
+    const QMutexLocker lock(&m_mutex);
+    if (m_voices.contains(source))
+        return;
+    m_voices.append(source);
+    if (m_voices.size() == 1)
+        QMetaObject::invokeMethod(m_runner, &SinkRunner::start);
 }
 
 void ChimeMixer::remove(QIODevice* source)
 {
-    m_voices.removeAll(source);
-    if (m_voices.isEmpty())
-        stopSink();
+    const QMutexLocker lock(&m_mutex);
+    if (m_voices.removeAll(source) > 0 && m_voices.isEmpty())
+        QMetaObject::invokeMethod(m_runner, &SinkRunner::stop);
 }
 
 bool ChimeMixer::isSounding(const QIODevice* source) const
 {
-    return m_sink && m_sink->state() != QAudio::StoppedState &&
-           std::find(m_voices.cbegin(), m_voices.cend(), source) != m_voices.cend();
+    const QMutexLocker lock(&m_mutex);
+    return std::find(m_voices.cbegin(), m_voices.cend(), source) != m_voices.cend();
 }
 
 int ChimeMixer::latencyMsecs() const
 {
     const qint64 bufferMs =
-        m_sink && m_sampleRate > 0 ? m_sink->bufferSize() * 1000 / (2 * qint64{m_sampleRate}) : 0;
+        m_sampleRate > 0 ? m_runner->bufferBytes() * 1000 / (2 * qint64{m_sampleRate}) : 0;
     return static_cast<int>(std::clamp<qint64>(2 * bufferMs, 0, 4000)) + serverSlackMs;
 }
 
@@ -66,48 +93,11 @@ qint64 ChimeMixer::bytesAvailable() const
     return std::numeric_limits<qint32>::max();
 }
 
-void ChimeMixer::startSink()
-{
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull() || m_sampleRate <= 0) {
-        m_voices.clear();
-        return;
-    }
-    QAudioFormat format;
-    format.setSampleRate(m_sampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    connect(m_sink.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-        // A device that failed or went away: every voice falls silent.
-        if (m_sink && state == QAudio::StoppedState && m_sink->error() != QAudio::NoError) {
-            m_voices.clear();
-            stopSink();
-        }
-    });
-    m_gain = 1;
-    m_sink->start(this);
-}
-
-void ChimeMixer::stopSink()
-{
-    if (!m_sink)
-        return;
-    // Detach first: stop() emits stateChanged, which would call back in here.
-    // Deleted later, as this may run inside the sink's own signal (a failed
-    // start reports its error from within start()).
-    QAudioSink* sink = m_sink.release();
-    sink->disconnect(this);
-    sink->stop();
-    delete m_retired;
-    m_retired = sink;
-    sink->deleteLater();
-}
-
 qint64 ChimeMixer::readData(char* data, qint64 maxSize)
 {
     const auto frames = static_cast<size_t>(std::max<qint64>(0, maxSize / 2));
     const auto bytes = static_cast<qint64>(frames * 2);
+    const QMutexLocker lock(&m_mutex);
     m_sum.assign(frames, 0);
     m_samples.resize(frames);
     for (QIODevice* voice : std::as_const(m_voices)) {

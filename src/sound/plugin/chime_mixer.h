@@ -2,18 +2,20 @@
 
 #include <QIODevice>
 #include <QList>
-#include <QPointer>
+#include <QMutex>
 
-#include <memory>
 #include <vector>
 
-class QAudioSink;
+class QThread;
+class SinkRunner;
 
 // Plays every sounding chime through one stream on the default audio output,
 // mixed here rather than by the audio server, which would add them up past
 // full scale. A chime alone passes unchanged; where chimes together would
 // come near full scale they are turned down until the peak has passed.
-// Without an audio device or server everything stays silent.
+// Without an audio device or server everything stays silent. The stream
+// runs on a thread of its own and reads the voices there; the calls below
+// are for the thread that made the mixer.
 class ChimeMixer : public QIODevice {
     Q_OBJECT
 
@@ -23,7 +25,8 @@ public:
     ~ChimeMixer() override;
 
     // A voice reads its samples from `source`, which must always deliver
-    // what is asked for (silence after its end).
+    // what is asked for (silence after its end). Once remove() returns, the
+    // source is not read any more.
     void add(QIODevice* source);
     void remove(QIODevice* source);
     bool isSounding(const QIODevice* source) const;
@@ -42,13 +45,11 @@ protected:
     qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
-    void startSink();
-    void stopSink();
-
     int m_sampleRate;
+    mutable QMutex m_mutex; // guards the voices, and reading them
     QList<QIODevice*> m_voices;
-    std::unique_ptr<QAudioSink> m_sink;
-    QPointer<QAudioSink> m_retired; // stopped, waiting for its deleteLater
+    QThread* m_thread;
+    SinkRunner* m_runner; // lives on m_thread
     double m_gain = 1;
     std::vector<qint16> m_samples;
     std::vector<qint32> m_sum;

@@ -12,6 +12,7 @@ void PcmSource::restart(bool loop)
 {
     m_loop = loop;
     m_position = 0;
+    ++m_round;
     if (!isOpen())
         open(QIODevice::ReadOnly | QIODevice::Unbuffered); // hand over no more than asked
 }
@@ -35,7 +36,7 @@ qint64 PcmSource::readData(char* data, qint64 maxSize)
             chunk = std::min<qint64>(room, end - m_position);
             std::memcpy(data + written, m_pcm.constData() + m_position, static_cast<size_t>(chunk));
             if (!m_loop && m_position + chunk == end)
-                Q_EMIT handedOver();
+                Q_EMIT handedOver(m_round);
         } else {
             chunk = m_loop && cycle > 0 ? std::min<qint64>(room, cycle - m_position) : room;
             std::memset(data + written, 0, static_cast<size_t>(chunk));

@@ -14,12 +14,15 @@ public:
     PcmSource(QByteArray pcm, qsizetype loopGapBytes, QObject* parent = nullptr);
 
     void restart(bool loop);
+    // Counts restarts, so a late handedOver() is told from the current one's.
+    quint64 round() const { return m_round; }
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
 
 Q_SIGNALS:
-    // A sound played once has been handed over to its last byte.
-    void handedOver();
+    // A sound played once has been handed over to its last byte. It may be
+    // emitted on the thread that reads.
+    void handedOver(quint64 round);
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override;
@@ -30,4 +33,5 @@ private:
     qsizetype m_gap;
     qsizetype m_position = 0;
     bool m_loop = false;
+    quint64 m_round = 0;
 };
