@@ -191,7 +191,6 @@ void ReminderFile::onWritten(const WriteResult& result, const QString& keptAs)
         m_keepAs.clear();
     }
     if (result.ok) {
-        m_read.reset(); // read before this write replaced the file
         m_known = result.after;
         m_known.exists = true;
         m_known.regular = true;

@@ -47,7 +47,8 @@ public:
     void startWrite(const QList<Reminder>& reminders);
     bool busy() const { return m_busy; }
     // Waits up to `msecs` for the write in progress and delivers its
-    // written(), which may start another; false when it has not ended by then.
+    // written(), which may start another (and a touched() from a read that
+    // ended meanwhile); false when it has not ended by then.
     bool waitForWrite(int msecs);
 
     static const QString corruptKind;

@@ -154,14 +154,16 @@ void TestChimes::mutedAudioServerMeansSilenceNotDelay()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + server.fullServerName());
     child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(),
                 {QStringLiteral("noAudioServerMeansSilenceNotDelay")});
     QVERIFY(child.waitForStarted());
     // Short of the client library's own timeout, after which it gives up.
     QVERIFY(QTest::qWaitFor([&] { return child.state() == QProcess::NotRunning; }, 20000));
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(child.exitCode(), 0);
+    // A program that leaves early ends with success whatever its tests said.
+    const QString said = QString::fromLocal8Bit(child.readAll());
+    QVERIFY2(said.contains(QStringLiteral(", 0 failed,")), qPrintable(said));
     QVERIFY(server.hasPendingConnections()); // it did reach the server
 }
 

@@ -52,7 +52,8 @@ ChimeMixer::~ChimeMixer()
     }
     // Stuck inside Qt Multimedia, waiting on an audio server that does not
     // answer: the library's teardown would pull its state from under that
-    // thread. The program is ending, its files written; it ends here.
+    // thread. The application is gone and quitting has saved what it
+    // could; the program ends here.
     qWarning("The audio server does not answer; leaving without it");
     std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
@@ -77,6 +78,9 @@ void ChimeMixer::remove(QIODevice* source)
 
 bool ChimeMixer::isSounding(const QIODevice* source) const
 {
+    // Not while the stream is still starting, or stuck doing so.
+    if (!m_runner->isRunning())
+        return false;
     const QMutexLocker lock(&m_mutex);
     return std::find(m_voices.cbegin(), m_voices.cend(), source) != m_voices.cend();
 }

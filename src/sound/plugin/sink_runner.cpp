@@ -36,12 +36,15 @@ void SinkRunner::start()
         }
     });
     m_sink->start(&m_source);
-    if (m_sink)
+    if (m_sink) {
         m_bufferBytes = m_sink->bufferSize();
+        m_running = true;
+    }
 }
 
 void SinkRunner::stop()
 {
+    m_running = false;
     if (!m_sink)
         return;
     // Detach first: stop() emits stateChanged, which would call back in here.

@@ -28,6 +28,8 @@ public:
 
     // The sink's buffer, in bytes: how far ahead of the speakers it reads.
     qint64 bufferBytes() const { return m_bufferBytes; }
+    // Whether the stream has started and not stopped since.
+    bool isRunning() const { return m_running; }
 
 private:
     QIODevice& m_source;
@@ -36,4 +38,5 @@ private:
     std::unique_ptr<QAudioSink> m_sink;
     QPointer<QAudioSink> m_retired; // stopped, waiting for its deleteLater
     std::atomic<qint64> m_bufferBytes{0};
+    std::atomic<bool> m_running{false};
 };
