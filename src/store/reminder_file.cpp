@@ -36,8 +36,7 @@ bool ReminderFile::Snapshot::sameAs(const Snapshot& other) const
         return true;
     if (bytes && other.bytes)
         return *bytes == *other.bytes;
-    return bytes.has_value() == other.bytes.has_value() && device == other.device &&
-           inode == other.inode && size == other.size && modifiedNsecs == other.modifiedNsecs;
+    return bytes.has_value() == other.bytes.has_value() && sameStatus(other);
 }
 
 bool ReminderFile::Snapshot::sameStatus(const Snapshot& other) const

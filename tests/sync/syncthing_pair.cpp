@@ -248,11 +248,7 @@ void SyncthingPair::stop(Device& device)
     call(device, "POST", QStringLiteral("/rest/system/shutdown"));
     if (device.process->waitForFinished(stopMsecs))
         return;
-    device.process->terminate();
-    if (!device.process->waitForFinished(stopMsecs)) {
-        device.process->kill();
-        device.process->waitForFinished(stopMsecs);
-    }
+    stopProcess(*device.process, stopMsecs);
 }
 
 QJsonObject SyncthingPair::call(const Device& device, const QByteArray& verb, const QString& path)

@@ -81,13 +81,8 @@ private:
 void TestSync::cleanup()
 {
     for (auto& pendrel : m_pendrels) {
-        if (pendrel && pendrel->state() != QProcess::NotRunning) {
-            pendrel->terminate();
-            if (!pendrel->waitForFinished(10000)) {
-                pendrel->kill();
-                pendrel->waitForFinished(5000);
-            }
-        }
+        if (pendrel)
+            stopProcess(*pendrel, 10000);
         pendrel.reset();
     }
     m_pair.reset();
