@@ -200,11 +200,16 @@ QByteArray ListHistory::encode() const
             changes.append(QJsonObject{{QStringLiteral("before"), toJson(change.before)},
                                        {QStringLiteral("after"), toJson(change.after)},
                                        {QStringLiteral("n"), change.key.second}});
-        steps.append(
-            QJsonObject{{QStringLiteral("own"), step.own}, {QStringLiteral("changes"), changes}});
+        steps.append(QJsonObject{{QStringLiteral("own"), step.own},
+                                 {QStringLiteral("evidence"), step.evidence},
+                                 {QStringLiteral("at"), step.at.toMSecsSinceEpoch()},
+                                 {QStringLiteral("changes"), changes}});
     }
-    return QJsonDocument(
-               QJsonObject{{QStringLiteral("latest"), latest}, {QStringLiteral("steps"), steps}})
+    // Without `since` and each step's `evidence`, a restart would take a copy
+    // older than the history for one that saw its oldest state.
+    return QJsonDocument(QJsonObject{{QStringLiteral("since"), m_since.toMSecsSinceEpoch()},
+                                     {QStringLiteral("latest"), latest},
+                                     {QStringLiteral("steps"), steps}})
         .toJson(QJsonDocument::Compact);
 }
 

@@ -842,6 +842,10 @@ void TestStore::conflictCopyIsMergedAndRemoved_data()
                                 << "stale" << true << "running"
                                 << "Standup,Nine!2026-03-09"
                                 << "";
+    QTest::newRow("stale copy; restarted") << ""
+                                           << "stale" << true << "restarted"
+                                           << "Standup,Nine!2026-03-09"
+                                           << "";
     QTest::newRow("a link named like a copy") << ""
                                               << "link" << true << "running"
                                               << "Standup,Nine!2026-03-09"
