@@ -15,8 +15,9 @@ public:
     // False when anything fails; the previous file is then left as it was and
     // `error`, when given, says why.
     static bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr);
-    // Creates a folder, and any missing above it; one it creates is the
-    // user's alone, as the reminders are private. True when it exists.
+    // Creates a folder, and any missing above it; the folder itself, when
+    // created here, is the user's alone, as the reminders are private (those
+    // above get the usual permissions). True when it exists.
     static bool makeFolder(const QString& path);
     // The file a write replaces: the path, or behind a symbolic link its target.
     static QString replacedFile(const QString& path);

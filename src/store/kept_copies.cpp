@@ -31,9 +31,6 @@ bool isSaveTemporary(QStringView suffix)
 
 constexpr auto privateFile = QFile::ReadOwner | QFile::WriteOwner;
 
-// Big enough for any reminders list; copying far more could exhaust the disk.
-constexpr qint64 copyLimit = 256 * 1024 * 1024;
-
 } // namespace
 
 QString KeptCopies::target(const QString& path, const QString& kind, const QDateTime& localNow)
@@ -50,7 +47,7 @@ bool KeptCopies::keepAside(const QString& path, const QString& target, QString* 
     // Copying needs read access (and time, for a huge file); the file can
     // still be moved aside.
     QFile file(path);
-    const bool copied = QFileInfo(path).size() <= copyLimit && file.copy(target);
+    const bool copied = QFileInfo(path).size() <= ReminderFile::maxBytes && file.copy(target);
     if (copied || QFile::rename(path, target)) {
         QFile::setPermissions(target, privateFile);
         return true;

@@ -24,7 +24,6 @@ QPushButton* button(QWidget* panel, const char* name)
     return panel->findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
-// What a tooltip shows, as plain text.
 // On the monitor under the pointer: the laptop's, where main() puts it.
 QPoint firstPosition()
 {

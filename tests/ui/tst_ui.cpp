@@ -35,7 +35,6 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
-#include <QTextDocument>
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QToolTip>
@@ -939,7 +938,6 @@ void TestUi::footerShowsTheNextRingWhole()
     const QString longer = QStringLiteral(
         "Volgende: Presentie opnemen in de grote zaal op de eerste verdieping, Morgen 08:10");
     view->setNextRing(longer);
-    QVERIFY(label());
     QTRY_VERIFY(label()->height() >= label()->heightForWidth(label()->width()));
     QVERIFY(label()->fontMetrics().horizontalAdvance(longer) > label()->width());
     QVERIFY(!label()->isElided());
@@ -950,14 +948,11 @@ void TestUi::footerShowsTheNextRingWhole()
     view->setNextRing(huge);
     QTRY_VERIFY(label()->height() >= label()->heightForWidth(label()->width()));
     QVERIFY(label()->isElided());
-    QTextDocument tip;
-    tip.setHtml(label()->toolTip());
-    QCOMPARE(tip.toPlainText(), huge);
+    QCOMPARE(shownToolTip(label()->toolTip()), huge);
 
     // A title that looks like markup shows as typed, in the tooltip too.
     view->setNextRing(QStringLiteral("Next: <b>Rent</b>, Today 3:00 PM"));
-    tip.setHtml(label()->toolTip());
-    QCOMPARE(tip.toPlainText(), label()->text());
+    QCOMPARE(shownToolTip(label()->toolTip()), label()->text());
 }
 
 void TestUi::accessibleNames()
