@@ -163,7 +163,11 @@ QList<Reminder> ListHistory::ancestorOf(const QList<Reminder>& theirs,
     qsizetype seen = m_steps.size();
     while (seen > 0 && !seenIn(seen - 1, index, theirs))
         --seen;
-    if (seen == 0 && (!m_started || (theirTime.isValid() && theirTime < m_since)))
+    // File times are coarser than the clock (a few milliseconds here, two
+    // seconds on FAT): only a version clearly older than the history is.
+    constexpr qint64 coarseTimeSecs = 2;
+    if (seen == 0 &&
+        (!m_started || (theirTime.isValid() && theirTime.addSecs(coarseTimeSecs) < m_since)))
         return {};
     if (seen == m_steps.size())
         return m_latest;
