@@ -284,8 +284,16 @@ bool SyncthingPair::pause()
 bool SyncthingPair::resume()
 {
     // On a loaded machine a device now and then leaves a resumed peer alone
-    // until it is told again; asked up to three times before giving up.
+    // until it is told again, or even until it starts again (the peer is
+    // unpaused in its configuration by then); up to three tries in all.
     for (int attempt = 0; attempt < 3; ++attempt) {
+        for (Device& device : m_devices) {
+            if (attempt == 2) {
+                stop(device);
+                if (!launch(device))
+                    return false;
+            }
+        }
         for (size_t i = 0; i < m_devices.size(); ++i)
             call(m_devices[i], "POST",
                  QStringLiteral("/rest/system/resume?device=") + m_devices[1 - i].id);
